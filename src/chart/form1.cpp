@@ -1,0 +1,328 @@
+#include "chart/form1.h"
+
+#include "numtext/numtext.h"
+#include "ui/controls.h"
+#include "ui/qtchartsurface.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cstdint>
+
+namespace chart {
+
+bool CheckRez(const ui::ScreenSize& screen, int pixelWidth, int pixelHeight)
+{
+    const std::int32_t twipsWidth = pixelWidth * 15;
+    const std::int32_t twipsHeight = pixelHeight * 15;
+    if (screen.widthTwips < twipsWidth)
+        return false;
+    return screen.heightTwips >= twipsHeight;
+}
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* makeReadout(QWidget* parent, const char* name)
+{
+    QLabel* label = makeLabel(parent, name, "");
+    label->setMinimumWidth(78);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+QLineEdit* makeInput(QWidget* parent, const char* name, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFixedWidth(width);
+    return box;
+}
+
+QPushButton* makeCommand(QWidget* parent, const char* name, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
+}
+
+QStringList dryBulbLimits()
+{
+    QStringList items;
+    for (int db = 0; db <= 120; db += 10)
+        items << QString::number(db);
+    return items;
+}
+
+const QStringList humidityRatioLimits{"0", "0.010", "0.020", "0.030"};
+
+QStringList propertyList()
+{
+    QStringList items;
+    for (const char* caption : propertyCaptions)
+        items << caption;
+    return items;
+}
+
+} // namespace
+
+Form1::Form1(const Form1Setup& setup)
+    : dialogs_(setup.dialogs), surface_(setup.surface), runData_(setup.dataFolder)
+{
+    setObjectName("Form1");
+    setWindowTitle("Psychrometric chart - English Units");
+    buildControls();
+    wireEvents();
+    if (!surface_)
+        surface_ = graph;
+    ui::ScreenSize screen = dialogs_->screenSize();
+    resize(screen.widthTwips / twipsPerPixel, screen.heightTwips / twipsPerPixel);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    auto* commands = new QHBoxLayout;
+    Command3 = makeCommand(this, "Command3", "Draw chart", "Draw chart");
+    Command12 = makeCommand(this, "Command12", "Clear chart", "Clear chart");
+    Command11 = makeCommand(this, "Command11", "Save chart", "Save present chart in a file");
+    Command4 = makeCommand(this, "Command4", "Set/reset atmos pressure", "Set/reset atmos. pressure");
+    Command13 = makeCommand(this, "Command13", "Mixing problem", "Start MIxing problem");
+    Command1 = makeCommand(this, "Command1", "View saved data", "View saved data of this session");
+    Command2 = makeCommand(this, "Command2", "Save data in file", "Save the already saved data in a file");
+    Command16 = makeCommand(this, "Command16", "Help", "");
+    Command8 = makeCommand(this, "Command8", "Exit", "Exit the program");
+    Label4 = makeLabel(this, "Label4", "");
+    Label4->setMinimumWidth(110);
+    Label4->setAlignment(Qt::AlignCenter);
+    Label4->setAutoFillBackground(true);
+    for (QWidget* w : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command12),
+                       static_cast<QWidget*>(Command11), static_cast<QWidget*>(Command4),
+                       static_cast<QWidget*>(Command13), static_cast<QWidget*>(Command1),
+                       static_cast<QWidget*>(Command2), static_cast<QWidget*>(Command16),
+                       static_cast<QWidget*>(Command8)})
+        commands->addWidget(w);
+    commands->addWidget(Label4);
+    commands->addStretch();
+
+    auto* limitsAndLines = new QHBoxLayout;
+    Combo3 = ui::makeEditableList(this, "Combo3");
+    Combo4 = ui::makeEditableList(this, "Combo4");
+    Combo5 = ui::makeEditableList(this, "Combo5");
+    Combo6 = ui::makeEditableList(this, "Combo6");
+    limitsAndLines->addWidget(makeLabel(this, "captionLowDb", "L. DBT(F)"));
+    limitsAndLines->addWidget(Combo3);
+    limitsAndLines->addWidget(makeLabel(this, "captionHighDb", "H. DBT(F)"));
+    limitsAndLines->addWidget(Combo4);
+    limitsAndLines->addWidget(makeLabel(this, "captionLowHr", "L. H ratio"));
+    limitsAndLines->addWidget(Combo5);
+    limitsAndLines->addWidget(makeLabel(this, "captionHighHr", "H. H ratio"));
+    limitsAndLines->addWidget(Combo6);
+    limitsAndLines->addSpacing(16);
+    Text1 = makeInput(this, "Text1", 60);
+    Text2 = makeInput(this, "Text2", 60);
+    Text3 = makeInput(this, "Text3", 60);
+    Text6 = makeInput(this, "Text6", 60);
+    Command5 = makeCommand(this, "Command5", "Rel. Humidity line", "");
+    Command6 = makeCommand(this, "Command6", "Const WB line", "");
+    Command7 = makeCommand(this, "Command7", "Const Enthal line", "");
+    Command9 = makeCommand(this, "Command9", "Const sp vol line", "");
+    limitsAndLines->addWidget(makeLabel(this, "captionRelHum", "Rel Hum,      %"));
+    limitsAndLines->addWidget(Text1);
+    limitsAndLines->addWidget(Command5);
+    limitsAndLines->addWidget(makeLabel(this, "captionWetBulb", "WBT,         Deg F"));
+    limitsAndLines->addWidget(Text2);
+    limitsAndLines->addWidget(Command6);
+    limitsAndLines->addWidget(makeLabel(this, "captionEnthalpy", "Enthal, Btu/lb"));
+    limitsAndLines->addWidget(Text3);
+    limitsAndLines->addWidget(Command7);
+    limitsAndLines->addWidget(makeLabel(this, "captionSpVol", "Sp vol, cuf/lb"));
+    limitsAndLines->addWidget(Text6);
+    limitsAndLines->addWidget(Command9);
+    limitsAndLines->addStretch();
+
+    auto* point = new QHBoxLayout;
+    Combo1 = ui::makeEditableList(this, "Combo1");
+    Combo2 = ui::makeEditableList(this, "Combo2");
+    Text4 = makeInput(this, "Text4", 80);
+    Text5 = makeInput(this, "Text5", 80);
+    Text7 = makeInput(this, "Text7", 80);
+    Text7->setToolTip("Enter point identification");
+    Command14 = makeCommand(this, "Command14", "Locate point", "Locate point with two input parameters");
+    point->addWidget(Combo1);
+    point->addWidget(Text4);
+    point->addWidget(Combo2);
+    point->addWidget(Text5);
+    point->addWidget(makeLabel(this, "captionPoint", "Point"));
+    point->addWidget(Text7);
+    point->addWidget(Command14);
+    point->addSpacing(16);
+    struct Readout { const char* captionName; const char* caption; QLabel** value; const char* valueName; };
+    const Readout readouts[] = {
+        {"Label7", "DB=", &Label13, "Label13"},      {"Label8", "WB=", &Label14, "Label14"},
+        {"Label9", "RH(%)=", &Label15, "Label15"},   {"Label10", "Enthalpy=", &Label16, "Label16"},
+        {"Label11", "Sp vol=", &Label17, "Label17"}, {"Label12", "H.ratio=", &Label18, "Label18"},
+        {"Label23", "DP=", &Label24, "Label24"},     {"Label25", "V. pr=", &Label26, "Label26"},
+    };
+    for (const Readout& r : readouts) {
+        point->addWidget(makeLabel(this, r.captionName, r.caption));
+        *r.value = makeReadout(this, r.valueName);
+        point->addWidget(*r.value);
+    }
+    point->addStretch();
+
+    graph = new ui::QtChartSurface;
+    graph->setObjectName("graph");
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName("graphArea");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(graph);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 4, 0, 0);
+    layout->setSpacing(2);
+    for (QHBoxLayout* band : {commands, limitsAndLines, point})
+        band->setContentsMargins(4, 0, 4, 0);
+    layout->addLayout(commands);
+    layout->addLayout(limitsAndLines);
+    layout->addLayout(point);
+    layout->addWidget(scroller, 1);
+}
+
+void Form1::wireEvents()
+{
+    connect(Combo1, &QComboBox::activated, this, [this] { runReadout(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { runReadout(); });
+    connect(Text4, &QLineEdit::textChanged, this, [this] { runReadout(); });
+    connect(Text5, &QLineEdit::textChanged, this, [this] { runReadout(); });
+    connect(Command14, &QPushButton::clicked, this, [this] {
+        if (hooks.locatePoint)
+            hooks.locatePoint();
+    });
+}
+
+void Form1::runReadout()
+{
+    if (hooks.updatereadout)
+        hooks.updatereadout();
+}
+
+void Form1::selectListItem(QComboBox* list, int index)
+{
+    ui::setListIndex(list, index);
+    if (list == Combo1 || list == Combo2)
+        runReadout();
+}
+
+double Form1::W() const { return double(width()) * twipsPerPixel; }
+double Form1::H() const { return double(height()) * twipsPerPixel; }
+
+void Form1::setbusy()
+{
+    Label4->setStyleSheet("background-color: #ffff00;");
+    Label4->setText("PLEASE WAIT");
+    Label4->repaint();
+}
+
+void Form1::clearbusy()
+{
+    Label4->setStyleSheet("");
+    Label4->setText("");
+}
+
+bool Form1::load()
+{
+    setWorkingPressure();
+    printStartCaption();
+    if (askToEndForSmallScreen())
+        return false;
+    fillLists();
+    selectListItem(Combo1, 0);
+    selectListItem(Combo2, 1);
+    state.Text22 = "0";
+    state.Text23 = standardPressureText;
+    sizeSurfaceToScreen();
+    emptyRunData();
+    Command2->setEnabled(false);
+    return true;
+}
+
+void Form1::setWorkingPressure()
+{
+    double typed = numtext::leadingNumberOr0(state.Text12);
+    if (typed > 0) {
+        state.atm = typed;
+    } else {
+        state.atm = standardPressure;
+        state.Text12 = standardPressureText;
+    }
+}
+
+void Form1::printStartCaption()
+{
+    surface().setCurrentPosition(W() / 12 - 0.8 * W() / 12, 4700 * H() / 6000 - 4650 * H() / 6000);
+    surface().print({"Atmos. pr=", numtext::leadingNumberOr0(state.Text12), " ", "In Hg"});
+}
+
+bool Form1::askToEndForSmallScreen()
+{
+    if (CheckRez(dialogs_->screenSize(), 1024, 728))
+        return false;
+    ui::Answer answer = dialogs_->message(
+        "You must set screen size to 1024x768 or higher if your monitor size is less than 15 inch. "
+        "Do you want to exit the program and reset your screen reolution now ?",
+        ui::Buttons::YesNo, "DELETE");
+    return answer == ui::Answer::Yes;
+}
+
+void Form1::fillLists()
+{
+    ui::fillList(Combo1, propertyList());
+    ui::fillList(Combo2, propertyList());
+    ui::fillList(Combo3, dryBulbLimits());
+    ui::setListIndex(Combo3, 0);
+    ui::fillList(Combo4, dryBulbLimits());
+    ui::setListIndex(Combo4, 12);
+    ui::fillList(Combo5, humidityRatioLimits);
+    ui::setListIndex(Combo5, 0);
+    ui::fillList(Combo6, humidityRatioLimits);
+    ui::setListIndex(Combo6, 3);
+}
+
+void Form1::sizeSurfaceToScreen()
+{
+    ui::ScreenSize screen = dialogs_->screenSize();
+    layout()->activate();
+    const float top = float(graph->mapTo(this, QPoint(0, 0)).y() * twipsPerPixel);
+    const float height = float(screen.heightTwips) - top - 900.0f;
+    graph->setSizeTwips(screen.widthTwips, height);
+}
+
+void Form1::emptyRunData()
+{
+    std::string reason;
+    if (runData_.reset(reason))
+        return;
+    dialogs_->message("The run data file " + runData_.path() + " could not be created: " + reason
+                          + "\nPoints and mixings cannot be saved in it during this run.",
+                      ui::Buttons::Ok);
+}
+
+} // namespace chart

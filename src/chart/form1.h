@@ -1,0 +1,130 @@
+#pragma once
+// The main window "Psychrometric chart - English Units": a band of controls
+// above the chart surface `graph`, and the state every window shares.
+
+#include "chart/mainstate.h"
+#include "chart/rundatafile.h"
+#include "ui/chartsurface.h"
+#include "ui/dialogs.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+class QtChartSurface;
+}
+
+namespace chart {
+
+// What the main window is built with: the desktop's dialogs, the folder of
+// the run data file, and, for tests, a surface to draw on in place of the
+// window's own.
+struct Form1Setup {
+    ui::Dialogs* dialogs = nullptr;
+    std::string dataFolder;
+    ui::ChartSurface* surface = nullptr;
+};
+
+// True when the screen is at least pixelWidth by pixelHeight pixels, counting
+// 15 twips to the pixel whatever the screen's real resolution.
+bool CheckRez(const ui::ScreenSize& screen, int pixelWidth, int pixelHeight);
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(const Form1Setup& setup);
+    ~Form1() override;
+
+    // The load step. Returns false when the user chose to end the program at
+    // the screen question; the window must then not be shown.
+    bool load();
+
+    // Operations of other windows, attached when those windows are built.
+    struct Hooks {
+        std::function<void()> updatereadout;
+        std::function<void()> locatePoint;
+    } hooks;
+
+    MainState state;
+
+    // The chart surface that every drawing goes to.
+    ui::ChartSurface& surface() { return *surface_; }
+    ui::Dialogs& dialogs() { return *dialogs_; }
+    const RunDataFile& runData() const { return runData_; }
+
+    // The window's horizontal and vertical extents in twips.
+    double W() const;
+    double H() const;
+
+    // The busy indicator.
+    void setbusy();
+    void clearbusy();
+
+    // Selects an item of a list from code; like the user's own selection it
+    // runs the list's click handler at once.
+    void selectListItem(QComboBox* list, int index);
+
+    // Controls, named as the program's documents name them.
+    QComboBox* Combo1 = nullptr; // first known property
+    QComboBox* Combo2 = nullptr; // second known property
+    QComboBox* Combo3 = nullptr; // lower dry-bulb limit
+    QComboBox* Combo4 = nullptr; // higher dry-bulb limit
+    QComboBox* Combo5 = nullptr; // lower humidity-ratio limit
+    QComboBox* Combo6 = nullptr; // higher humidity-ratio limit
+    QLineEdit* Text1 = nullptr;  // relative humidity of a line
+    QLineEdit* Text2 = nullptr;  // wet bulb of a line
+    QLineEdit* Text3 = nullptr;  // enthalpy of a line
+    QLineEdit* Text6 = nullptr;  // specific volume of a line
+    QLineEdit* Text4 = nullptr;  // value of the first known property
+    QLineEdit* Text5 = nullptr;  // value of the second known property
+    QLineEdit* Text7 = nullptr;  // point identification
+    QLabel* Label4 = nullptr;    // busy indicator
+    QLabel* Label13 = nullptr;   // readout: dry bulb
+    QLabel* Label14 = nullptr;   // readout: wet bulb
+    QLabel* Label15 = nullptr;   // readout: relative humidity
+    QLabel* Label16 = nullptr;   // readout: enthalpy
+    QLabel* Label17 = nullptr;   // readout: specific volume
+    QLabel* Label18 = nullptr;   // readout: humidity ratio
+    QLabel* Label24 = nullptr;   // readout: dew point
+    QLabel* Label26 = nullptr;   // readout: vapour pressure
+    QPushButton* Command1 = nullptr;  // View saved data
+    QPushButton* Command2 = nullptr;  // Save data in file
+    QPushButton* Command3 = nullptr;  // Draw chart
+    QPushButton* Command4 = nullptr;  // Set/reset atmos pressure
+    QPushButton* Command5 = nullptr;  // Rel. Humidity line
+    QPushButton* Command6 = nullptr;  // Const WB line
+    QPushButton* Command7 = nullptr;  // Const Enthal line
+    QPushButton* Command8 = nullptr;  // Exit
+    QPushButton* Command9 = nullptr;  // Const sp vol line
+    QPushButton* Command11 = nullptr; // Save chart
+    QPushButton* Command12 = nullptr; // Clear chart
+    QPushButton* Command13 = nullptr; // Mixing problem
+    QPushButton* Command14 = nullptr; // Locate point
+    QPushButton* Command16 = nullptr; // Help
+    ui::QtChartSurface* graph = nullptr;
+
+private:
+    void buildControls();
+    void wireEvents();
+    void runReadout();
+    void setWorkingPressure();
+    void printStartCaption();
+    bool askToEndForSmallScreen();
+    void fillLists();
+    void sizeSurfaceToScreen();
+    void emptyRunData();
+
+    ui::Dialogs* dialogs_;
+    ui::ChartSurface* surface_;
+    RunDataFile runData_;
+};
+
+} // namespace chart

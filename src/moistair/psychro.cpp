@@ -1,0 +1,164 @@
+#include "moistair/psychro.h"
+
+#include <cmath>
+
+// Every formula below is evaluated in the order its parentheses give, with
+// products and quotients written in a row taken left to right: the searches
+// compare results against tolerances as small as 1e-07, so the order fixes
+// their outcome. Doubles do not trap, so each operation that has no result
+// (division by zero, logarithm of zero or less, a negative number to a
+// fractional power, overflow, a non-numeric argument) is tested for here and
+// throws PsychroError.
+
+namespace moistair {
+namespace {
+
+// A value that is not a finite number means an argument was not a number or
+// a step overflowed.
+double finite(double value, const char* what)
+{
+    if (!std::isfinite(value))
+        throw PsychroError(std::string(what) + ": no finite result");
+    return value;
+}
+
+double quotient(double numerator, double denominator, const char* what)
+{
+    if (denominator == 0)
+        throw PsychroError(std::string(what) + ": division by zero");
+    finite(numerator, what);
+    finite(denominator, what);
+    return finite(numerator / denominator, what);
+}
+
+double logarithm(double value, const char* what)
+{
+    if (!(value > 0))
+        throw PsychroError(std::string(what) + ": logarithm of zero or less");
+    return finite(std::log(value), what);
+}
+
+double fractionalPower(double base, double exponent, const char* what)
+{
+    if (!(base >= 0))
+        throw PsychroError(std::string(what) + ": negative number to a fractional power");
+    return finite(std::pow(base, exponent), what);
+}
+
+// The exponent of the saturation pressure over ice, T in kelvin below 273.15.
+double iceExponent(double T, double L)
+{
+    return ((((-9.484024e-13 * T + 2.0747825e-09) * T + 6.2215701e-07) * (T * T))
+            + ((quotient(-5674.5359, T, "psychro_pvs") - 0.51523058) + (-0.009677843 * T)))
+           + 4.1635019 * L;
+}
+
+// The exponent of the saturation pressure over liquid water, T at 273.15 K or above.
+double waterExponent(double T, double L)
+{
+    return ((((-1.4452093e-08 * T + 4.1764768e-05) * T - 0.048640239) * T)
+            + (quotient(-5800.2206, T, "psychro_pvs") - 5.516256))
+           + 6.5459673 * L;
+}
+
+// Saturated enthalpy: air at x deg F whose wet bulb equals its dry bulb.
+double saturatedEnthalpy(double x, double atm)
+{
+    return 0.24 * x + (1061 + 0.444 * x) * psychro_w(x, x, atm);
+}
+
+// The first trial of start, start - step, start - 2 step, ... whose saturated
+// enthalpy is below h, less one more step. A walk whose step is too small to
+// change the trial temperature would never end, and fails instead.
+double walkBelow(double start, double step, double h, double atm)
+{
+    double x = start;
+    for (;;) {
+        double hs = saturatedEnthalpy(x, atm);
+        double lowered = x - step;
+        if (hs < h)
+            return lowered;
+        if (lowered == x)
+            throw PsychroError("psychro_wb: the trial temperature no longer changes");
+        x = lowered;
+    }
+}
+
+} // namespace
+
+double psychro_pvs(double temp)
+{
+    double T = (temp + 459.67) * 0.555556;
+    double L = logarithm(T, "psychro_pvs");
+    double x = finite(T < 273.15 ? iceExponent(T, L) : waterExponent(T, L), "psychro_pvs");
+    return finite(std::exp(x) * 29.92126 / 101.325, "psychro_pvs");
+}
+
+double psychro_pv1(double db, double wb, double atm)
+{
+    double pws = psychro_pvs(wb);
+    double Ws = quotient(pws, atm - pws, "psychro_pv1") * 0.62198;
+    if (wb <= 32)
+        return finite(pws - ((0.0005704 * atm) * (db - wb)) / 1.8, "psychro_pv1");
+    double D = 1093.049 + 0.441 * (db - wb);
+    double N = 0.24 + 0.441 * Ws;
+    double W = Ws - quotient(N * (db - wb), D, "psychro_pv1");
+    return finite(atm * quotient(W, 0.62198 + W, "psychro_pv1"), "psychro_pv1");
+}
+
+double psychro_w(double db, double wb, double atm)
+{
+    double pv = psychro_pv1(db, wb, atm);
+    return quotient(0.62198 * pv, atm - pv, "psychro_w");
+}
+
+double psychro_h(double db, double wb, double atm)
+{
+    double W = psychro_w(db, wb, atm);
+    return finite(0.24 * db + (1061 + 0.444 * db) * W, "psychro_h");
+}
+
+double psychro_rh(double db, double wb, double atm)
+{
+    double pv = psychro_pv1(db, wb, atm);
+    return quotient(100 * pv, psychro_pvs(db), "psychro_rh");
+}
+
+double psychro_v(double db, double wb, double atm)
+{
+    double W = psychro_w(db, wb, atm);
+    double volumeAtOneInch = (0.754 * (db + 459.7)) * (1 + (7000 * W) / 4360);
+    return quotient(volumeAtOneInch, atm, "psychro_v");
+}
+
+double psychro_dp(double this_pv)
+{
+    double a = logarithm(this_pv, "psychro_dp");
+    if (this_pv < 0.18036)
+        return finite((71.98 + 24.873 * a) + 0.8927 * (a * a), "psychro_dp");
+    return finite((79.047 + 30.579 * a) + 1.8893 * (a * a), "psychro_dp");
+}
+
+double psychro_wrh(double db, double rh, double atm)
+{
+    double pva = ((psychro_pvs(db) * 0.03342105) * rh) / 100;
+    return quotient(pva * 0.62198, (atm * 0.03342105) - pva, "psychro_wrh");
+}
+
+double psychro_wb(double db, double h, double atm)
+{
+    finite(db, "psychro_wb");
+    finite(h, "psychro_wb");
+    finite(atm, "psychro_wb");
+    double belowCoarse = walkBelow(db, 1, h, atm);
+    double belowFine = walkBelow(belowCoarse + 2, 0.1, h, atm);
+    return belowFine + 0.1;
+}
+
+double psychro_atm(double elev)
+{
+    double base = 1 - 6.8754e-06 * elev;
+    return finite((14.696 * fractionalPower(base, 5.2559, "psychro_atm")) * 2.03602, "psychro_atm");
+}
+
+} // namespace moistair

@@ -1,0 +1,64 @@
+#pragma once
+// The seam to the desktop's dialogs: message boxes, the save-file dialog,
+// opening a document, and the screen's size.
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// The title a message box shows when it has none of its own.
+inline constexpr const char* applicationTitle = "Psychrometric chart - English Units";
+
+struct ScreenSize {
+    int widthTwips = 0;
+    int heightTwips = 0;
+};
+
+// What the save-file dialog is asked with. The filter is written as pairs
+// "description|pattern|description|pattern"; filterIndex counts from 1.
+struct SaveFileRequest {
+    std::string title;
+    std::string filter;
+    int filterIndex = 1;
+    bool askBeforeReplacing = false;
+    std::string initialName;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box; an empty title shows the application's title.
+    virtual Answer message(const std::string& text, Buttons buttons, const std::string& title = "") = 0;
+
+    // Asks for a file name to save under; nullopt when the user cancelled.
+    virtual std::optional<std::string> askSaveFileName(const SaveFileRequest& request) = 0;
+
+    // Opens a document with the desktop's default application. On failure
+    // returns false and sets the reason.
+    virtual bool openDocument(const std::string& path, std::string& reason) = 0;
+
+    // The screen's size in twips, 15 to a logical pixel.
+    virtual ScreenSize screenSize() = 0;
+};
+
+// The save-file dialog that a window keeps: its settings, and the name last
+// chosen, which the next showing offers again.
+class SaveFileDialog {
+public:
+    std::string title;
+    std::string filter;
+    int filterIndex = 1;
+    bool askBeforeReplacing = false;
+    std::string fileName;
+
+    // Shows the dialog. Returns false when it was cancelled; otherwise
+    // fileName holds the name chosen.
+    bool show(Dialogs& dialogs);
+};
+
+} // namespace ui

@@ -1,0 +1,128 @@
+#include "ui/qtdialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace ui {
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+// The file dialog's filters, one per description-pattern pair.
+QStringList qtFilterList(const std::string& filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        const QString shown = "(" + pattern + ")";
+        if (description.endsWith(shown))
+            description.chop(shown.size());
+        description = description.trimmed();
+        QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
+        for (QString& p : patterns)
+            p = p.trimmed();
+        filters << (description.isEmpty() ? QString() : description + " ") + "(" + patterns.join(u' ') + ")";
+    }
+    return filters;
+}
+
+} // namespace
+
+QString qtFileFilter(const std::string& filter)
+{
+    return qtFilterList(filter).join(";;");
+}
+
+Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::string& title)
+{
+    QMessageBox box(parent_);
+    box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(applicationTitle) : title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    Answer dismissed = Answer::Ok; // what closing the box without a button means
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        dismissed = Answer::Cancel;
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        dismissed = Answer::No;
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return dismissed;
+    }
+}
+
+std::optional<std::string> QtDialogs::askSaveFileName(const SaveFileRequest& request)
+{
+    // Qt's own dialog everywhere: it adds no extension, and it behaves the
+    // same on every desktop.
+    QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters = qtFilterList(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
+    if (!request.initialName.empty())
+        dialog.selectFile(QString::fromStdString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return std::nullopt;
+    return chosen.first().toStdString();
+}
+
+bool QtDialogs::openDocument(const std::string& path, std::string& reason)
+{
+    const QFileInfo file(QString::fromStdString(path));
+    if (!file.exists()) {
+        reason = "The file does not exist.";
+        return false;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()))) {
+        reason = "The desktop has no application to open it.";
+        return false;
+    }
+    return true;
+}
+
+ScreenSize QtDialogs::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect geometry = screen->geometry();
+    return {geometry.width() * twipsPerPixel, geometry.height() * twipsPerPixel};
+}
+
+} // namespace ui

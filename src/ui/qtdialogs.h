@@ -1,0 +1,36 @@
+#pragma once
+// The dialogs seam on the desktop, with Qt's message box, file dialog,
+// desktop services and screen.
+
+#include "ui/dialogs.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// Converts a filter written as "description|pattern|description|pattern" to
+// Qt's "description (pattern);;..." form. A description that already ends
+// with its pattern in parentheses is kept as it is; patterns separated by ';'
+// are separated by blanks, as Qt wants them.
+QString qtFileFilter(const std::string& filter);
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // The window that the dialogs are modal to.
+    void setParent(QWidget* parent) { parent_ = parent; }
+    QWidget* parent() const { return parent_; }
+
+    Answer message(const std::string& text, Buttons buttons, const std::string& title = "") override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    bool openDocument(const std::string& path, std::string& reason) override;
+    ScreenSize screenSize() override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+// Dialogs for tests: every request is recorded in order and answered from
+// what the test scripted beforehand.
+
+#include "ui/dialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Message {
+        std::string text;
+        Buttons buttons = Buttons::Ok;
+        std::string title; // as given: empty when the box has no title of its own
+    };
+
+    // Answers for the next message boxes, in order. With none left a box is
+    // answered Ok when it has an Ok button, and No when it asks Yes or No.
+    void queueAnswer(Answer answer) { answers_.push_back(answer); }
+    // Answers for the next save-file dialogs, in order; nullopt is a cancel.
+    // With none left the dialog is cancelled.
+    void queueSaveName(std::optional<std::string> name) { saveNames_.push_back(std::move(name)); }
+    // What openDocument() answers from now on (true at first).
+    void setOpenResult(bool opened, std::string reason = "") { openResult_ = opened; openFailure_ = std::move(reason); }
+    void setScreenSize(ScreenSize size) { screen_ = size; }
+
+    const std::vector<Message>& messages() const { return messages_; }
+    std::vector<std::string> messageTexts() const;
+    const std::vector<SaveFileRequest>& saveRequests() const { return saveRequests_; }
+    const std::vector<std::string>& openedDocuments() const { return openedDocuments_; }
+    // Scripted answers not used yet.
+    std::size_t pendingAnswers() const { return answers_.size(); }
+    std::size_t pendingSaveNames() const { return saveNames_.size(); }
+
+    Answer message(const std::string& text, Buttons buttons, const std::string& title = "") override;
+    std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
+    bool openDocument(const std::string& path, std::string& reason) override;
+    ScreenSize screenSize() override { return screen_; }
+
+private:
+    std::deque<Answer> answers_;
+    std::deque<std::optional<std::string>> saveNames_;
+    std::vector<Message> messages_;
+    std::vector<SaveFileRequest> saveRequests_;
+    std::vector<std::string> openedDocuments_;
+    bool openResult_ = true;
+    std::string openFailure_;
+    ScreenSize screen_{1920 * 15, 1080 * 15};
+};
+
+} // namespace ui

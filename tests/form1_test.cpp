@@ -1,0 +1,244 @@
+// The main window right after start: its controls, its shared state, the
+// screen question and the run data file.
+#include "chart/form1.h"
+#include "point/readout.h"
+#include "ui/controls.h"
+#include "ui/qtchartsurface.h"
+#include "ui/recordingsurface.h"
+#include "ui/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using chart::Form1;
+
+QByteArray readFile(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const std::string& path, const QByteArray& bytes)
+{
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    // Builds the main window, counting the runs of the live readout.
+    Form1& build(std::string dataFolder = "")
+    {
+        if (dataFolder.empty())
+            dataFolder = folder.path().toStdString();
+        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, dataFolder, &surface});
+        point::attach(*form);
+        auto readout = form->hooks.updatereadout;
+        form->hooks.updatereadout = [this, readout] {
+            ++readoutRuns;
+            readout();
+        };
+        return *form;
+    }
+
+    std::string runDataPath() const { return folder.path().toStdString() + "/temp.txt"; }
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingSurface surface;
+    std::unique_ptr<Form1> form;
+    int readoutRuns = 0;
+};
+
+QStringList items(const QComboBox* list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->itemText(i);
+    return all;
+}
+
+TEST_F(StartUp, LeavesTheDefaultState)
+{
+    writeFile(runDataPath(), "records of the last run\r\n");
+    Form1& f = build();
+    ASSERT_TRUE(f.load());
+
+    EXPECT_EQ(f.windowTitle(), "Psychrometric chart - English Units");
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(readoutRuns, 2);
+
+    const QStringList properties{"Dry bulb temp, Deg F", "Wet bulb temp, Deg F", "Rel humidity, percent",
+                                 "Humidity ratio, decimal", "Specific enthalpy, btu/lb", "Dew point, Deg F",
+                                 "Specific vol, cuf/lb"};
+    EXPECT_EQ(items(f.Combo1), properties);
+    EXPECT_EQ(items(f.Combo2), properties);
+    EXPECT_EQ(ui::listIndex(f.Combo1), 0);
+    EXPECT_EQ(ui::listIndex(f.Combo2), 1);
+    EXPECT_EQ(items(f.Combo3).size(), 13);
+    EXPECT_EQ(items(f.Combo3).last(), "120");
+    EXPECT_EQ(items(f.Combo5), (QStringList{"0", "0.010", "0.020", "0.030"}));
+    EXPECT_EQ(f.Combo3->currentText(), "0");
+    EXPECT_EQ(f.Combo4->currentText(), "120");
+    EXPECT_EQ(f.Combo5->currentText(), "0");
+    EXPECT_EQ(f.Combo6->currentText(), "0.030");
+
+    EXPECT_EQ(f.state.Text12, "29.92126");
+    EXPECT_EQ(f.state.Text22, "0");
+    EXPECT_EQ(f.state.Text23, "29.92126");
+    EXPECT_EQ(f.state.atm, 29.92126);
+    EXPECT_EQ(f.state.Text15, "");
+    EXPECT_EQ(f.state.Text30, "");
+    EXPECT_EQ(f.state.is1, 0);
+    EXPECT_EQ(f.state.is2, 0);
+    for (QLabel* label : {f.Label13, f.Label14, f.Label15, f.Label16, f.Label17, f.Label18, f.Label24, f.Label26})
+        EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_FALSE(f.Command2->isEnabled());
+    EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
+}
+
+TEST_F(StartUp, PrintsThePressureCaptionAtTheTopLeft)
+{
+    Form1& f = build();
+    ASSERT_TRUE(f.load());
+    const auto texts = surface.texts();
+    ASSERT_EQ(texts.size(), 1u);
+    const auto& caption = texts.front();
+    EXPECT_EQ(caption.text, "Atmos. pr= 29.92126  In Hg");
+    EXPECT_NEAR(caption.x1, f.W() / 60, 0.01);
+    EXPECT_NEAR(caption.y1, f.H() / 120, 0.01);
+    EXPECT_TRUE(surface.lines().empty());
+}
+
+TEST_F(StartUp, SizesTheSurfaceToTheScreen)
+{
+    dialogs.setScreenSize({1280 * 15, 1024 * 15});
+    Form1& f = build(); // drawing goes to the recording surface; the window keeps its own
+    ASSERT_TRUE(f.load());
+    const double top = f.graph->mapTo(&f, QPoint(0, 0)).y() * 15.0;
+    EXPECT_EQ(f.graph->widthTwips(), 1280 * 15);
+    EXPECT_NEAR(f.graph->heightTwips(), 1024 * 15 - top - 900, 15);
+}
+
+TEST_F(StartUp, AsksOnAScreenSmallerThan1024By728Pixels)
+{
+    struct Case { int width, height; bool asks; };
+    const Case cases[] = {
+        {1024 * 15, 728 * 15, false},
+        {1920 * 15, 1080 * 15, false},
+        {1024 * 15, 727 * 15, true},
+        {1023 * 15, 768 * 15, true},
+        {1024 * 12, 768 * 12, true}, // 12 twips to the pixel
+    };
+    for (const Case& c : cases) {
+        ui::ScriptedDialogs scripted;
+        scripted.setScreenSize({c.width, c.height});
+        ui::RecordingSurface recording;
+        Form1 f({&scripted, folder.path().toStdString(), &recording});
+        ASSERT_TRUE(f.load()); // unanswered questions are answered No
+        ASSERT_EQ(scripted.messages().size(), c.asks ? 1u : 0u) << c.width << " by " << c.height;
+        if (c.asks) {
+            const auto& question = scripted.messages().front();
+            EXPECT_EQ(question.text,
+                      "You must set screen size to 1024x768 or higher if your monitor size is less than 15 inch. "
+                      "Do you want to exit the program and reset your screen reolution now ?");
+            EXPECT_EQ(question.buttons, ui::Buttons::YesNo);
+            EXPECT_EQ(question.title, "DELETE");
+        }
+    }
+}
+
+TEST_F(StartUp, YesToTheScreenQuestionEndsBeforeTheFileIsTouched)
+{
+    writeFile(runDataPath(), "kept\r\n");
+    dialogs.setScreenSize({800 * 15, 600 * 15});
+    dialogs.queueAnswer(ui::Answer::Yes);
+    Form1& f = build();
+    EXPECT_FALSE(f.load());
+    EXPECT_EQ(readFile(runDataPath()), QByteArray("kept\r\n"));
+    EXPECT_EQ(f.Combo1->count(), 0);
+}
+
+TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
+{
+    dialogs.setScreenSize({800 * 15, 600 * 15});
+    dialogs.queueAnswer(ui::Answer::No);
+    Form1& f = build();
+    EXPECT_TRUE(f.load());
+    EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
+    EXPECT_EQ(f.graph->widthTwips(), 800 * 15);
+    EXPECT_EQ(readoutRuns, 2);
+}
+
+TEST_F(StartUp, ARunDataFileThatCannotBeCreatedIsReportedAndTheProgramRunsOn)
+{
+    const std::string missing = folder.path().toStdString() + "/no such folder";
+    Form1& f = build(missing);
+    EXPECT_TRUE(f.load());
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    const std::string& text = dialogs.messages().front().text;
+    EXPECT_NE(text.find(missing + "/temp.txt"), std::string::npos) << text;
+    EXPECT_FALSE(f.Command2->isEnabled());
+    EXPECT_EQ(f.Combo1->count(), 7);
+}
+
+TEST_F(StartUp, EveryControlCarriesItsName)
+{
+    Form1& f = build();
+    ASSERT_TRUE(f.load());
+    const char* names[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Text1", "Text2",
+                           "Text3", "Text4", "Text5", "Text6", "Text7", "Label4", "Label13", "Label14",
+                           "Label15", "Label16", "Label17", "Label18", "Label24", "Label26", "Command1",
+                           "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
+                           "Command9", "Command11", "Command12", "Command13", "Command14", "Command16", "graph"};
+    for (const char* name : names)
+        EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_EQ(f.Text7->toolTip(), "Enter point identification");
+    EXPECT_EQ(f.Command14->toolTip(), "Locate point with two input parameters");
+}
+
+TEST_F(StartUp, TheReadoutRunsOnEveryChangeAndBlanksItsLabels)
+{
+    Form1& f = build();
+    ASSERT_TRUE(f.load());
+    readoutRuns = 0;
+    f.Label13->setText("stale");
+    f.Label24->setText("stale");
+    f.Label26->setText("kept");
+    f.Text4->setText("75");
+    EXPECT_EQ(readoutRuns, 1);
+    EXPECT_TRUE(f.Label13->text().isEmpty());
+    EXPECT_TRUE(f.Label24->text().isEmpty());
+    EXPECT_EQ(f.Label26->text(), "kept");
+    f.Text4->setText("75"); // the same text is no change
+    EXPECT_EQ(readoutRuns, 1);
+    f.selectListItem(f.Combo2, 1); // a selection from code runs it, even the same one
+    EXPECT_EQ(readoutRuns, 2);
+    f.selectListItem(f.Combo3, 2); // the limit lists run nothing
+    EXPECT_EQ(readoutRuns, 2);
+}
+
+TEST_F(StartUp, TheBusyIndicator)
+{
+    Form1& f = build();
+    ASSERT_TRUE(f.load());
+    f.setbusy();
+    EXPECT_EQ(f.Label4->text(), "PLEASE WAIT");
+    f.clearbusy();
+    EXPECT_EQ(f.Label4->text(), "");
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+# Shared by run.sh and test.sh: install the Debian packages that are missing,
+# then configure and build into build/.
+set -euo pipefail
+
+need_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev)
+
+build_project() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build --parallel "$(nproc)"
+}
