@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -233,6 +234,18 @@ void Form1::selectListItem(QComboBox* list, int index)
 
 double Form1::W() const { return double(width()) * twipsPerPixel; }
 double Form1::H() const { return double(height()) * twipsPerPixel; }
+
+LimitTexts Form1::limitTexts() const
+{
+    return {Combo3->currentText().toStdString(), Combo4->currentText().toStdString(),
+            Combo5->currentText().toStdString(), Combo6->currentText().toStdString(),
+            QLocale().decimalPoint().at(0).toLatin1()};
+}
+
+DrawContext Form1::drawContext()
+{
+    return {state, surface(), W(), H(), limitTexts(), [this] { setbusy(); }, [this] { clearbusy(); }};
+}
 
 void Form1::setbusy()
 {

@@ -2,6 +2,7 @@
 // The main window "Psychrometric chart - English Units": a band of controls
 // above the chart surface `graph`, and the state every window shares.
 
+#include "chart/drawcontext.h"
 #include "chart/mainstate.h"
 #include "chart/rundatafile.h"
 #include "ui/chartsurface.h"
@@ -63,6 +64,11 @@ public:
     // The window's horizontal and vertical extents in twips.
     double W() const;
     double H() const;
+
+    // The chart limits as the four lists show them now.
+    LimitTexts limitTexts() const;
+    // What a drawing on the chart works with.
+    DrawContext drawContext();
 
     // The busy indicator.
     void setbusy();

@@ -1,6 +1,7 @@
 #include "moistair/psychro.h"
 
 #include <cmath>
+#include <cstdint>
 
 // Every formula below is evaluated in the order its parentheses give, with
 // products and quotients written in a row taken left to right: the searches
@@ -12,6 +13,8 @@
 
 namespace moistair {
 namespace {
+
+std::uint64_t propertyCallCount = 0;
 
 // A value that is not a finite number means an argument was not a number or
 // a step overflowed.
@@ -88,6 +91,7 @@ double walkBelow(double start, double step, double h, double atm)
 
 double psychro_pvs(double temp)
 {
+    ++propertyCallCount;
     double T = (temp + 459.67) * 0.555556;
     double L = logarithm(T, "psychro_pvs");
     double x = finite(T < 273.15 ? iceExponent(T, L) : waterExponent(T, L), "psychro_pvs");
@@ -96,6 +100,7 @@ double psychro_pvs(double temp)
 
 double psychro_pv1(double db, double wb, double atm)
 {
+    ++propertyCallCount;
     double pws = psychro_pvs(wb);
     double Ws = quotient(pws, atm - pws, "psychro_pv1") * 0.62198;
     if (wb <= 32)
@@ -108,24 +113,28 @@ double psychro_pv1(double db, double wb, double atm)
 
 double psychro_w(double db, double wb, double atm)
 {
+    ++propertyCallCount;
     double pv = psychro_pv1(db, wb, atm);
     return quotient(0.62198 * pv, atm - pv, "psychro_w");
 }
 
 double psychro_h(double db, double wb, double atm)
 {
+    ++propertyCallCount;
     double W = psychro_w(db, wb, atm);
     return finite(0.24 * db + (1061 + 0.444 * db) * W, "psychro_h");
 }
 
 double psychro_rh(double db, double wb, double atm)
 {
+    ++propertyCallCount;
     double pv = psychro_pv1(db, wb, atm);
     return quotient(100 * pv, psychro_pvs(db), "psychro_rh");
 }
 
 double psychro_v(double db, double wb, double atm)
 {
+    ++propertyCallCount;
     double W = psychro_w(db, wb, atm);
     double volumeAtOneInch = (0.754 * (db + 459.7)) * (1 + (7000 * W) / 4360);
     return quotient(volumeAtOneInch, atm, "psychro_v");
@@ -133,6 +142,7 @@ double psychro_v(double db, double wb, double atm)
 
 double psychro_dp(double this_pv)
 {
+    ++propertyCallCount;
     double a = logarithm(this_pv, "psychro_dp");
     if (this_pv < 0.18036)
         return finite((71.98 + 24.873 * a) + 0.8927 * (a * a), "psychro_dp");
@@ -141,12 +151,14 @@ double psychro_dp(double this_pv)
 
 double psychro_wrh(double db, double rh, double atm)
 {
+    ++propertyCallCount;
     double pva = ((psychro_pvs(db) * 0.03342105) * rh) / 100;
     return quotient(pva * 0.62198, (atm * 0.03342105) - pva, "psychro_wrh");
 }
 
 double psychro_wb(double db, double h, double atm)
 {
+    ++propertyCallCount;
     finite(db, "psychro_wb");
     finite(h, "psychro_wb");
     finite(atm, "psychro_wb");
@@ -157,8 +169,11 @@ double psychro_wb(double db, double h, double atm)
 
 double psychro_atm(double elev)
 {
+    ++propertyCallCount;
     double base = 1 - 6.8754e-06 * elev;
     return finite((14.696 * fractionalPower(base, 5.2559, "psychro_atm")) * 2.03602, "psychro_atm");
 }
+
+std::uint64_t propertyCalls() { return propertyCallCount; }
 
 } // namespace moistair

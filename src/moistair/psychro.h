@@ -5,6 +5,7 @@
 // relative humidity in percent, elevation in feet. Each is pure and throws
 // PsychroError where its arithmetic has no result.
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -14,6 +15,20 @@ class PsychroError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Runs one step of an operation whose failing steps are skipped: when the
+// step fails with PsychroError, whatever it was to set keeps its value.
+template <class Step>
+void skipOnFailure(Step&& step)
+{
+    try {
+        step();
+    } catch (const PsychroError&) {
+    }
+}
+
+// The number of property-function calls made so far, for measuring.
+std::uint64_t propertyCalls();
 
 // Saturation vapour pressure over ice (below 273.15 K) or over water.
 double psychro_pvs(double temp);

@@ -7,17 +7,6 @@
 namespace moistair {
 namespace {
 
-// Runs one step; when it fails with PsychroError the step is skipped and
-// whatever it was to set keeps its value.
-template <class Step>
-void skipOnFailure(Step&& step)
-{
-    try {
-        step();
-    } catch (const PsychroError&) {
-    }
-}
-
 SearchParams searchWithTolerance(double tolerance, Bracket bracket = Bracket::None)
 {
     SearchParams params;

@@ -1,0 +1,33 @@
+#include "chart/drawcontext.h"
+
+#include "numtext/numtext.h"
+
+namespace chart {
+namespace {
+
+bool convertLimit(const std::string& text, char localeDecimal, double& limit)
+{
+    std::optional<double> value = numtext::wholeNumber(text, localeDecimal);
+    if (!value)
+        return false;
+    limit = *value;
+    return true;
+}
+
+} // namespace
+
+bool readChartLimits(MainState& state, const LimitTexts& limits)
+{
+    bool all = convertLimit(limits.ldb, limits.localeDecimal, state.ldb);
+    all = convertLimit(limits.hdb, limits.localeDecimal, state.hdb) && all;
+    all = convertLimit(limits.lhr, limits.localeDecimal, state.lhr) && all;
+    all = convertLimit(limits.hhr, limits.localeDecimal, state.hhr) && all;
+    return all;
+}
+
+void readWorkingPressure(MainState& state)
+{
+    state.atm = numtext::leadingNumberOr0(state.Text12);
+}
+
+} // namespace chart

@@ -1,0 +1,59 @@
+#pragma once
+// What every drawing on the chart works with: the main window's shared state,
+// the chart surface, the window's extents, the chart limits as the lists show
+// them, and the busy indicator.
+
+#include "chart/mainstate.h"
+#include "ui/chartsurface.h"
+
+#include <functional>
+#include <string>
+
+namespace chart {
+
+// The texts of the four chart-limit lists: lower and higher dry bulb, lower
+// and higher humidity ratio.
+struct LimitTexts {
+    std::string ldb, hdb, lhr, hhr;
+    char localeDecimal = '.'; // the decimal separator the user may type besides the point
+};
+
+// The mapping from (dry bulb, humidity ratio) to surface coordinates, in
+// twips with y growing downward: ldb falls at W/12, hdb at 11W/12, lhr at
+// 4700H/6000 and hhr at 200H/6000. A scale factor of 0 (no chart drawn yet)
+// gives infinite or undefined coordinates, by IEEE arithmetic.
+struct ChartFrame {
+    double W = 0, H = 0;
+    double ldb = 0, lhr = 0;
+    double is1 = 0, is2 = 0;
+
+    double x0() const { return W / 12; }
+    double y0() const { return 4700 * H / 6000; }
+    double rightEdge() const { return 11 * W / 12; }
+    double topEdge() const { return 200 * H / 6000; }
+    double dbtox(double db) const { return W / 12 + W * (db - ldb) / is2; }
+    double hrtoy(double hr) const { return 4700 * H / 6000 - H * (hr - lhr) / is1; }
+};
+
+struct DrawContext {
+    MainState& state;
+    ui::ChartSurface& surface;
+    double W = 0;  // the main window's horizontal extent, twips
+    double H = 0;  // the main window's vertical extent, twips
+    LimitTexts limits;
+    std::function<void()> setbusy;
+    std::function<void()> clearbusy;
+
+    // The frame of the chart last drawn, at the limits now in the state.
+    ChartFrame frame() const { return {W, H, state.ldb, state.lhr, state.is1, state.is2}; }
+};
+
+// Converts the four limit texts into ldb, hdb, lhr and hhr. A text that is
+// not a number as a whole leaves its limit as it was. Returns whether all
+// four converted.
+bool readChartLimits(MainState& state, const LimitTexts& limits);
+
+// atm = the number in Text12.
+void readWorkingPressure(MainState& state);
+
+} // namespace chart
