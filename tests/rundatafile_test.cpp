@@ -43,6 +43,28 @@ TEST_F(RunData, AppendsLinesEndedByCrLfAndReadsThemBack)
     EXPECT_EQ(lines, (std::vector<std::string>{"", "Dry bulb", "----", "Wet bulb"}));
 }
 
+TEST_F(RunData, ALineEndsAtCrOrCrLf)
+{
+    struct Case { QByteArray bytes; std::vector<std::string> lines; };
+    const Case cases[] = {
+        {"", {}},
+        {"\r\n", {""}},
+        {"\r\n\r\n", {"", ""}},
+        {"one\rtwo\r\nthree", {"one", "two", "three"}},
+        {"one\r\r\n", {"one", ""}},
+        {"line\nfeed\r\n", {"line\nfeed"}},
+    };
+    for (const Case& c : cases) {
+        QFile raw(QString::fromStdString(file.path()));
+        ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        raw.write(c.bytes);
+        raw.close();
+        std::vector<std::string> lines{"stale"};
+        ASSERT_TRUE(file.readLines(lines, reason)) << reason;
+        EXPECT_EQ(lines, c.lines) << c.bytes.toStdString();
+    }
+}
+
 TEST_F(RunData, CopiesByteForByteAndReplacesAnOlderFile)
 {
     ASSERT_TRUE(file.reset(reason));

@@ -3,8 +3,6 @@
 #include "numtext/numtext.h"
 
 namespace chart {
-namespace {
-
 bool convertLimit(const std::string& text, char localeDecimal, double& limit)
 {
     std::optional<double> value = numtext::wholeNumber(text, localeDecimal);
@@ -13,8 +11,6 @@ bool convertLimit(const std::string& text, char localeDecimal, double& limit)
     limit = *value;
     return true;
 }
-
-} // namespace
 
 bool readChartLimits(MainState& state, const LimitTexts& limits)
 {

@@ -48,6 +48,10 @@ struct DrawContext {
     ChartFrame frame() const { return {W, H, state.ldb, state.lhr, state.is1, state.is2}; }
 };
 
+// Converts one limit text; a text that is not a number as a whole leaves the
+// limit as it was and returns false.
+bool convertLimit(const std::string& text, char localeDecimal, double& limit);
+
 // Converts the four limit texts into ldb, hdb, lhr and hhr. A text that is
 // not a number as a whole leaves its limit as it was. Returns whether all
 // four converted.

@@ -1,14 +1,22 @@
 #include "chart/form1.h"
 
+#include "chart/chartcommands.h"
+#include "chart/drawchart.h"
+#include "chart/form2.h"
+#include "chart/form4.h"
+#include "chart/form6.h"
+
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/qtchartsurface.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -84,7 +92,8 @@ QStringList propertyList()
 } // namespace
 
 Form1::Form1(const Form1Setup& setup)
-    : dialogs_(setup.dialogs), surface_(setup.surface), runData_(setup.dataFolder)
+    : dialogs_(setup.dialogs), surface_(setup.surface), runData_(setup.dataFolder),
+      dataFolder_(setup.dataFolder)
 {
     setObjectName("Form1");
     setWindowTitle("Psychrometric chart - English Units");
@@ -96,7 +105,13 @@ Form1::Form1(const Form1Setup& setup)
     resize(screen.widthTwips / twipsPerPixel, screen.heightTwips / twipsPerPixel);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The pressure dialog works on this window: it must not outlive it.
+    delete form2_;
+    // Neither must the viewer of the run data file.
+    delete form4_;
+}
 
 void Form1::buildControls()
 {
@@ -213,6 +228,14 @@ void Form1::wireEvents()
     connect(Combo2, &QComboBox::activated, this, [this] { runReadout(); });
     connect(Text4, &QLineEdit::textChanged, this, [this] { runReadout(); });
     connect(Text5, &QLineEdit::textChanged, this, [this] { runReadout(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { drawChartClicked(); });
+    connect(Command12, &QPushButton::clicked, this, [this] { clearChartClicked(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { saveChartClicked(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { viewSavedDataClicked(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { saveDataClicked(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { exitClicked(); });
+    connect(Command16, &QPushButton::clicked, this, [this] { helpClicked(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { setPressureClicked(); });
     connect(Command14, &QPushButton::clicked, this, [this] {
         if (hooks.locatePoint)
             hooks.locatePoint();
@@ -230,6 +253,119 @@ void Form1::selectListItem(QComboBox* list, int index)
     ui::setListIndex(list, index);
     if (list == Combo1 || list == Combo2)
         runReadout();
+}
+
+void Form1::drawChartClicked()
+{
+    DrawContext ctx = drawContext();
+    if (prepareDrawChart(ctx, *dialogs_))
+        showChartTypeDialog();
+}
+
+Form6* Form1::chartTypeDialog() const
+{
+    return form6_;
+}
+
+void Form1::showChartTypeDialog()
+{
+    if (!form6_) {
+        form6_ = new Form6([this](const char* chartType) {
+            state.Text30 = chartType;
+            drawchart();
+        });
+    }
+    form6_->show();
+    form6_->raise();
+    form6_->activateWindow();
+}
+
+void Form1::drawchart()
+{
+    DrawContext ctx = drawContext();
+    chart::drawchart(ctx, *dialogs_);
+}
+
+void Form1::clearChartClicked()
+{
+    surface().clear();
+    surface().setEmptyPicture();
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7})
+        box->clear();
+    for (QLabel* label : {Label13, Label14, Label15, Label16, Label17, Label18})
+        label->clear();
+    state.ldbexe = nochart;
+    state.Text15 = numtext::generalText(nochart);
+    surface().takeFocus();
+}
+
+void Form1::saveChartClicked()
+{
+    saveChart(surface(), CommonDialog1, *dialogs_);
+}
+
+Form2* Form1::pressureDialog() const
+{
+    return form2_ && form2_->isVisible() ? form2_.data() : nullptr;
+}
+
+void Form1::setPressureClicked()
+{
+    // Each opening starts the dialog afresh; an open one only comes forward.
+    if (Form2* open = pressureDialog()) {
+        open->raise();
+        open->activateWindow();
+    } else {
+        form2_ = new Form2(*this);
+        form2_->load();
+    }
+    setEnabled(false);
+}
+
+Form4* Form1::savedDataViewer() const
+{
+    return form4_;
+}
+
+void Form1::viewSavedDataClicked()
+{
+    std::string text;
+    if (!readSavedData(runData_, *dialogs_, text))
+        return;
+    if (!form4_)
+        form4_ = new Form4([this] { setEnabled(true); });
+    form4_->Text1->setPlainText(QString::fromStdString(text));
+    form4_->show();
+    setEnabled(false);
+}
+
+void Form1::saveDataClicked()
+{
+    saveData(runData_, CommonDialog1, *dialogs_, surface());
+}
+
+void Form1::exitClicked()
+{
+    exitProgram(runData_, *dialogs_, hooks.quit);
+}
+
+void Form1::helpClicked()
+{
+    openHelp(dataFolder_, *dialogs_);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The chart-type dialog draws on this window: it goes with it.
+    if (form6_)
+        form6_->close();
+    // So does the viewer of the run data file.
+    if (form4_)
+        form4_->close();
+    // So does the pressure dialog, which works on this window's state.
+    if (form2_)
+        form2_->close();
+    QWidget::closeEvent(event);
 }
 
 double Form1::W() const { return double(width()) * twipsPerPixel; }

@@ -2,12 +2,14 @@
 // The main window "Psychrometric chart - English Units": a band of controls
 // above the chart surface `graph`, and the state every window shares.
 
+#include "chart/datacommands.h"
 #include "chart/drawcontext.h"
 #include "chart/mainstate.h"
 #include "chart/rundatafile.h"
 #include "ui/chartsurface.h"
 #include "ui/dialogs.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +25,10 @@ class QtChartSurface;
 }
 
 namespace chart {
+
+class Form4;
+class Form2;
+class Form6;
 
 // What the main window is built with: the desktop's dialogs, the folder of
 // the run data file, and, for tests, a surface to draw on in place of the
@@ -52,6 +58,8 @@ public:
     struct Hooks {
         std::function<void()> updatereadout;
         std::function<void()> locatePoint;
+        // Ends the program at once ("Exit"); tests put their own in its place.
+        std::function<void()> quit = endProgram;
     } hooks;
 
     MainState state;
@@ -60,6 +68,8 @@ public:
     ui::ChartSurface& surface() { return *surface_; }
     ui::Dialogs& dialogs() { return *dialogs_; }
     const RunDataFile& runData() const { return runData_; }
+    // The program's folder: it holds the run data file and the help document.
+    const std::string& dataFolder() const { return dataFolder_; }
 
     // The window's horizontal and vertical extents in twips.
     double W() const;
@@ -117,7 +127,36 @@ public:
     QPushButton* Command16 = nullptr; // Help
     ui::QtChartSurface* graph = nullptr;
 
+    // The save-file dialog of the main window; it keeps the name last chosen.
+    ui::SaveFileDialog CommonDialog1;
+
+    // The chart-type dialog while it is open.
+    Form6* chartTypeDialog() const;
+    // The viewer of the run data file while it is open.
+    Form4* savedDataViewer() const;
+    // The pressure dialog while it is open.
+    Form2* pressureDialog() const;
+
+    // The commands on the chart as a whole.
+    void drawChartClicked();
+    void clearChartClicked();
+    void saveChartClicked();
+    // Set/reset atmos pressure: opens the pressure dialog.
+    void setPressureClicked();
+    // Draws the chart of the type chosen in the chart-type dialog.
+    void drawchart();
+
+    // The commands on the run data file, Exit and Help.
+    void viewSavedDataClicked();
+    void saveDataClicked();
+    void exitClicked();
+    void helpClicked();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void showChartTypeDialog();
     void buildControls();
     void wireEvents();
     void runReadout();
@@ -131,6 +170,10 @@ private:
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;
     RunDataFile runData_;
+    std::string dataFolder_;
+    QPointer<Form4> form4_;
+    QPointer<Form6> form6_;
+    QPointer<Form2> form2_;
 };
 
 } // namespace chart

@@ -61,17 +61,17 @@ bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason
     QByteArray all = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(file, reason);
+    // A line ends at CR or at CR LF; a line feed alone belongs to the line.
     lines.clear();
     qsizetype start = 0;
     while (start < all.size()) {
-        qsizetype end = all.indexOf('\n', start);
+        qsizetype end = all.indexOf('\r', start);
         if (end < 0)
             end = all.size();
-        QByteArray line = all.mid(start, end - start);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.push_back(line.toStdString());
+        lines.push_back(all.mid(start, end - start).toStdString());
         start = end + 1;
+        if (start < all.size() && all[start] == '\n')
+            ++start;
     }
     return true;
 }

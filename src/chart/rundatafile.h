@@ -19,7 +19,8 @@ public:
     bool reset(std::string& reason) const;
     // Appends the lines, each ended by CR LF; creates the file when missing.
     bool append(const std::vector<std::string>& lines, std::string& reason) const;
-    // Every line of the file, without its line end.
+    // Every line of the file, without its line end: a line ends at CR or
+    // at CR LF, and a last line without an end counts too.
     bool readLines(std::vector<std::string>& lines, std::string& reason) const;
     // Copies the file byte for byte; the destination is replaced only when
     // the copy has been written whole.

@@ -1,0 +1,48 @@
+// Measures drawing the default standard chart on the window's own surface,
+// offscreen: the time per chart and the property-function calls per chart.
+// Run by hand: build/chartbench [charts]
+#include "chart/form1.h"
+#include "moistair/psychro.h"
+#include "ui/scripteddialogs.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int charts = argc > 1 ? std::atoi(argv[1]) : 20;
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs; // a 1920 by 1080 screen
+    chart::Form1 form({&dialogs, folder.path().toStdString(), nullptr});
+    if (!form.load())
+        return 1;
+    form.show();
+    QApplication::processEvents();
+
+    using Clock = std::chrono::steady_clock;
+    double fastest = 1e300, total = 0;
+    std::uint64_t calls = 0;
+    for (int i = 0; i < charts; ++i) {
+        form.state.Text15 = "121"; // no chart on the surface: draw again
+        form.state.Text30 = "1";
+        const std::uint64_t callsBefore = moistair::propertyCalls();
+        const auto start = Clock::now();
+        form.drawchart();
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        calls = moistair::propertyCalls() - callsBefore;
+        fastest = std::min(fastest, ms);
+        total += ms;
+        QApplication::processEvents();
+    }
+    std::printf("standard chart, default limits, %d charts: %.1f ms per chart on average, %.1f ms the fastest\n",
+                charts, total / charts, fastest);
+    std::printf("property-function calls per chart: %llu\n", static_cast<unsigned long long>(calls));
+    return 0;
+}

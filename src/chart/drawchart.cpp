@@ -1,0 +1,196 @@
+#include "chart/drawchart.h"
+
+#include "chart/curves.h"
+#include "chart/scales.h"
+#include "moistair/psychro.h"
+#include "moistair/searches.h"
+#include "numtext/numtext.h"
+#include "ui/colour.h"
+
+#include <optional>
+
+namespace chart {
+namespace {
+
+using moistair::skipOnFailure;
+
+bool isDryBulbChoice(double db)
+{
+    for (int choice = 0; choice <= 120; choice += 10)
+        if (db == choice)
+            return true;
+    return false;
+}
+
+bool isHumidityRatioChoice(double hr) { return hr == 0 || hr == 0.01 || hr == 0.02 || hr == 0.03; }
+
+bool refuse(ui::Dialogs& dialogs, const char* message)
+{
+    dialogs.message(message, ui::Buttons::OkCancel);
+    return false;
+}
+
+// The step of the humidity-ratio grid for the span hhr - lhr.
+double humidityRatioGridStep(double span)
+{
+    if (span <= 0.01)
+        return 0.0002;
+    if (span >= 0.02 && span < 0.03)
+        return 0.0005;
+    return 0.001;
+}
+
+// The step of the dry-bulb grid for the span hdb - ldb.
+double dryBulbGridStep(double span)
+{
+    if (span > 50)
+        return 1;
+    if (span > 20)
+        return 0.5;
+    if (span > 10)
+        return 0.25;
+    return 0.125;
+}
+
+void setFrameFactors(MainState& s)
+{
+    s.tot1 = s.hhr - s.lhr;
+    s.tot2 = s.hdb - s.ldb;
+    s.is1 = s.tot1 * 6000 / 4500;
+    s.is2 = s.tot2 * 12 / 10;
+}
+
+// One horizontal grid line: from the saturation curve to the right edge when
+// the curve crosses it inside the chart, else across the whole width, except
+// above 0.01 over the lower limit where it meets the curve beyond the chart.
+void drawHumidityRatioGridLine(DrawContext& ctx, const ChartFrame& frame, int i, double step)
+{
+    const MainState& s = ctx.state;
+    const double y = frame.y0() - ctx.H * i * step / s.is1;
+    const std::optional<double> saturation = moistair::dbwithrhandhr(100, s.lhr + i * step, s.atm);
+    double from = frame.x0();
+    if (saturation && *saturation >= s.ldb && *saturation <= s.hdb)
+        from = frame.dbtox(*saturation);
+    else if (saturation && *saturation > s.hdb && !(i * step < 0.01))
+        return;
+    ctx.surface.line(from, y, frame.rightEdge(), y, ui::palette::lightGrey);
+}
+
+// One vertical grid line: from the bottom edge up to the saturation curve, or
+// to the top edge when the curve lies above the chart.
+void drawDryBulbGridLine(DrawContext& ctx, const ChartFrame& frame, int i, double step, double& saturation)
+{
+    const MainState& s = ctx.state;
+    const double x = frame.x0() + ctx.W * i * step / s.is2;
+    skipOnFailure([&] { saturation = moistair::psychro_wrh(s.ldb + i * step, 100, s.atm); });
+    if (saturation >= s.lhr && saturation <= s.hhr)
+        ctx.surface.line(x, frame.y0(), x, frame.hrtoy(saturation), ui::palette::lightGrey);
+    else if (saturation > s.hhr)
+        ctx.surface.line(x, frame.y0(), x, frame.topEdge(), ui::palette::lightGrey);
+}
+
+void drawCurveFamilies(DrawContext& ctx)
+{
+    const bool standard = numtext::leadingNumberOr0(ctx.state.Text30) == 1;
+    if (standard)
+        drawrhlines(ctx);
+    else
+        drawsatline(ctx);
+    if (standard) {
+        drawwblines(ctx);
+        drawspvollines(ctx);
+    }
+}
+
+} // namespace
+
+bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
+{
+    MainState& s = ctx.state;
+    const char decimal = ctx.limits.localeDecimal;
+    convertLimit(ctx.limits.ldb, decimal, s.ldb);
+    if (!isDryBulbChoice(s.ldb))
+        return refuse(dialogs, "Choose Lower Dry bulb temperature for chart only from the drop down menu");
+    convertLimit(ctx.limits.hdb, decimal, s.hdb);
+    if (!isDryBulbChoice(s.hdb))
+        return refuse(dialogs, "Choose Higher Dry bulb temperature for chart only from the drop down menu");
+    convertLimit(ctx.limits.lhr, decimal, s.lhr);
+    if (!isHumidityRatioChoice(s.lhr))
+        return refuse(dialogs, "Choose Lower humidity ratio for chart only from the drop down menu");
+    convertLimit(ctx.limits.hhr, decimal, s.hhr);
+    if (!isHumidityRatioChoice(s.hhr))
+        return refuse(dialogs, "Choose Higher humidity ratio for chart only from the drop down menu");
+    if (s.hdb <= s.ldb)
+        return refuse(dialogs, "Higher limit of dry bulb temperature must be greater than lower limit of dry bulb "
+                               "temperature");
+    if (s.hhr <= s.lhr)
+        return refuse(dialogs, "Higher limit of humidity ratio must be greater than lower limit of humidity ratio");
+    return true;
+}
+
+DrawnLimits readDrawnLimits(MainState& state)
+{
+    DrawnLimits drawn;
+    drawn.ldb = state.ldbexe = numtext::leadingNumberOr0(state.Text15);
+    drawn.hdb = numtext::leadingNumberOr0(state.Text16);
+    drawn.lhr = numtext::leadingNumberOr0(state.Text17);
+    drawn.hhr = state.hhrexe = numtext::leadingNumberOr0(state.Text18);
+    return drawn;
+}
+
+bool isSameChart(const MainState& state, const DrawnLimits& drawn)
+{
+    return drawn.ldb == state.ldb && drawn.hdb == state.hdb && drawn.lhr == state.lhr && drawn.hhr == state.hhr;
+}
+
+void drawhumidityratiogrid(DrawContext& ctx)
+{
+    const MainState& s = ctx.state;
+    const ChartFrame frame = ctx.frame();
+    const double step = humidityRatioGridStep(s.hhr - s.lhr);
+    const float margin = float(100 * ctx.H / 6000);
+    for (int i = 1;; ++i) {
+        drawHumidityRatioGridLine(ctx, frame, i, step);
+        const float heightLeft = float(ctx.H * (s.tot1 - i * step) / s.is1);
+        if (!(margin <= heightLeft))
+            break;
+    }
+}
+
+void drawdrybulbgrid(DrawContext& ctx)
+{
+    const MainState& s = ctx.state;
+    const ChartFrame frame = ctx.frame();
+    const double step = dryBulbGridStep(s.hdb - s.ldb);
+    double saturation = 0;
+    double runningX = ctx.W / 12;
+    for (int i = 1; runningX <= 10.9 * ctx.W / 12; ++i) {
+        drawDryBulbGridLine(ctx, frame, i, step, saturation);
+        runningX += ctx.W * step / s.is2;
+    }
+}
+
+void drawchart(DrawContext& ctx, ui::Dialogs& dialogs)
+{
+    MainState& s = ctx.state;
+    const DrawnLimits drawn = readDrawnLimits(s);
+    readWorkingPressure(s);
+    if (!checkchartlimits(ctx, dialogs))
+        return;
+    if (isSameChart(s, drawn)) {
+        ctx.surface.takeFocus();
+        return;
+    }
+    ctx.surface.clear();
+    ctx.setbusy();
+    setFrameFactors(s);
+    const ChartFrame frame = ctx.frame();
+    ctx.surface.line(frame.x0(), frame.y0(), frame.rightEdge(), 4700 * ctx.H / 6000);
+    drawhumidityratiogrid(ctx);
+    ctx.surface.line(frame.x0(), frame.y0(), ctx.W / 12, frame.topEdge());
+    drawdrybulbgrid(ctx);
+    drawCurveFamilies(ctx);
+    drawscales(ctx);
+}
+
+} // namespace chart

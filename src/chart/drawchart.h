@@ -1,0 +1,37 @@
+#pragma once
+// Drawing a whole chart: the tests of the chosen limits, the frame, the axes
+// and grids, the curve families of the chosen chart type, then the scales and
+// captions.
+
+#include "chart/drawcontext.h"
+#include "ui/dialogs.h"
+
+namespace chart {
+
+// The six tests of the chosen limits, each limit converted from its list just
+// before its test (a text that is not a number keeps the limit as it was).
+// The first failing test shows its message and returns false.
+bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
+
+// The limits of the chart on the surface, as Text15 to Text18 hold them.
+struct DrawnLimits {
+    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
+};
+
+// Reads Text15 to Text18 into ldbexe and hhrexe and returns all four.
+DrawnLimits readDrawnLimits(MainState& state);
+
+// True when the chosen limits are those of the chart on the surface.
+bool isSameChart(const MainState& state, const DrawnLimits& drawn);
+
+// Draws the chart of the chosen limits and of the type in Text30 ("1"
+// standard, "2" blank), unless the limits are refused or already drawn.
+void drawchart(DrawContext& ctx, ui::Dialogs& dialogs);
+
+// The grids alone, at the frame factors in the state: horizontal lines of
+// humidity ratio starting on the saturation curve, vertical lines of dry bulb
+// ending on it.
+void drawhumidityratiogrid(DrawContext& ctx);
+void drawdrybulbgrid(DrawContext& ctx);
+
+} // namespace chart

@@ -1,0 +1,20 @@
+#pragma once
+// The second half of drawing a chart: the scales, the labels and captions
+// that make the grid readable, and the end of the drawing.
+
+#include "chart/drawcontext.h"
+
+namespace chart {
+
+// Prints the caption of the working pressure in the unit of Text22 ("Atmos.
+// pr=29.92126 In Hg", "Site elevation=5000 ft") at the top left of the chart.
+void printPressureCaption(DrawContext& ctx);
+
+// Draws the dry-bulb scale with its major lines, the humidity-ratio scale,
+// the captions, the origin label and the vapour-pressure scale over the
+// frame and grids of the chart being drawn; then clears the busy indicator,
+// gives the surface the focus and records the limits of the chart now drawn
+// (ldbexe, hhrexe, Text15 to Text18).
+void drawscales(DrawContext& ctx);
+
+} // namespace chart

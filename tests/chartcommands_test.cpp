@@ -1,0 +1,264 @@
+// The main window's chart commands through its controls: "Draw chart" with
+// the chart-type dialog, "Clear chart" and "Save chart".
+#include "chart/form1.h"
+#include "chart/form6.h"
+#include "point/readout.h"
+#include "ui/recordingsurface.h"
+#include "ui/scripteddialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using chart::Form1;
+using Kind = ui::RecordingSurface::Kind;
+
+const char* const sameChartMessage =
+    "Do one of the followings to draw new chart - 1) Change chart ranges 2) Reset atmos. pressure 3) Clear graph ";
+
+class ChartCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
+        point::attach(*form);
+        auto readout = form->hooks.updatereadout;
+        form->hooks.updatereadout = [this, readout] {
+            ++readoutRuns;
+            readout();
+        };
+        ASSERT_TRUE(form->load());
+        surface.forgetLog();
+        readoutRuns = 0;
+    }
+
+    // Presses "Draw chart" and, when the dialog opens, picks the chart type
+    // and presses the dialog's own "Draw chart".
+    void drawChart(bool standard = true)
+    {
+        form->Command3->click();
+        chart::Form6* dialog = form->chartTypeDialog();
+        ASSERT_NE(dialog, nullptr);
+        (standard ? dialog->Option1 : dialog->Option2)->setChecked(true);
+        dialog->Command1->click();
+    }
+
+    int countOf(Kind kind) const { return surface.count(kind); }
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingSurface surface;
+    std::unique_ptr<Form1> form;
+    int readoutRuns = 0;
+};
+
+TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
+{
+    form->Command3->click();
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(countOf(Kind::Clear), 1); // the start-up caption goes
+    chart::Form6* dialog = form->chartTypeDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Chart type option");
+    EXPECT_TRUE(dialog->Option1->isChecked());
+    EXPECT_TRUE(form->isEnabled());
+
+    // Shown again while open, it only comes forward and keeps the choice.
+    dialog->Option2->setChecked(true);
+    form->state.Text15 = "121";
+    form->Command3->click();
+    EXPECT_EQ(form->chartTypeDialog(), dialog);
+    EXPECT_TRUE(dialog->Option2->isChecked());
+}
+
+TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
+{
+    drawChart(false);
+    EXPECT_EQ(form->state.Text30, "2");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
+    EXPECT_EQ(form->chartTypeDialog(), nullptr);
+    EXPECT_EQ(form->state.Text15, "0");
+    EXPECT_EQ(form->state.Text16, "120");
+    EXPECT_EQ(form->state.Text17, "0");
+    EXPECT_EQ(form->state.Text18, "0.03");
+    EXPECT_FALSE(surface.lines().empty());
+    EXPECT_EQ(form->Label4->text(), "");
+
+    // A new showing loads with the standard chart chosen again.
+    form->state.Text15 = "121";
+    form->Command3->click();
+    ASSERT_NE(form->chartTypeDialog(), nullptr);
+    EXPECT_TRUE(form->chartTypeDialog()->Option1->isChecked());
+}
+
+TEST_F(ChartCommands, TheDialogsExitOnlyCloses)
+{
+    form->Command3->click();
+    form->chartTypeDialog()->Command2->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->chartTypeDialog(), nullptr);
+    EXPECT_EQ(form->state.Text30, "");
+    EXPECT_TRUE(surface.lines().empty());
+}
+
+TEST_F(ChartCommands, DrawingTwiceWithTheSameLimitsIsRefused)
+{
+    drawChart();
+    surface.forgetLog();
+    form->Command3->click();
+    ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{sameChartMessage});
+    EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(countOf(Kind::Clear), 0);
+    EXPECT_EQ(countOf(Kind::Focus), 1);
+
+    // After "Clear chart" the same limits are drawn again.
+    form->Command12->click();
+    form->Command3->click();
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(form->chartTypeDialog(), nullptr);
+}
+
+TEST_F(ChartCommands, AnExitedDialogLeavesTheSurfaceClearedAndThePreviousLimitsRecorded)
+{
+    drawChart();
+    form->Combo4->setEditText("100");
+    form->Command3->click();
+    form->chartTypeDialog()->Command2->click();
+    form->Combo4->setEditText("120");
+    form->Command3->click();
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{sameChartMessage});
+}
+
+TEST_F(ChartCommands, ALimitOutsideTheListsIsRefusedBeforeAnythingIsCleared)
+{
+    form->Combo3->setEditText("15");
+    form->Command3->click();
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>{"Choose Lower Dry bulb temperature for chart only from the drop down menu"});
+    EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::OkCancel);
+    EXPECT_EQ(countOf(Kind::Clear), 0);
+    EXPECT_EQ(form->chartTypeDialog(), nullptr);
+}
+
+TEST_F(ChartCommands, LimitsChangedWhileTheDialogIsOpenAreTestedAgain)
+{
+    form->Command3->click();
+    form->Combo6->setEditText("0.05");
+    form->chartTypeDialog()->Command1->click();
+    EXPECT_EQ(dialogs.messageTexts(),
+              std::vector<std::string>{"Choose Higher humidity ratio for chart only from the drop down menu"});
+    EXPECT_TRUE(surface.lines().empty());
+    EXPECT_EQ(form->state.Text15, "");
+}
+
+TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
+{
+    drawChart();
+    form->Text1->setText("50");
+    form->Text4->setText("75");
+    form->Text5->setText("62.5");
+    form->Text7->setText("A");
+    form->Label26->setText(".4404820");
+    form->Label13->setText("75");
+    readoutRuns = 0;
+    form->Command12->click();
+    EXPECT_EQ(readoutRuns, 2); // Text4, then Text5
+    for (QLineEdit* box : {form->Text1, form->Text4, form->Text5, form->Text7})
+        EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_TRUE(form->Label13->text().isEmpty());
+    EXPECT_EQ(form->Label26->text(), ".4404820");
+    EXPECT_EQ(form->state.Text15, "121");
+    EXPECT_EQ(form->state.ldbexe, 121);
+    EXPECT_EQ(form->state.Text16, "120");
+    EXPECT_TRUE(surface.visible().empty());
+    EXPECT_GE(countOf(Kind::Focus), 1);
+}
+
+TEST_F(ChartCommands, SaveChartCancelled)
+{
+    form->Command11->click();
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Dialog Cancelled"});
+    EXPECT_TRUE(surface.picture().empty());
+    ASSERT_EQ(dialogs.saveRequests().size(), 1u);
+    const ui::SaveFileRequest& request = dialogs.saveRequests()[0];
+    EXPECT_EQ(request.title, "Save File");
+    EXPECT_EQ(request.filter, "BMP File (*.bmp)|*.bmp|AllFiles (*.*)|*.*");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_TRUE(request.askBeforeReplacing);
+}
+
+TEST_F(ChartCommands, TheSavedChartStaysBeneathNewDrawingsUntilClearChart)
+{
+    drawChart(false);
+    const std::string name = folder.path().toStdString() + "/chart";
+    dialogs.queueSaveName(name);
+    form->Command11->click();
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"You saved the files as  " + name});
+    EXPECT_EQ(surface.savedPaths(), std::vector<std::string>{name});
+    const std::size_t saved = surface.picture().size();
+    EXPECT_GT(saved, 0u);
+
+    // The next save dialog offers the name last chosen.
+    form->Command11->click();
+    EXPECT_EQ(dialogs.saveRequests().back().initialName, name);
+
+    form->Combo4->setEditText("100");
+    drawChart();
+    EXPECT_EQ(surface.picture().size(), saved);
+    EXPECT_GT(surface.visible().size(), saved);
+
+    form->Command12->click();
+    EXPECT_TRUE(surface.picture().empty());
+    EXPECT_TRUE(surface.visible().empty());
+}
+
+TEST_F(ChartCommands, AChartThatCannotBeWrittenIsReportedWithItsPathAndReason)
+{
+    surface.failSaves("Permission denied");
+    dialogs.queueSaveName("/nowhere/chart.bmp");
+    form->Command11->click();
+    const std::vector<std::string> texts = dialogs.messageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "You saved the files as  /nowhere/chart.bmp");
+    EXPECT_NE(texts[1].find("/nowhere/chart.bmp"), std::string::npos);
+    EXPECT_NE(texts[1].find("Permission denied"), std::string::npos);
+}
+
+// The default standard and blank charts, saved through "Save chart" on the
+// window's own surface, for people to look at.
+TEST(SavedCharts, TheDefaultStandardAndBlankCharts)
+{
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    Form1 form({&dialogs, folder.path().toStdString(), nullptr});
+    ASSERT_TRUE(form.load());
+    struct Chart { bool standard; const char* file; };
+    for (Chart c : {Chart{true, "/standard-chart.bmp"}, Chart{false, "/blank-chart.bmp"}}) {
+        form.Command12->click();
+        form.Command3->click();
+        ASSERT_NE(form.chartTypeDialog(), nullptr);
+        (c.standard ? form.chartTypeDialog()->Option1 : form.chartTypeDialog()->Option2)->setChecked(true);
+        form.chartTypeDialog()->Command1->click();
+        const std::string path = std::string(PSYCHART_BUILD_DIR) + c.file;
+        QFile::remove(QString::fromStdString(path));
+        dialogs.queueSaveName(path);
+        form.Command11->click();
+        QImage saved(QString::fromStdString(path));
+        ASSERT_FALSE(saved.isNull()) << path;
+        EXPECT_EQ(saved.width(), 1920);
+    }
+}
+
+} // namespace

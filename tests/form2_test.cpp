@@ -1,0 +1,490 @@
+// The pressure dialog "Change pressure", opened by the main window's
+// "Set/reset atmos pressure": the unit choice, the live conversion, Set with
+// its range tests and its effects on the main window, and the ways out.
+#include "chart/form1.h"
+#include "chart/form2.h"
+#include "point/readout.h"
+#include "ui/recordingsurface.h"
+#include "ui/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using chart::Form1;
+using chart::Form2;
+using Kind = ui::RecordingSurface::Kind;
+
+const char* const confirmation =
+    "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
+    "Are You Sure ?";
+const char* const outOfRange = "Atmospheric pressure input out of range, change value";
+
+enum Unit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
+
+std::string text(const QLabel* label) { return label->text().toStdString(); }
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+
+class PressureDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
+        point::attach(*form);
+        auto readout = form->hooks.updatereadout;
+        form->hooks.updatereadout = [this, readout] {
+            ++readoutRuns;
+            readout();
+        };
+        ASSERT_TRUE(form->load());
+        surface.forgetLog();
+        readoutRuns = 0;
+    }
+
+    // Presses "Set/reset atmos pressure" and returns the dialog it opens.
+    Form2& open()
+    {
+        form->Command4->click();
+        Form2* dialog = form->pressureDialog();
+        EXPECT_NE(dialog, nullptr);
+        return *dialog;
+    }
+
+    // The user picks a unit from the list.
+    static void chooseUnit(Form2& dialog, int unit)
+    {
+        dialog.Combo1->setCurrentIndex(unit);
+        emit dialog.Combo1->activated(unit);
+    }
+
+    // Opens the dialog, enters the value under the unit and presses Set,
+    // answering Yes to the confirmation.
+    void setPressure(int unit, const QString& value)
+    {
+        Form2& dialog = open();
+        chooseUnit(dialog, unit);
+        if (unit != Default)
+            dialog.Text1->setText(value);
+        dialogs.queueAnswer(ui::Answer::Yes);
+        dialog.Command1->click();
+    }
+
+    // The lines printed on the surface since the log was last forgotten.
+    std::vector<std::string> printed() const
+    {
+        std::vector<std::string> lines;
+        for (const auto& op : surface.texts())
+            lines.push_back(op.text);
+        return lines;
+    }
+
+    // Gives the main window inputs, a readout and a drawn chart to lose.
+    void fillMainWindow()
+    {
+        for (QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6,
+                               form->Text7})
+            box->setText("5");
+        for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
+                              form->Label18, form->Label24, form->Label26})
+            label->setText("1.0000000");
+        form->state.Text15 = "0";
+        surface.line(0, 0, 100, 100);
+        surface.snapshot();
+        surface.forgetLog();
+        readoutRuns = 0;
+    }
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingSurface surface;
+    std::unique_ptr<Form1> form;
+    int readoutRuns = 0;
+};
+
+TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
+{
+    form->state.Text12 = "20";
+    form->state.Text22 = "1";
+    form->state.Text23 = "20";
+    form->state.Text15 = "0";
+
+    Form2& dialog = open();
+    EXPECT_EQ(dialog.windowTitle(), "Change pressure");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(form->isEnabled());
+    ASSERT_EQ(dialog.Combo1->count(), 4);
+    const char* const unitNames[] = {"Default", "Inches of Hg", "Pounds/sq inch", "Elevation in feet"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(dialog.Combo1->itemText(i), unitNames[i]);
+    EXPECT_EQ(dialog.Combo1->currentIndex(), 0);
+    EXPECT_EQ(text(dialog.Text1), "29.92126");
+    EXPECT_FALSE(dialog.Text1->isEnabled());
+    EXPECT_EQ(text(dialog.Label4), "Inches of Hg");
+    EXPECT_EQ(text(dialog.Label11), "");
+    EXPECT_EQ(text(dialog.Label8), "29.92126");
+    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
+    EXPECT_EQ(text(dialog.Label10), "");
+
+    // Only the working pressure is reset; the rest stays as the last Set left it.
+    EXPECT_EQ(form->state.Text12, "29.92126");
+    EXPECT_EQ(form->state.Text22, "1");
+    EXPECT_EQ(form->state.Text23, "20");
+    EXPECT_EQ(form->state.Text15, "0");
+    EXPECT_TRUE(surface.log().empty());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(PressureDialog, ControlsCarryTheirNamesAndCaptions)
+{
+    Form2& dialog = open();
+    const struct {
+        const char* name;
+        const char* caption;
+    } captions[] = {
+        {"Label3", "Chart atmoshperic pressure setting"},
+        {"Label1", "Choose unit"},
+        {"Label2", "Input value"},
+        {"Label5", "Inches of Hg"},
+        {"Label6", "Pound/sq inch"},
+        {"Label7", "Elevation in feet"},
+        {"Command2", "Return to chart"},
+        {"Command1", "Set/Change chart atmos. pressure"},
+    };
+    for (const auto& c : captions) {
+        SCOPED_TRACE(c.name);
+        auto* widget = dialog.findChild<QWidget*>(c.name);
+        ASSERT_NE(widget, nullptr);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            EXPECT_EQ(label->text(), c.caption);
+        else
+            EXPECT_EQ(qobject_cast<QPushButton*>(widget)->text(), c.caption);
+    }
+    for (const char* name : {"Combo1", "Text1", "Label4", "Label11", "Label8", "Label9", "Label10"})
+        EXPECT_NE(dialog.findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(PressureDialog, ChoosingAUnitSetsItsCaptionRangeAndEmptiesTheResults)
+{
+    Form2& dialog = open();
+    const struct {
+        int unit;
+        const char* caption;
+        const char* range;
+    } cases[] = {
+        {InchesHg, "Inches of Hg", "(5.906 - 147.65)"},
+        {Psi, "Pounds/sq inch", "(2.9 - 72.5)"},
+        {Elevation, "Elevation in feet", "(0 - 38650)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        dialog.Text1->setEnabled(true);
+        dialog.Text1->setText("5000");
+        chooseUnit(dialog, c.unit);
+        EXPECT_EQ(text(dialog.Label4), c.caption);
+        EXPECT_EQ(text(dialog.Label11), c.range);
+        EXPECT_TRUE(dialog.Text1->isEnabled());
+        EXPECT_EQ(text(dialog.Text1), "");
+        EXPECT_EQ(text(dialog.Label8), "");
+        EXPECT_EQ(text(dialog.Label9), "");
+        EXPECT_EQ(text(dialog.Label10), "");
+    }
+
+    // Back to Default: the standard pressure and its values return; an
+    // earlier elevation stays in its label.
+    dialog.Text1->setText("5000");
+    chooseUnit(dialog, Default);
+    EXPECT_EQ(text(dialog.Label4), "Inches of Hg");
+    EXPECT_EQ(text(dialog.Label11), "");
+    EXPECT_EQ(text(dialog.Text1), "29.92126");
+    EXPECT_FALSE(dialog.Text1->isEnabled());
+    EXPECT_EQ(text(dialog.Label8), "29.92126");
+    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
+    EXPECT_EQ(text(dialog.Label10), "5000");
+}
+
+TEST_F(PressureDialog, LiveConversionShowsThePressureInAllThreeUnits)
+{
+    const char* const unchanged = "<unchanged>";
+    const struct {
+        int unit;
+        const char* typed;
+        const char* inchesHg;
+        const char* psi;
+        const char* feet;
+    } cases[] = {
+        {InchesHg, "29.92126", "29.92126", "14.695949526166", unchanged},
+        {InchesHg, "", "", "0", unchanged},
+        {InchesHg, "abc", "abc", "0", unchanged},
+        {InchesHg, "20 In", "20 In", "9.823082", unchanged},
+        {Psi, "10", "20.36021", "10", unchanged},
+        {Psi, "", "", unchanged, unchanged},
+        {Elevation, "", "29.92134992", "14.6959936907427", ""},
+        {Elevation, "abc", "29.92134992", "14.6959936907427", "abc"},
+        {Elevation, "5000", "24.8961078291965", "12.227825434352", "5000"},
+        // Values without a result in a double show no number at all.
+        {InchesHg, "1e400", "1e400", "", unchanged},
+        {Psi, "1e400", "", "1e400", unchanged},
+        {Psi, "1e308", "", "1e308", unchanged},
+        {Elevation, "1e400", "", "", "1e400"},
+        {Elevation, "200000", "", "", "200000"},
+        {Elevation, "-1e300", "", "", "-1e300"},
+    };
+    Form2& dialog = open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
+        chooseUnit(dialog, c.unit);
+        for (QLabel* label : {dialog.Label8, dialog.Label9, dialog.Label10})
+            label->setText(unchanged);
+        dialog.Text1->setText("x"); // so that the typed text is a change even when empty
+        for (QLabel* label : {dialog.Label8, dialog.Label9, dialog.Label10})
+            label->setText(unchanged);
+        dialog.Text1->setText(c.typed);
+        EXPECT_EQ(text(dialog.Label8), c.inchesHg);
+        EXPECT_EQ(text(dialog.Label9), c.psi);
+        EXPECT_EQ(text(dialog.Label10), c.feet);
+    }
+}
+
+TEST_F(PressureDialog, PoundsLabelKeepsTheLastValueWhenTheBoxIsEmptied)
+{
+    Form2& dialog = open();
+    chooseUnit(dialog, Psi);
+    dialog.Text1->setText("10");
+    dialog.Text1->clear();
+    EXPECT_EQ(text(dialog.Label8), "");
+    EXPECT_EQ(text(dialog.Label9), "10");
+}
+
+TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
+{
+    const struct {
+        int unit;
+        const char* typed;
+        const char* Text12;
+        const char* Text23;
+        const char* caption;
+    } cases[] = {
+        {Default, "", "29.92126", "29.92126", "Atmos. pr=29.92126 In Hg"},
+        {InchesHg, "20", "20", "20", "Atmos. pr=20 In Hg"},
+        {Psi, "10", "20.36021", "10", "Atmos. pr=10 Pounds/sq inch"},
+        {Elevation, "", "29.92134992", "", "Site elevation= ft"},
+        {Elevation, "abc", "29.92134992", "abc", "Site elevation=abc ft"},
+        {Elevation, "5000", "24.8961078291965", "5000", "Site elevation=5000 ft"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
+        form->state.Text12 = "1";
+        surface.forgetLog();
+        setPressure(c.unit, c.typed);
+
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0].text, confirmation);
+        EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::YesNo);
+        EXPECT_EQ(dialogs.messages()[0].title, "DELETE");
+        dialogs = ui::ScriptedDialogs();
+
+        EXPECT_EQ(form->state.Text12, c.Text12);
+        EXPECT_EQ(form->state.Text22, std::to_string(c.unit));
+        EXPECT_EQ(form->state.Text23, c.Text23);
+        EXPECT_EQ(form->pressureDialog(), nullptr);
+        EXPECT_TRUE(form->isEnabled());
+
+        const auto texts = surface.texts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].text, c.caption);
+        const double W = form->W(), H = form->H();
+        EXPECT_FLOAT_EQ(texts[0].x1, float(W / 12 - 0.8 * W / 12));
+        EXPECT_FLOAT_EQ(texts[0].y1, float(4700 * H / 6000 - 4650 * H / 6000));
+    }
+}
+
+TEST_F(PressureDialog, SetClearsTheChartAndTheMainWindowInputs)
+{
+    fillMainWindow();
+    setPressure(InchesHg, "20");
+
+    // The chart and its picture go, then the surface takes the focus and
+    // shows only the new caption.
+    std::vector<Kind> kinds;
+    for (const auto& op : surface.log())
+        kinds.push_back(op.kind);
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Clear, Kind::EmptyPicture, Kind::Focus, Kind::Text}));
+    EXPECT_TRUE(surface.picture().empty());
+    ASSERT_EQ(surface.visible().size(), 1u);
+    EXPECT_EQ(surface.visible()[0].text, "Atmos. pr=20 In Hg");
+
+    for (QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6,
+                           form->Text7})
+        EXPECT_EQ(text(box), "") << box->objectName().toStdString();
+    for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
+                          form->Label18, form->Label24})
+        EXPECT_EQ(text(label), "") << label->objectName().toStdString();
+    EXPECT_EQ(text(form->Label26), "1.0000000");
+    // Emptying Text4 and Text5 each ran the live readout.
+    EXPECT_EQ(readoutRuns, 2);
+    EXPECT_EQ(form->state.Text15, "121");
+}
+
+TEST_F(PressureDialog, SetRunsTheReadoutOnlyForAPointValueThatHeldText)
+{
+    form->Text5->setText("50");
+    readoutRuns = 0;
+    setPressure(Default, "");
+    EXPECT_EQ(readoutRuns, 1);
+}
+
+TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
+{
+    const struct {
+        int unit;
+        const char* typed;
+        bool accepted;
+    } cases[] = {
+        {InchesHg, "5.906", true},   {InchesHg, "147.65", true},  {InchesHg, "5.905", false},
+        {InchesHg, "147.66", false}, {InchesHg, "abc", false},    {InchesHg, "", false},
+        {InchesHg, "1e400", false},  {Psi, "2.9", true},          {Psi, "72.5", true},
+        {Psi, "2.89", false},        {Psi, "72.51", false},       {Psi, "", false},
+        {Psi, "1e400", false},       {Elevation, "0", true},      {Elevation, "38650", true},
+        {Elevation, "-1", false},    {Elevation, "38651", false}, {Elevation, "200000", false},
+        {Elevation, "1e400", false}, {Elevation, "-1e400", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
+        form->state = chart::MainState{};
+        form->state.Text22 = "0";
+        form->state.Text23 = "29.92126";
+        form->state.Text15 = "0";
+        fillMainWindow();
+        dialogs = ui::ScriptedDialogs();
+        setPressure(c.unit, c.typed);
+
+        if (c.accepted) {
+            EXPECT_EQ(dialogs.messages().size(), 1u);
+            EXPECT_EQ(form->pressureDialog(), nullptr);
+            EXPECT_EQ(form->state.Text15, "121");
+            continue;
+        }
+        ASSERT_EQ(dialogs.messages().size(), 2u);
+        EXPECT_EQ(dialogs.messages()[1].text, outOfRange);
+        EXPECT_EQ(dialogs.messages()[1].buttons, ui::Buttons::Ok);
+        EXPECT_EQ(dialogs.messages()[1].title, "");
+        // Nothing changed; the dialog stays open with the value as typed.
+        Form2* dialog = form->pressureDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(text(dialog->Text1), c.typed);
+        EXPECT_FALSE(form->isEnabled());
+        EXPECT_EQ(form->state.Text12, "29.92126");
+        EXPECT_EQ(form->state.Text15, "0");
+        EXPECT_EQ(form->state.Text22, "0");
+        EXPECT_EQ(form->state.Text23, "29.92126");
+        EXPECT_EQ(text(form->Text4), "5");
+        EXPECT_EQ(text(form->Label13), "1.0000000");
+        EXPECT_TRUE(surface.log().empty());
+        for (QLabel* label : {dialog->Label8, dialog->Label9, dialog->Label10}) {
+            const QString shown = label->text().toLower();
+            EXPECT_FALSE(shown.contains("inf") || shown.contains("nan")) << shown.toStdString();
+        }
+        dialog->Command2->click();
+    }
+}
+
+TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
+{
+    setPressure(InchesHg, "200");
+    Form2* dialog = form->pressureDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->Text1->setText("25");
+    dialogs.queueAnswer(ui::Answer::Yes);
+    dialog->Command1->click();
+    EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{confirmation, outOfRange, confirmation}));
+    EXPECT_EQ(form->state.Text12, "25");
+    EXPECT_EQ(form->pressureDialog(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)
+{
+    fillMainWindow();
+    Form2& dialog = open();
+    chooseUnit(dialog, InchesHg);
+    dialog.Text1->setText("20");
+    dialogs.queueAnswer(ui::Answer::No);
+    dialog.Command1->click();
+
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{confirmation});
+    EXPECT_EQ(form->pressureDialog(), &dialog);
+    EXPECT_EQ(text(dialog.Text1), "20");
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_EQ(form->state.Text12, "29.92126");
+    EXPECT_EQ(form->state.Text15, "0");
+    EXPECT_EQ(text(form->Text4), "5");
+    EXPECT_TRUE(surface.log().empty());
+}
+
+TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartButResetsThePressure)
+{
+    setPressure(InchesHg, "20");
+    surface.forgetLog();
+    dialogs = ui::ScriptedDialogs();
+    form->state.Text15 = "0"; // as a chart drawn at 20 inches leaves it
+
+    // By "Return to chart", and by the window's own close box.
+    for (bool byCloseBox : {false, true}) {
+        SCOPED_TRACE(byCloseBox);
+        form->state.Text12 = "20";
+        Form2& dialog = open();
+        if (byCloseBox)
+            dialog.close();
+        else
+            dialog.Command2->click();
+
+        EXPECT_EQ(form->pressureDialog(), nullptr);
+        EXPECT_TRUE(form->isEnabled());
+        EXPECT_EQ(form->state.Text12, "29.92126");
+        EXPECT_EQ(form->state.Text22, "1");
+        EXPECT_EQ(form->state.Text23, "20");
+        EXPECT_EQ(form->state.Text15, "0");
+        EXPECT_TRUE(surface.log().empty());
+        EXPECT_TRUE(dialogs.messages().empty());
+    }
+}
+
+TEST_F(PressureDialog, EachOpeningStartsAfresh)
+{
+    setPressure(Psi, "10");
+    Form2& dialog = open();
+    EXPECT_EQ(dialog.Combo1->currentIndex(), Default);
+    EXPECT_EQ(text(dialog.Text1), "29.92126");
+    EXPECT_EQ(form->state.Text12, "29.92126");
+    EXPECT_EQ(form->state.Text22, "2");
+    EXPECT_EQ(form->state.Text23, "10");
+
+    // Asked again while open, the dialog only comes forward as it is.
+    chooseUnit(dialog, InchesHg);
+    dialog.Text1->setText("20");
+    form->setPressureClicked();
+    EXPECT_EQ(form->pressureDialog(), &dialog);
+    EXPECT_EQ(text(dialog.Text1), "20");
+    EXPECT_FALSE(form->isEnabled());
+}
+
+TEST_F(PressureDialog, ClosingTheMainWindowClosesTheDialog)
+{
+    Form2& dialog = open();
+    form->close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(form->pressureDialog(), nullptr);
+}
+
+} // namespace
