@@ -227,6 +227,18 @@ bool traceWetBulbLine(DrawContext& ctx, double wb)
     return traceWholeDegreeLine(ctx, {ui::palette::darkRed, "WB=", wb, LabelPlace::EndOfLastSegment}, pointAt);
 }
 
+bool traceEnthalpyLine(DrawContext& ctx, double h)
+{
+    const double atm = ctx.state.atm;
+    double wb = 0; // the wet bulb of the last point whose wet bulb was found
+    auto pointAt = [h, atm, &wb](double db, LinePoint& point) {
+        skipOnFailure([&] { wb = moistair::psychro_wb(db, h, atm); });
+        skipOnFailure([&] { point.w = moistair::psychro_w(db, wb, atm); });
+        skipOnFailure([&] { point.rh = moistair::psychro_rh(db, wb, atm); });
+    };
+    return traceWholeDegreeLine(ctx, {ui::palette::grey, "h=", h, LabelPlace::EndOfFirstSegment}, pointAt);
+}
+
 void drawwblines(DrawContext& ctx)
 {
     readFamilyInputs(ctx);

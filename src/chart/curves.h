@@ -65,6 +65,11 @@ bool traceWholeDegreeLine(DrawContext& ctx, const LineLook& look, const LinePoin
 // segment, the point of lowest dry bulb.
 bool traceWetBulbLine(DrawContext& ctx, double wb);
 
+// The line of specific enthalpy h (Btu/lb), grey: the wet-bulb line's walk
+// with the wet bulb of each point found from h, labelled "h=" at its first
+// segment.
+bool traceEnthalpyLine(DrawContext& ctx, double h);
+
 // The line of specific volume v (cu ft/lb), light magenta, walked down from
 // hdb - 0.1 in steps of 0.1 with a wet-bulb search at each step, labelled
 // "v=" at its first segment.

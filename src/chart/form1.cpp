@@ -5,6 +5,7 @@
 #include "chart/form2.h"
 #include "chart/form4.h"
 #include "chart/form6.h"
+#include "chart/linecommands.h"
 
 #include "numtext/numtext.h"
 #include "ui/controls.h"
@@ -107,10 +108,10 @@ Form1::Form1(const Form1Setup& setup)
 
 Form1::~Form1()
 {
-    // The pressure dialog works on this window: it must not outlive it.
+    // The child windows work on this window: none may outlive it.
     delete form2_;
-    // Neither must the viewer of the run data file.
     delete form4_;
+    delete form6_;
 }
 
 void Form1::buildControls()
@@ -156,10 +157,10 @@ void Form1::buildControls()
     Text2 = makeInput(this, "Text2", 60);
     Text3 = makeInput(this, "Text3", 60);
     Text6 = makeInput(this, "Text6", 60);
-    Command5 = makeCommand(this, "Command5", "Rel. Humidity line", "");
-    Command6 = makeCommand(this, "Command6", "Const WB line", "");
-    Command7 = makeCommand(this, "Command7", "Const Enthal line", "");
-    Command9 = makeCommand(this, "Command9", "Const sp vol line", "");
+    Command5 = makeCommand(this, "Command5", "Rel. Humidity line", "Draw relative humidity line");
+    Command6 = makeCommand(this, "Command6", "Const WB line", "Draw wet bulb line");
+    Command7 = makeCommand(this, "Command7", "Const Enthal line", "Draw enthalpy line");
+    Command9 = makeCommand(this, "Command9", "Const sp vol line", "Draw specific voloume line");
     limitsAndLines->addWidget(makeLabel(this, "captionRelHum", "Rel Hum,      %"));
     limitsAndLines->addWidget(Text1);
     limitsAndLines->addWidget(Command5);
@@ -228,6 +229,12 @@ void Form1::wireEvents()
     connect(Combo2, &QComboBox::activated, this, [this] { runReadout(); });
     connect(Text4, &QLineEdit::textChanged, this, [this] { runReadout(); });
     connect(Text5, &QLineEdit::textChanged, this, [this] { runReadout(); });
+    struct LineCommand { QPushButton* button; QLineEdit* value; LineKind kind; };
+    for (LineCommand c : {LineCommand{Command5, Text1, LineKind::RelativeHumidity},
+                          LineCommand{Command6, Text2, LineKind::WetBulb},
+                          LineCommand{Command7, Text3, LineKind::Enthalpy},
+                          LineCommand{Command9, Text6, LineKind::SpecificVolume}})
+        connect(c.button, &QPushButton::clicked, this, [this, c] { drawLineClicked(c.kind, c.value); });
     connect(Command3, &QPushButton::clicked, this, [this] { drawChartClicked(); });
     connect(Command12, &QPushButton::clicked, this, [this] { clearChartClicked(); });
     connect(Command11, &QPushButton::clicked, this, [this] { saveChartClicked(); });
@@ -284,6 +291,12 @@ void Form1::drawchart()
 {
     DrawContext ctx = drawContext();
     chart::drawchart(ctx, *dialogs_);
+}
+
+void Form1::drawLineClicked(LineKind kind, const QLineEdit* value)
+{
+    DrawContext ctx = drawContext();
+    drawConstantLine(ctx, *dialogs_, kind, value->text().toStdString());
 }
 
 void Form1::clearChartClicked()

@@ -4,6 +4,7 @@
 
 #include "chart/datacommands.h"
 #include "chart/drawcontext.h"
+#include "chart/linecommands.h"
 #include "chart/mainstate.h"
 #include "chart/rundatafile.h"
 #include "ui/chartsurface.h"
@@ -140,6 +141,8 @@ public:
     // The commands on the chart as a whole.
     void drawChartClicked();
     void clearChartClicked();
+    // A line of constant property through the value typed in the box.
+    void drawLineClicked(LineKind kind, const QLineEdit* value);
     void saveChartClicked();
     // Set/reset atmos pressure: opens the pressure dialog.
     void setPressureClicked();

@@ -1,0 +1,231 @@
+// The line commands through the main window's buttons: their refusals, input
+// tests, colours and labels.
+#include "chart/form1.h"
+#include "chart/form6.h"
+#include "moistair/psychro.h"
+#include "point/readout.h"
+#include "ui/recordingsurface.h"
+#include "ui/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using chart::Form1;
+using Op = ui::RecordingSurface::Operation;
+
+const std::string notFeasible = "The line is either out of chart limits or is not feasible";
+const std::string drawFirst = "First draw axis as per latest chart limits";
+
+class LineCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
+        point::attach(*form);
+        ASSERT_TRUE(form->load());
+    }
+
+    void drawBlankChart(const char* ldb = "0", const char* hdb = "120", const char* lhr = "0",
+                        const char* hhr = "0.030")
+    {
+        form->Combo3->setEditText(ldb);
+        form->Combo4->setEditText(hdb);
+        form->Combo5->setEditText(lhr);
+        form->Combo6->setEditText(hhr);
+        form->Command3->click();
+        ASSERT_NE(form->chartTypeDialog(), nullptr);
+        form->chartTypeDialog()->Option2->setChecked(true);
+        form->chartTypeDialog()->Command1->click();
+        surface.forgetLog();
+    }
+
+    // Types the value into the box and presses the button; returns the
+    // messages the command showed.
+    std::vector<std::string> press(QLineEdit* box, QPushButton* button, const char* value)
+    {
+        const std::size_t before = dialogs.messages().size();
+        box->setText(value);
+        button->click();
+        std::vector<std::string> texts = dialogs.messageTexts();
+        return {texts.begin() + before, texts.end()};
+    }
+
+    std::vector<Op> linesIn(ui::Colour colour) const
+    {
+        std::vector<Op> found;
+        for (const Op& op : surface.lines())
+            if (op.colour == colour)
+                found.push_back(op);
+        return found;
+    }
+
+    double dryBulbAt(double x) const
+    {
+        const auto& s = form->state;
+        return s.ldb + (x - form->W() / 12) * s.is2 / form->W();
+    }
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingSurface surface;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(LineCommands, RefuseUnlessTheChartWasDrawnWithTheLimitsNowChosen)
+{
+    // Before any chart: the drawn limits read 0, the chosen ones do not.
+    EXPECT_EQ(press(form->Text2, form->Command6, "60"), std::vector<std::string>{drawFirst});
+    EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::OkCancel);
+    EXPECT_TRUE(surface.lines().empty());
+    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_GE(surface.focusCount(), 1);
+
+    drawBlankChart();
+    form->Combo4->setEditText("100"); // chosen anew, not drawn
+    EXPECT_EQ(press(form->Text1, form->Command5, "50"), std::vector<std::string>{drawFirst});
+    form->Combo4->setEditText("120");
+    EXPECT_TRUE(press(form->Text1, form->Command5, "50").empty());
+
+    form->Command12->click(); // no chart any more
+    EXPECT_EQ(press(form->Text1, form->Command5, "50"), std::vector<std::string>{drawFirst});
+}
+
+TEST_F(LineCommands, WithAllLimitsZeroBeforeAnyChartNothingLiesWithinThem)
+{
+    for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+        list->setEditText("0");
+    EXPECT_EQ(press(form->Text2, form->Command6, "60"), std::vector<std::string>{notFeasible});
+    EXPECT_TRUE(surface.lines().empty());
+}
+
+TEST_F(LineCommands, InputTestsOfRelativeHumidityAndVolume)
+{
+    drawBlankChart();
+    struct Case { QLineEdit* box; QPushButton* button; const char* value; bool drawsALine; };
+    const Case cases[] = {
+        {form->Text1, form->Command5, "0", true},
+        {form->Text1, form->Command5, "100", true},
+        {form->Text1, form->Command5, "-1", false},
+        {form->Text1, form->Command5, "100.5", false},
+        {form->Text1, form->Command5, "fifty", true}, // not a number: the 0 percent line
+        {form->Text6, form->Command9, "14", true},
+        {form->Text6, form->Command9, "0", false},
+        {form->Text6, form->Command9, "-3", false},
+        {form->Text6, form->Command9, "78.5", false},
+        {form->Text6, form->Command9, "", false},
+    };
+    for (const Case& c : cases) {
+        const std::size_t lines = surface.lines().size();
+        const std::vector<std::string> messages = press(c.box, c.button, c.value);
+        EXPECT_EQ(surface.lines().size() > lines, c.drawsALine) << c.value;
+        EXPECT_EQ(messages.empty(), c.drawsALine) << c.value;
+        if (!c.drawsALine) {
+            EXPECT_EQ(messages, std::vector<std::string>{notFeasible}) << c.value;
+        }
+    }
+}
+
+TEST_F(LineCommands, AVolumeOf78IsTracedAndOneAbove78IsNot)
+{
+    drawBlankChart();
+    std::uint64_t before = moistair::propertyCalls();
+    press(form->Text6, form->Command9, "78");
+    EXPECT_GT(moistair::propertyCalls(), before);
+    before = moistair::propertyCalls();
+    press(form->Text6, form->Command9, "78.0000000000001");
+    EXPECT_EQ(moistair::propertyCalls(), before);
+}
+
+TEST_F(LineCommands, TheZeroPercentLineRunsAlongTheBottomEdge)
+{
+    drawBlankChart();
+    EXPECT_TRUE(press(form->Text1, form->Command5, "").empty());
+    for (const Op& line : linesIn(ui::palette::green))
+        EXPECT_EQ(line.y2, 4700 * form->H() / 6000);
+    ASSERT_FALSE(surface.texts().empty());
+    EXPECT_EQ(surface.texts().back().text, "Rh= 0 ");
+
+    drawBlankChart("0", "120", "0.010", "0.030");
+    EXPECT_EQ(press(form->Text1, form->Command5, ""), std::vector<std::string>{notFeasible});
+}
+
+TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)
+{
+    drawBlankChart();
+    struct Case { QLineEdit* box; QPushButton* button; const char* value; ui::Colour colour; const char* label; };
+    const Case cases[] = {
+        {form->Text1, form->Command5, "50", ui::palette::green, "Rh= 50 "},
+        {form->Text2, form->Command6, "60", ui::palette::darkRed, "WB= 60 "},
+        {form->Text3, form->Command7, "30", ui::palette::grey, "h= 30 "},
+        {form->Text6, form->Command9, "13.5", ui::palette::lightMagenta, "v= 13.5 "},
+    };
+    for (const Case& c : cases) {
+        surface.forgetLog();
+        EXPECT_TRUE(press(c.box, c.button, c.value).empty()) << c.value;
+        EXPECT_FALSE(linesIn(c.colour).empty()) << c.value;
+        EXPECT_EQ(linesIn(c.colour).size(), surface.lines().size()) << c.value;
+        ASSERT_EQ(surface.texts().size(), 1u) << c.value;
+        EXPECT_EQ(surface.texts()[0].text, c.label);
+        EXPECT_EQ(surface.refreshCount(), static_cast<int>(surface.lines().size()));
+        EXPECT_EQ(form->Label4->text(), "");
+    }
+    // Lines accumulate: all four and their labels stay on the surface.
+    for (const Case& c : cases) {
+        int lines = 0, labels = 0;
+        for (const Op& op : surface.drawn()) {
+            lines += op.kind == ui::RecordingSurface::Kind::Line && op.colour == c.colour;
+            labels += op.kind == ui::RecordingSurface::Kind::Text && op.text == c.label;
+        }
+        EXPECT_GT(lines, 0) << c.value;
+        EXPECT_EQ(labels, 1) << c.value;
+    }
+}
+
+TEST_F(LineCommands, WhereTheLabelsStand)
+{
+    drawBlankChart();
+    // The wet-bulb label at the end of the last segment: the lowest whole
+    // dry bulb whose relative humidity is at most 100, here the wet bulb.
+    press(form->Text2, form->Command6, "60");
+    std::vector<Op> lines = linesIn(ui::palette::darkRed);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NEAR(dryBulbAt(lines.back().x2), 60, 1e-9);
+    EXPECT_EQ(surface.texts().back().x1, float(lines.back().x2));
+
+    // The enthalpy label at the end of the first segment.
+    surface.forgetLog();
+    press(form->Text3, form->Command7, "30");
+    lines = linesIn(ui::palette::grey);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(surface.texts().back().x1, float(lines.front().x2));
+    EXPECT_EQ(surface.texts().back().y1, float(lines.front().y2));
+}
+
+TEST_F(LineCommands, AWetBulbAboveTheHigherLimitLessTwoDrawsNothing)
+{
+    drawBlankChart("0", "50", "0", "0.030");
+    EXPECT_TRUE(press(form->Text2, form->Command6, "47.9").empty());
+    EXPECT_EQ(press(form->Text2, form->Command6, "48.1"), std::vector<std::string>{notFeasible});
+}
+
+TEST_F(LineCommands, ALineEnteringAcrossTheBottomStartsBelowIt)
+{
+    drawBlankChart("0", "120", "0.010", "0.030");
+    press(form->Text2, form->Command6, "70");
+    const std::vector<Op> lines = linesIn(ui::palette::darkRed);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_GT(lines.front().y1, 4700 * form->H() / 6000); // from the last point below the edge
+    EXPECT_LE(lines.front().y2, 4700 * form->H() / 6000);
+}
+
+} // namespace
