@@ -1,0 +1,62 @@
+#pragma once
+// The two-property state solver: the full state of moist air from any two of
+// the seven properties, each as the text the user typed, at the working
+// pressure of the window that solves.
+
+#include "moistair/searches.h"
+#include "ui/dialogs.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace moistair {
+struct LineSpan;
+struct ChartBounds;
+}
+
+namespace point {
+
+enum class Reporting { Silent, WithMessages };
+enum class SpanBounds { Chart, Fixed };
+
+struct SolveOptions {
+    Reporting reporting = Reporting::Silent;
+    SpanBounds spanBounds = SpanBounds::Chart;
+};
+
+// One state of moist air, in display order: dry bulb, wet bulb and dew point
+// in deg F, relative humidity in percent, enthalpy in Btu/lb of dry air,
+// specific volume in cu ft/lb of dry air, humidity ratio in lb/lb, vapour
+// pressure in inches of mercury.
+struct MoistAirState {
+    double db = 0, wb = 0, rh = 0, h = 0, v = 0, hr = 0, dp = 0, pv = 0;
+};
+
+// The values and effects of the window that solves. The main window and the
+// mixing window each have their own working pressure, result fields and line
+// span; both read the main window's working-pressure text.
+struct SolveWindow {
+    const std::string* pressureText = nullptr;  // the main window's Text12
+    double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
+    moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
+    moistair::LineSpan* span = nullptr;         // the window's line span
+    // Reads the chart limits now chosen into the main window's state and
+    // gives the bounds of a span along a line of the chart (Chart bounds only).
+    std::function<moistair::ChartBounds()> chartBounds;
+    ui::Dialogs* dialogs = nullptr;             // for the messages
+    std::function<void()> clearbusy;            // the main window's busy indicator
+    std::function<void()> focusChart;           // the chart surface takes the focus
+    // The test that "Locate point" makes between the guards and the solve
+    // proper; none for the other users.
+    std::function<bool()> drawnChartTest;
+    char localeDecimal = '.';                   // the decimal separator the user may type besides the point
+};
+
+// Solves the state from (kind1, text1) and (kind2, text2), kinds being the
+// indexes of the property lists (-1: no choice). Gives nothing when the solve
+// is refused or fails; with WithMessages the user has been told why.
+std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int kind2, const std::string& text2,
+                                        const SolveOptions& options, SolveWindow& window);
+
+} // namespace point
