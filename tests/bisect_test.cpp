@@ -162,4 +162,27 @@ TEST(BisectTest, OneStepCanHalveTwice)
     EXPECT_EQ(result.x, 45);
 }
 
+// Convergence tested on the second half-step's trial: f is not evaluated at
+// the x that half-step leaves, so the last evaluation is that trial's.
+TEST(BisectTest, ConvergenceAtSecondTrial)
+{
+    struct Case {
+        ConvergenceTest test;
+        double x;
+        int steps;
+        double lastEvaluated;
+    };
+    for (const Case& c : {Case{ConvergenceTest::AtNewX, 45, 1, 45}, Case{ConvergenceTest::AtSecondTrial, 41.25, 2, 37.5}}) {
+        SearchParams params = withProbe(SlopeProbe::Rising);
+        params.tolerance = 6;
+        params.convergence = c.test;
+        double last = 0;
+        SearchResult result = bisectsearch([&](double x) { return last = x; }, 40, params);
+        EXPECT_EQ(result.outcome, SearchOutcome::Converged);
+        EXPECT_EQ(result.x, c.x);
+        EXPECT_EQ(result.steps, c.steps);
+        EXPECT_EQ(last, c.lastEvaluated);
+    }
+}
+
 } // namespace

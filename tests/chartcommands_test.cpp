@@ -1,10 +1,6 @@
 // The main window's chart commands through its controls: "Draw chart" with
 // the chart-type dialog, "Clear chart" and "Save chart".
-#include "chart/form1.h"
-#include "chart/form6.h"
-#include "point/readout.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "mainwindow_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,50 +14,20 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 using chart::Form1;
+using testsupport::ChartType;
 using Kind = ui::RecordingSurface::Kind;
 
 const char* const sameChartMessage =
     "Do one of the followings to draw new chart - 1) Change chart ranges 2) Reset atmos. pressure 3) Clear graph ";
 
-class ChartCommands : public ::testing::Test {
+class ChartCommands : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
-        point::attach(*form);
-        auto readout = form->hooks.updatereadout;
-        form->hooks.updatereadout = [this, readout] {
-            ++readoutRuns;
-            readout();
-        };
-        ASSERT_TRUE(form->load());
-        surface.forgetLog();
-        readoutRuns = 0;
-    }
-
-    // Presses "Draw chart" and, when the dialog opens, picks the chart type
-    // and presses the dialog's own "Draw chart".
-    void drawChart(bool standard = true)
-    {
-        form->Command3->click();
-        chart::Form6* dialog = form->chartTypeDialog();
-        ASSERT_NE(dialog, nullptr);
-        (standard ? dialog->Option1 : dialog->Option2)->setChecked(true);
-        dialog->Command1->click();
-    }
+    void SetUp() override { start(); }
 
     int countOf(Kind kind) const { return surface.count(kind); }
-
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs;
-    ui::RecordingSurface surface;
-    std::unique_ptr<Form1> form;
-    int readoutRuns = 0;
 };
 
 TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
@@ -85,9 +51,9 @@ TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
 
 TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
 {
-    drawChart(false);
+    drawChart(ChartType::Blank);
     EXPECT_EQ(form->state.Text30, "2");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog goes
+    deleteClosedWindows(); // the closed dialog goes
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
     EXPECT_EQ(form->state.Text15, "0");
     EXPECT_EQ(form->state.Text16, "120");
@@ -107,7 +73,7 @@ TEST_F(ChartCommands, TheDialogsExitOnlyCloses)
 {
     form->Command3->click();
     form->chartTypeDialog()->Command2->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    deleteClosedWindows();
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
     EXPECT_EQ(form->state.Text30, "");
     EXPECT_TRUE(surface.lines().empty());
@@ -201,8 +167,8 @@ TEST_F(ChartCommands, SaveChartCancelled)
 
 TEST_F(ChartCommands, TheSavedChartStaysBeneathNewDrawingsUntilClearChart)
 {
-    drawChart(false);
-    const std::string name = folder.path().toStdString() + "/chart";
+    drawChart(ChartType::Blank);
+    const std::string name = inFolder("chart");
     dialogs.queueSaveName(name);
     form->Command11->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"You saved the files as  " + name});
@@ -244,13 +210,10 @@ TEST(SavedCharts, TheDefaultStandardAndBlankCharts)
     ui::ScriptedDialogs dialogs;
     Form1 form({&dialogs, folder.path().toStdString(), nullptr});
     ASSERT_TRUE(form.load());
-    struct Chart { bool standard; const char* file; };
-    for (Chart c : {Chart{true, "/standard-chart.bmp"}, Chart{false, "/blank-chart.bmp"}}) {
+    struct Chart { ChartType type; const char* file; };
+    for (Chart c : {Chart{ChartType::Standard, "/standard-chart.bmp"}, Chart{ChartType::Blank, "/blank-chart.bmp"}}) {
         form.Command12->click();
-        form.Command3->click();
-        ASSERT_NE(form.chartTypeDialog(), nullptr);
-        (c.standard ? form.chartTypeDialog()->Option1 : form.chartTypeDialog()->Option2)->setChecked(true);
-        form.chartTypeDialog()->Command1->click();
+        ASSERT_NO_FATAL_FAILURE(testsupport::drawChart(form, c.type));
         const std::string path = std::string(PSYCHART_BUILD_DIR) + c.file;
         QFile::remove(QString::fromStdString(path));
         dialogs.queueSaveName(path);

@@ -1,40 +1,22 @@
 // The main window's commands on the run data file through its controls:
 // "View saved data" with the viewer, "Save data in file", "Exit" and "Help";
 // and the help document that the build puts next to the program.
-#include "chart/form1.h"
 #include "chart/form4.h"
-#include "point/readout.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "mainwindow_fixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-using chart::Form1;
 using chart::Form4;
-
-QByteArray readFile(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const std::string& path, const QByteArray& bytes)
-{
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 bool contains(const std::string& text, const std::string& part)
 {
@@ -47,20 +29,13 @@ QString asShown(const char* textWithCrLf)
     return QString(textWithCrLf).replace("\r\n", "\n");
 }
 
-class DataCommands : public ::testing::Test {
+class DataCommands : public testsupport::MainWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
-        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
-        point::attach(*form);
+        ASSERT_NO_FATAL_FAILURE(start());
         form->hooks.quit = [this] { ++quits; };
-        ASSERT_TRUE(form->load());
-        surface.forgetLog();
     }
-
-    std::string runDataPath() const { return folder.path().toStdString() + "/temp.txt"; }
-    std::string inFolder(const char* name) const { return folder.path().toStdString() + "/" + name; }
 
     // What a window that saves a record does: append it, then enable "Save
     // data in file".
@@ -79,12 +54,6 @@ protected:
         return *viewer;
     }
 
-    void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs;
-    ui::RecordingSurface surface;
-    std::unique_ptr<Form1> form;
     int quits = 0;
 };
 

@@ -1,67 +1,25 @@
 // The main window right after start: its controls, its shared state, the
 // screen question and the run data file.
-#include "chart/form1.h"
-#include "point/readout.h"
+#include "mainwindow_fixture.h"
 #include "ui/controls.h"
 #include "ui/qtchartsurface.h"
 #include "ui/recordingsurface.h"
 #include "ui/scripteddialogs.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
 using chart::Form1;
+using testsupport::readFile;
+using testsupport::writeFile;
 
-QByteArray readFile(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const std::string& path, const QByteArray& bytes)
-{
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-class StartUp : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    // Builds the main window, counting the runs of the live readout.
-    Form1& build(std::string dataFolder = "")
-    {
-        if (dataFolder.empty())
-            dataFolder = folder.path().toStdString();
-        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, dataFolder, &surface});
-        point::attach(*form);
-        auto readout = form->hooks.updatereadout;
-        form->hooks.updatereadout = [this, readout] {
-            ++readoutRuns;
-            readout();
-        };
-        return *form;
-    }
-
-    std::string runDataPath() const { return folder.path().toStdString() + "/temp.txt"; }
-
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs;
-    ui::RecordingSurface surface;
-    std::unique_ptr<Form1> form;
-    int readoutRuns = 0;
-};
+class StartUp : public testsupport::MainWindowTest {};
 
 QStringList items(const QComboBox* list)
 {
@@ -185,7 +143,7 @@ TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
 
 TEST_F(StartUp, ARunDataFileThatCannotBeCreatedIsReportedAndTheProgramRunsOn)
 {
-    const std::string missing = folder.path().toStdString() + "/no such folder";
+    const std::string missing = inFolder("no such folder");
     Form1& f = build(missing);
     EXPECT_TRUE(f.load());
     ASSERT_EQ(dialogs.messages().size(), 1u);

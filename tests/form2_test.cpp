@@ -1,27 +1,22 @@
 // The pressure dialog "Change pressure", opened by the main window's
 // "Set/reset atmos pressure": the unit choice, the live conversion, Set with
 // its range tests and its effects on the main window, and the ways out.
-#include "chart/form1.h"
 #include "chart/form2.h"
-#include "point/readout.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "mainwindow_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
-using chart::Form1;
 using chart::Form2;
 using Kind = ui::RecordingSurface::Kind;
 
@@ -35,21 +30,38 @@ enum Unit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
 std::string text(const QLabel* label) { return label->text().toStdString(); }
 std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
-class PressureDialog : public ::testing::Test {
+// The main window's pressure cells, compared as one.
+struct PressureCells {
+    std::string Text12, Text22, Text23, Text15;
+    bool operator==(const PressureCells&) const = default;
+};
+
+void PrintTo(const PressureCells& c, std::ostream* os)
+{
+    *os << "{Text12 \"" << c.Text12 << "\", Text22 \"" << c.Text22 << "\", Text23 \"" << c.Text23
+        << "\", Text15 \"" << c.Text15 << "\"}";
+}
+
+class PressureDialog : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override
+    void SetUp() override { start(); }
+
+    PressureCells pressureCells() const
     {
-        ASSERT_TRUE(folder.isValid());
-        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
-        point::attach(*form);
-        auto readout = form->hooks.updatereadout;
-        form->hooks.updatereadout = [this, readout] {
-            ++readoutRuns;
-            readout();
-        };
-        ASSERT_TRUE(form->load());
-        surface.forgetLog();
-        readoutRuns = 0;
+        const chart::MainState& s = form->state;
+        return {s.Text12, s.Text22, s.Text23, s.Text15};
+    }
+
+    std::vector<QLineEdit*> inputBoxes() const
+    {
+        return {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6, form->Text7};
+    }
+
+    // The readout labels that a new pressure empties; Label26 keeps its text.
+    std::vector<QLabel*> emptiedLabels() const
+    {
+        return {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17, form->Label18,
+                form->Label24};
     }
 
     // Presses "Set/reset atmos pressure" and returns the dialog it opens.
@@ -80,36 +92,20 @@ protected:
         dialog.Command1->click();
     }
 
-    // The lines printed on the surface since the log was last forgotten.
-    std::vector<std::string> printed() const
-    {
-        std::vector<std::string> lines;
-        for (const auto& op : surface.texts())
-            lines.push_back(op.text);
-        return lines;
-    }
-
     // Gives the main window inputs, a readout and a drawn chart to lose.
     void fillMainWindow()
     {
-        for (QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6,
-                               form->Text7})
+        for (QLineEdit* box : inputBoxes())
             box->setText("5");
-        for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
-                              form->Label18, form->Label24, form->Label26})
+        for (QLabel* label : emptiedLabels())
             label->setText("1.0000000");
+        form->Label26->setText("1.0000000");
         form->state.Text15 = "0";
         surface.line(0, 0, 100, 100);
         surface.snapshot();
         surface.forgetLog();
         readoutRuns = 0;
     }
-
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs;
-    ui::RecordingSurface surface;
-    std::unique_ptr<Form1> form;
-    int readoutRuns = 0;
 };
 
 TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
@@ -137,10 +133,7 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     EXPECT_EQ(text(dialog.Label10), "");
 
     // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(form->state.Text12, "29.92126");
-    EXPECT_EQ(form->state.Text22, "1");
-    EXPECT_EQ(form->state.Text23, "20");
-    EXPECT_EQ(form->state.Text15, "0");
+    EXPECT_EQ(pressureCells(), (PressureCells{.Text12 = "29.92126", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -211,6 +204,13 @@ TEST_F(PressureDialog, ChoosingAUnitSetsItsCaptionRangeAndEmptiesTheResults)
     EXPECT_EQ(text(dialog.Label8), "29.92126");
     EXPECT_EQ(text(dialog.Label9), "14.695949526166");
     EXPECT_EQ(text(dialog.Label10), "5000");
+
+    // Also when the standard pressure had been typed under another unit.
+    chooseUnit(dialog, Psi);
+    dialog.Text1->setText("29.92126");
+    chooseUnit(dialog, Default);
+    EXPECT_EQ(text(dialog.Label8), "29.92126");
+    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
 }
 
 TEST_F(PressureDialog, LiveConversionShowsThePressureInAllThreeUnits)
@@ -324,11 +324,9 @@ TEST_F(PressureDialog, SetClearsTheChartAndTheMainWindowInputs)
     ASSERT_EQ(surface.visible().size(), 1u);
     EXPECT_EQ(surface.visible()[0].text, "Atmos. pr=20 In Hg");
 
-    for (QLineEdit* box : {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6,
-                           form->Text7})
+    for (QLineEdit* box : inputBoxes())
         EXPECT_EQ(text(box), "") << box->objectName().toStdString();
-    for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
-                          form->Label18, form->Label24})
+    for (QLabel* label : emptiedLabels())
         EXPECT_EQ(text(label), "") << label->objectName().toStdString();
     EXPECT_EQ(text(form->Label26), "1.0000000");
     // Emptying Text4 and Text5 each ran the live readout.
@@ -384,10 +382,8 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(text(dialog->Text1), c.typed);
         EXPECT_FALSE(form->isEnabled());
-        EXPECT_EQ(form->state.Text12, "29.92126");
-        EXPECT_EQ(form->state.Text15, "0");
-        EXPECT_EQ(form->state.Text22, "0");
-        EXPECT_EQ(form->state.Text23, "29.92126");
+        EXPECT_EQ(pressureCells(),
+                  (PressureCells{.Text12 = "29.92126", .Text22 = "0", .Text23 = "29.92126", .Text15 = "0"}));
         EXPECT_EQ(text(form->Text4), "5");
         EXPECT_EQ(text(form->Label13), "1.0000000");
         EXPECT_TRUE(surface.log().empty());
@@ -451,10 +447,8 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartButResetsThePressure)
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(form->state.Text12, "29.92126");
-        EXPECT_EQ(form->state.Text22, "1");
-        EXPECT_EQ(form->state.Text23, "20");
-        EXPECT_EQ(form->state.Text15, "0");
+        EXPECT_EQ(pressureCells(),
+                  (PressureCells{.Text12 = "29.92126", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }

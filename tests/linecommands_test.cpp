@@ -1,51 +1,32 @@
 // The line commands through the main window's buttons: their refusals, input
 // tests, colours and labels.
-#include "chart/form1.h"
-#include "chart/form6.h"
+#include "mainwindow_fixture.h"
 #include "moistair/psychro.h"
-#include "point/readout.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-using chart::Form1;
+using testsupport::ChartLimits;
+using testsupport::ChartType;
 using Op = ui::RecordingSurface::Operation;
 
 const std::string notFeasible = "The line is either out of chart limits or is not feasible";
 const std::string drawFirst = "First draw axis as per latest chart limits";
 
-class LineCommands : public ::testing::Test {
+class LineCommands : public testsupport::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<Form1>(chart::Form1Setup{&dialogs, folder.path().toStdString(), &surface});
-        point::attach(*form);
-        ASSERT_TRUE(form->load());
-    }
+    void SetUp() override { start(); }
 
-    void drawBlankChart(const char* ldb = "0", const char* hdb = "120", const char* lhr = "0",
-                        const char* hhr = "0.030")
+    // Draws a blank chart with the limits and forgets what it drew.
+    void drawBlankChart(const ChartLimits& limits = {})
     {
-        form->Combo3->setEditText(ldb);
-        form->Combo4->setEditText(hdb);
-        form->Combo5->setEditText(lhr);
-        form->Combo6->setEditText(hhr);
-        form->Command3->click();
-        ASSERT_NE(form->chartTypeDialog(), nullptr);
-        form->chartTypeDialog()->Option2->setChecked(true);
-        form->chartTypeDialog()->Command1->click();
+        drawChart(ChartType::Blank, limits);
         surface.forgetLog();
     }
 
@@ -74,11 +55,6 @@ protected:
         const auto& s = form->state;
         return s.ldb + (x - form->W() / 12) * s.is2 / form->W();
     }
-
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs;
-    ui::RecordingSurface surface;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(LineCommands, RefuseUnlessTheChartWasDrawnWithTheLimitsNowChosen)
@@ -155,7 +131,7 @@ TEST_F(LineCommands, TheZeroPercentLineRunsAlongTheBottomEdge)
     ASSERT_FALSE(surface.texts().empty());
     EXPECT_EQ(surface.texts().back().text, "Rh= 0 ");
 
-    drawBlankChart("0", "120", "0.010", "0.030");
+    drawBlankChart({.lhr = "0.010"});
     EXPECT_EQ(press(form->Text1, form->Command5, ""), std::vector<std::string>{notFeasible});
 }
 
@@ -213,14 +189,14 @@ TEST_F(LineCommands, WhereTheLabelsStand)
 
 TEST_F(LineCommands, AWetBulbAboveTheHigherLimitLessTwoDrawsNothing)
 {
-    drawBlankChart("0", "50", "0", "0.030");
+    drawBlankChart({.hdb = "50"});
     EXPECT_TRUE(press(form->Text2, form->Command6, "47.9").empty());
     EXPECT_EQ(press(form->Text2, form->Command6, "48.1"), std::vector<std::string>{notFeasible});
 }
 
 TEST_F(LineCommands, ALineEnteringAcrossTheBottomStartsBelowIt)
 {
-    drawBlankChart("0", "120", "0.010", "0.030");
+    drawBlankChart({.lhr = "0.010"});
     press(form->Text2, form->Command6, "70");
     const std::vector<Op> lines = linesIn(ui::palette::darkRed);
     ASSERT_FALSE(lines.empty());

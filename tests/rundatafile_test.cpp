@@ -1,5 +1,6 @@
 // The run data file: emptied, appended, read, copied byte for byte, deleted.
 #include "chart/rundatafile.h"
+#include "filebytes.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -9,11 +10,8 @@
 
 namespace {
 
-QByteArray bytesOf(const std::string& path)
-{
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 class RunData : public ::testing::Test {
 protected:
@@ -26,7 +24,7 @@ TEST_F(RunData, ResetLeavesOneEmptyLine)
 {
     ASSERT_TRUE(file.append({"old record"}, reason)) << reason;
     ASSERT_TRUE(file.reset(reason)) << reason;
-    EXPECT_EQ(bytesOf(file.path()), QByteArray("\r\n"));
+    EXPECT_EQ(readFile(file.path()), QByteArray("\r\n"));
     std::vector<std::string> lines;
     ASSERT_TRUE(file.readLines(lines, reason));
     EXPECT_EQ(lines, std::vector<std::string>{""});
@@ -37,7 +35,7 @@ TEST_F(RunData, AppendsLinesEndedByCrLfAndReadsThemBack)
     ASSERT_TRUE(file.reset(reason));
     ASSERT_TRUE(file.append({"Dry bulb", "----"}, reason));
     ASSERT_TRUE(file.append({"Wet bulb"}, reason));
-    EXPECT_EQ(bytesOf(file.path()), QByteArray("\r\nDry bulb\r\n----\r\nWet bulb\r\n"));
+    EXPECT_EQ(readFile(file.path()), QByteArray("\r\nDry bulb\r\n----\r\nWet bulb\r\n"));
     std::vector<std::string> lines;
     ASSERT_TRUE(file.readLines(lines, reason));
     EXPECT_EQ(lines, (std::vector<std::string>{"", "Dry bulb", "----", "Wet bulb"}));
@@ -55,10 +53,7 @@ TEST_F(RunData, ALineEndsAtCrOrCrLf)
         {"line\nfeed\r\n", {"line\nfeed"}},
     };
     for (const Case& c : cases) {
-        QFile raw(QString::fromStdString(file.path()));
-        ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        raw.write(c.bytes);
-        raw.close();
+        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), c.bytes));
         std::vector<std::string> lines{"stale"};
         ASSERT_TRUE(file.readLines(lines, reason)) << reason;
         EXPECT_EQ(lines, c.lines) << c.bytes.toStdString();
@@ -70,13 +65,9 @@ TEST_F(RunData, CopiesByteForByteAndReplacesAnOlderFile)
     ASSERT_TRUE(file.reset(reason));
     ASSERT_TRUE(file.append({"caf\xc3\xa9 \t 1.5000000"}, reason));
     const std::string copy = folder.path().toStdString() + "/saved.txt";
-    {
-        QFile old(QString::fromStdString(copy));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("a much longer older file that must be replaced whole");
-    }
+    ASSERT_NO_FATAL_FAILURE(writeFile(copy, "a much longer older file that must be replaced whole"));
     ASSERT_TRUE(file.copyTo(copy, reason)) << reason;
-    EXPECT_EQ(bytesOf(copy), bytesOf(file.path()));
+    EXPECT_EQ(readFile(copy), readFile(file.path()));
 }
 
 TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)

@@ -5,6 +5,7 @@
 #include "moistair/bisect.h"
 #include "moistair/psychro.h"
 #include "moistair/searches.h"
+#include "numtext/numtext.h"
 
 #include <gtest/gtest.h>
 
@@ -257,6 +258,17 @@ TEST(SearchesTest, FieldsHoldTheirContentsBetweenCalls)
 
     hwithdbandrh(75, 50, kAtm, fields);
     EXPECT_EQ(fields.wb, 60);
+}
+
+TEST(SearchesTest, AWetBulbThatCannotBeFoundIsTakenAsZeroWithoutStoppingTheCaller)
+{
+    // Below about -110 Btu/lb the walk down the saturation line leaves the scale.
+    WetBulbFields fields{1.5, 2.5};
+    EXPECT_NO_THROW(hrwithdbandh(75, -200, kAtm, fields));
+    EXPECT_EQ(fields.wb, 0);
+    EXPECT_DOUBLE_EQ(fields.result, numtext::round15(psychro_w(75, 0, kAtm)));
+    EXPECT_NO_THROW(dpwithdbandh(75, -200, kAtm, fields));
+    EXPECT_EQ(fields.wb, 0);
 }
 
 } // namespace

@@ -18,6 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -303,6 +306,19 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     EXPECT_EQ(reason, "Disk full");
     EXPECT_EQ(surface.savedPaths(), std::vector<std::string>{"a.bmp"});
     EXPECT_EQ(surface.count(Kind::Save), 2);
+}
+
+TEST(RecordingSurface, LinesAndCirclesThatAreNotFiniteDrawNothingAsOnTheRealSurface)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    ui::RecordingSurface surface;
+    surface.setCurrentPosition(10, 20);
+    surface.line(0, 0, inf, 5);
+    surface.line(std::nan(""), 0, 5, 5, ui::palette::green);
+    surface.circle(inf, 0, 5, ui::palette::red);
+    EXPECT_TRUE(surface.drawn().empty());
+    EXPECT_EQ(surface.currentX(), 10);
+    EXPECT_EQ(surface.currentY(), 20);
 }
 
 TEST(RecordingSurface, SnapshotOfABlankSurfaceIsAPictureToo)

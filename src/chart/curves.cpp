@@ -100,11 +100,8 @@ bool wholeDegreeSegmentDue(const MainState& state, double db, const LinePoint& p
 // one whose property computation fails counts as not run.
 moistair::SearchResult wetBulbOfVolume(double db, double v, double atm)
 {
-    const moistair::SearchParams params{0, 120, 1e-07, moistair::SlopeProbe::Probe,
-                                        moistair::Bracket::BothEnds, 100};
-    moistair::SearchResult search = moistair::unbracketed(params);
-    auto volume = [&](double wb) { return moistair::psychro_v(db, wb, atm); };
-    skipOnFailure([&] { search = moistair::bisectsearch(volume, v, params); });
+    moistair::SearchResult search = moistair::unbracketed(moistair::SearchParams{});
+    skipOnFailure([&] { search = moistair::searchWetBulbOfVolume(db, v, atm); });
     return search;
 }
 

@@ -112,6 +112,7 @@ Form1::~Form1()
     delete form2_;
     delete form4_;
     delete form6_;
+    delete form3_;
 }
 
 void Form1::buildControls()
@@ -130,6 +131,7 @@ void Form1::buildControls()
     Label4->setMinimumWidth(110);
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setAutoFillBackground(true);
+    Label4->setBackgroundRole(QPalette::Button);
     for (QWidget* w : {static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command12),
                        static_cast<QWidget*>(Command11), static_cast<QWidget*>(Command4),
                        static_cast<QWidget*>(Command13), static_cast<QWidget*>(Command1),
@@ -301,12 +303,19 @@ void Form1::drawLineClicked(LineKind kind, const QLineEdit* value)
 
 void Form1::clearChartClicked()
 {
+    clearChartAndInputs(Readout::KeepDewPoint);
+}
+
+void Form1::clearChartAndInputs(Readout readout)
+{
     surface().clear();
     surface().setEmptyPicture();
     for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7})
         box->clear();
     for (QLabel* label : {Label13, Label14, Label15, Label16, Label17, Label18})
         label->clear();
+    if (readout == Readout::BlankDewPoint)
+        Label24->clear();
     state.ldbexe = nochart;
     state.Text15 = numtext::generalText(nochart);
     surface().takeFocus();
@@ -333,6 +342,16 @@ void Form1::setPressureClicked()
         form2_->load();
     }
     setEnabled(false);
+}
+
+QWidget* Form1::locatePointWindow() const
+{
+    return form3_;
+}
+
+void Form1::setLocatePointWindow(QWidget* window)
+{
+    form3_ = window;
 }
 
 Form4* Form1::savedDataViewer() const
@@ -378,6 +397,9 @@ void Form1::closeEvent(QCloseEvent* event)
     // So does the pressure dialog, which works on this window's state.
     if (form2_)
         form2_->close();
+    // So does the result window of "Locate point".
+    if (form3_)
+        form3_->close();
     QWidget::closeEvent(event);
 }
 

@@ -137,10 +137,18 @@ public:
     Form4* savedDataViewer() const;
     // The pressure dialog while it is open.
     Form2* pressureDialog() const;
+    // The result window of "Locate point" while it is open. It works on this
+    // window: it closes with it and goes with it.
+    QWidget* locatePointWindow() const;
+    void setLocatePointWindow(QWidget* window);
 
     // The commands on the chart as a whole.
     void drawChartClicked();
     void clearChartClicked();
+    // Clears the chart and its picture, empties the input boxes (raising the
+    // live readout) and the readout, and marks that no chart is drawn.
+    enum class Readout { KeepDewPoint, BlankDewPoint };
+    void clearChartAndInputs(Readout readout);
     // A line of constant property through the value typed in the box.
     void drawLineClicked(LineKind kind, const QLineEdit* value);
     void saveChartClicked();
@@ -177,6 +185,7 @@ private:
     QPointer<Form4> form4_;
     QPointer<Form6> form6_;
     QPointer<Form2> form2_;
+    QPointer<QWidget> form3_;
 };
 
 } // namespace chart

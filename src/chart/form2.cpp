@@ -207,7 +207,12 @@ void Form2::unitChosen()
         return;
     Label4->setText(units[unit].caption);
     if (unit == int(PressureUnit::Default)) {
+        // The value box shows the standard pressure; when it held it already
+        // no change is raised, and the conversion is shown all the same.
+        const bool unchanged = Text1->text() == standardPressureText;
         Text1->setText(standardPressureText);
+        if (unchanged)
+            showConversion();
         Text1->setEnabled(false);
         Label11->clear();
         return;
@@ -251,16 +256,7 @@ void Form2::setClicked()
 // printed; the dialog then closes.
 void Form2::applyPressure()
 {
-    ui::ChartSurface& surface = main_.surface();
-    surface.clear();
-    surface.setEmptyPicture();
-    for (QLineEdit* box : {main_.Text1, main_.Text2, main_.Text3, main_.Text4, main_.Text5, main_.Text6, main_.Text7})
-        box->clear();
-    for (QLabel* label : {main_.Label13, main_.Label14, main_.Label15, main_.Label16, main_.Label17, main_.Label18,
-                          main_.Label24})
-        label->clear();
-    main_.state.Text15 = numtext::generalText(nochart);
-    surface.takeFocus();
+    main_.clearChartAndInputs(Form1::Readout::BlankDewPoint);
     bringMainForward();
     main_.state.Text22 = numtext::generalText(ui::listIndex(Combo1));
     main_.state.Text23 = Text1->text().toStdString();

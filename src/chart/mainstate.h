@@ -3,6 +3,7 @@
 // operation: the hidden text cells and the public numbers. Values pass between
 // operations as these texts and are read back as numbers.
 
+#include "moistair/linespans.h"
 #include "moistair/searches.h"
 
 #include <string>
@@ -22,13 +23,6 @@ inline constexpr double nochart = 121;
 // The working pressure at standard sea level, inches of mercury.
 inline constexpr double standardPressure = 29.92126;
 inline constexpr const char* standardPressureText = "29.92126";
-
-// The two ends of the dry-bulb interval of a constant-property line, kept as
-// text between calls; both read 0 before any span has been found.
-struct LineSpan {
-    std::string low;
-    std::string high;
-};
 
 struct MainState {
     // Hidden text cells.
@@ -56,7 +50,7 @@ struct MainState {
 
     // Result fields that the solvers keep from one call to the next.
     moistair::WetBulbFields wetBulb;
-    LineSpan span;
+    moistair::LineSpan span; // dry-bulb interval of the line the solver last walked
 };
 
 } // namespace chart

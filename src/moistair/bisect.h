@@ -20,6 +20,13 @@ enum class Bracket {
     LowerEnd, // f(lo) < target, strict
 };
 
+// Where each step tests convergence.
+enum class ConvergenceTest {
+    AtNewX,        // f at the x that the step leaves
+    AtSecondTrial, // the value f had at the second half-step's trial, not
+                   // evaluated again at the x that half-step leaves
+};
+
 enum class SearchOutcome { Converged, Exhausted, Unbracketed };
 
 struct SearchParams {
@@ -29,6 +36,7 @@ struct SearchParams {
     SlopeProbe probe = SlopeProbe::Probe;
     Bracket bracket = Bracket::None;
     int stepCap = 100;
+    ConvergenceTest convergence = ConvergenceTest::AtNewX;
 };
 
 struct SearchResult {
@@ -88,7 +96,8 @@ SearchResult bisectsearch(F&& f, double target, const SearchParams& params)
         }
         if (fx < target) {
             moveEnd(fx, false);
-            fx = f(x);
+            if (params.convergence == ConvergenceTest::AtNewX)
+                fx = f(x);
         }
         bool found = std::fabs(fx - target) < params.tolerance;
         if (steps == params.stepCap)

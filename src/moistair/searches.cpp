@@ -47,8 +47,7 @@ double wetBulbWithRh(double db, double rh, double atm)
 // when the search runs out.
 double wetBulbWithVolume(double db, double v, double atm)
 {
-    auto volume = [&](double wb) { return psychro_v(db, wb, atm); };
-    return bisectsearch(volume, v, searchWithTolerance(1e-07, Bracket::BothEnds)).x;
+    return searchWetBulbOfVolume(db, v, atm).x;
 }
 
 using WetBulbFinder = double (*)(double db, double second, double atm);
@@ -66,13 +65,23 @@ void solveWetBulb(WetBulbFinder findWetBulb, WetBulbProperty property, double db
                   WetBulbOutput wetBulbOutput = WetBulbOutput::Written)
 {
     db = numtext::round15(db);
-    double wb = findWetBulb(db, numtext::round15(second), atm);
+    // A wet bulb that cannot be found (an enthalpy so low that the walk down
+    // the saturation line leaves the scale) is taken as 0, which no state
+    // accepts: the operation still never stops its caller.
+    double wb = 0;
+    skipOnFailure([&] { wb = findWetBulb(db, numtext::round15(second), atm); });
     skipOnFailure([&] { fields.result = numtext::round15(property(db, wb, atm)); });
     if (wetBulbOutput == WetBulbOutput::Written)
         fields.wb = numtext::round15(wb);
 }
 
 } // namespace
+
+SearchResult searchWetBulbOfVolume(double db, double v, double atm)
+{
+    auto volume = [&](double wb) { return psychro_v(db, wb, atm); };
+    return bisectsearch(volume, v, searchWithTolerance(1e-07, Bracket::BothEnds));
+}
 
 std::optional<double> dbwithrhandhr(double rh, double hr, double atm)
 {

@@ -2,6 +2,8 @@
 // States of moist air that the property functions cannot give directly,
 // found by searching with bisectsearch at the given working pressure.
 
+#include "moistair/bisect.h"
+
 #include <optional>
 #include <string>
 
@@ -10,6 +12,11 @@ namespace moistair {
 // The dry bulb at which air of relative humidity rh has humidity ratio hr;
 // nullopt when the search runs out; 60 when rh lies outside 0 to 100.
 std::optional<double> dbwithrhandhr(double rh, double hr, double atm);
+
+// The search for the wet bulb at which air of dry bulb db has specific volume
+// v: it runs only when v lies strictly between the volumes at wet bulbs 0 and
+// 120. Throws PsychroError when a property computation fails.
+SearchResult searchWetBulbOfVolume(double db, double v, double atm);
 
 // The specific volume of air of dry bulb db and humidity ratio hr. Throws
 // PsychroError when the search for its wet bulb runs out.
@@ -31,7 +38,8 @@ struct WetBulbFields {
 // second property, then writes a third property to fields.result and the wet
 // bulb to fields.wb. Inputs and outputs pass rounded to 15 significant
 // digits. hwithdbandrh writes no wet bulb; the dew-point solvers leave
-// fields.result as it was when the vapour pressure found is not positive.
+// fields.result as it was when the vapour pressure found is not positive. A
+// wet bulb that cannot be found at all is taken as 0; no solver throws.
 void hwithdbandrh(double db, double rh, double atm, WetBulbFields& fields);
 void dpwithdbandrh(double db, double rh, double atm, WetBulbFields& fields);
 void spvolwithdbandrh(double db, double rh, double atm, WetBulbFields& fields);

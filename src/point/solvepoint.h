@@ -41,8 +41,9 @@ struct SolveWindow {
     double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
     moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
     moistair::LineSpan* span = nullptr;         // the window's line span
-    // Reads the chart limits now chosen into the main window's state and
-    // gives the bounds of a span along a line of the chart (Chart bounds only).
+    // Reads the chart limits now chosen and the working pressure into the
+    // main window's state and gives the bounds of a span along a line of the
+    // chart, with the window's notifications (Chart bounds only).
     std::function<moistair::ChartBounds()> chartBounds;
     ui::Dialogs* dialogs = nullptr;             // for the messages
     std::function<void()> clearbusy;            // the main window's busy indicator

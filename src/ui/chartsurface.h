@@ -25,6 +25,9 @@ private:
     std::string text_;
 };
 
+// Whether every coordinate is a finite number.
+bool finiteCoordinates(std::initializer_list<double> values);
+
 class ChartSurface {
 public:
     virtual ~ChartSurface() = default;
@@ -37,7 +40,9 @@ public:
     virtual void snapshot() = 0;
 
     // A line in the surface's foreground colour, or in the given colour. The
-    // current position is left at the second point.
+    // current position is left at the second point. A line or circle with a
+    // coordinate that is not a finite number draws nothing and leaves the
+    // current position where it was.
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void line(double x1, double y1, double x2, double y2, Colour colour) = 0;
     // A circle of the given radius; the current position is left at its centre.

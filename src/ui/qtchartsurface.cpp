@@ -22,11 +22,6 @@ constexpr qint64 minRepaintIntervalMs = 15;
 // Images are never made larger than this many pixels a side.
 constexpr int maxSidePixels = 32767;
 
-bool finite(std::initializer_list<double> values)
-{
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
-
 // Clips the segment (in pixels) to the rectangle; false when nothing of it
 // lies inside. Keeps far-away ends from overflowing when rounded.
 bool clipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& box)
@@ -162,7 +157,7 @@ void QtChartSurface::line(double x1, double y1, double x2, double y2, Colour col
 
 void QtChartSurface::drawLine(double x1, double y1, double x2, double y2, QColor colour)
 {
-    if (!finite({x1, y1, x2, y2}))
+    if (!finiteCoordinates({x1, y1, x2, y2}))
         return;
     setCurrentPosition(x2, y2);
 
@@ -184,7 +179,7 @@ void QtChartSurface::drawLine(double x1, double y1, double x2, double y2, QColor
 
 void QtChartSurface::circle(double x, double y, double radius, Colour colour)
 {
-    if (!finite({x, y, radius}))
+    if (!finiteCoordinates({x, y, radius}))
         return;
     setCurrentPosition(x, y);
 
@@ -217,7 +212,7 @@ void QtChartSurface::printLine(const std::string& text)
     const double x = currentX_ / twipsPerPixel;
     const double y = currentY_ / twipsPerPixel;
     const QFontMetrics metrics(font(), &ink_);
-    if (!qtext.isEmpty() && finite({x, y}) && std::abs(x) < maxSidePixels && std::abs(y) < maxSidePixels) {
+    if (!qtext.isEmpty() && finiteCoordinates({x, y}) && std::abs(x) < maxSidePixels && std::abs(y) < maxSidePixels) {
         const QPoint topLeft(int(std::lround(x)), int(std::lround(y)));
         const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
         for (QImage* target : {&ink_, &image_}) {

@@ -88,6 +88,8 @@ void RecordingSurface::line(double x1, double y1, double x2, double y2, Colour c
 
 void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, std::optional<Colour> colour)
 {
+    if (!finiteCoordinates({x1, y1, x2, y2}))
+        return;
     Operation op = operation(Kind::Line, x1, y1);
     op.x2 = x2;
     op.y2 = y2;
@@ -98,6 +100,8 @@ void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, std:
 
 void RecordingSurface::circle(double x, double y, double radius, Colour colour)
 {
+    if (!finiteCoordinates({x, y, radius}))
+        return;
     Operation op = operation(Kind::Circle, x, y);
     op.radius = radius;
     op.colour = colour;

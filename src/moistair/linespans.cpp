@@ -1,0 +1,254 @@
+#include "moistair/linespans.h"
+
+#include "moistair/bisect.h"
+#include "moistair/psychro.h"
+#include "numtext/numtext.h"
+
+#include <cmath>
+#include <limits>
+
+// Every step of a walk runs with its failures skipped: a property that
+// cannot be computed keeps the value it had at the previous step (0 at the
+// first). The chart coordinates are plain double arithmetic: before the
+// first chart the scale factors are 0 and the coordinates come out infinite
+// or undefined, which the comparisons below treat as IEEE arithmetic does.
+
+namespace moistair {
+
+double LineSpan::lowEnd() const { return numtext::leadingNumberOr0(low); }
+double LineSpan::highEnd() const { return numtext::leadingNumberOr0(high); }
+
+namespace {
+
+// The walks with chart bounds test y against the previous y: an undefined
+// value differs from nothing, and equal infinities do not differ.
+bool differs(double y, double previousY)
+{
+    return !std::isnan(y) && !std::isnan(previousY) && y != previousY;
+}
+
+bool within(double value, double low, double high) { return low <= value && value <= high; }
+
+// What a walk needs of its bounds: the limits, and for chart bounds the
+// surface on which each point is placed.
+struct Walk {
+    double ldb, hdb, lhr, hhr;
+    double atm;
+    bool onChart;
+    ChartFrame frame;
+
+    explicit Walk(const ChartBounds& b)
+        : ldb(b.ldb), hdb(b.hdb), lhr(b.lhr), hhr(b.hhr), atm(b.atm), onChart(true), frame(b.frame())
+    {
+    }
+    explicit Walk(const FixedBounds& b)
+        : ldb(0), hdb(120), lhr(0), hhr(0.03), atm(b.atm), onChart(false), frame()
+    {
+    }
+
+    bool inLimits(double db, double hr) const { return within(db, ldb, hdb) && within(hr, lhr, hhr); }
+};
+
+// Where a point falls on the chart surface, and where the point evaluated
+// before it fell (0, 0 before the first).
+struct Placing {
+    double x = 0, y = 0;
+    double previousX = 0, previousY = 0;
+
+    void place(const ChartFrame& frame, double db, double hr)
+    {
+        x = frame.dbtox(db);
+        y = frame.hrtoy(hr);
+    }
+    void moveOn()
+    {
+        previousX = x;
+        previousY = y;
+    }
+};
+
+// The interval found so far; written to the caller's span only when a
+// point was found.
+struct Found {
+    bool any = false;
+    double low = 0, high = 0;
+
+    void writeTo(LineSpan& span) const
+    {
+        if (!any)
+            return;
+        span.low = numtext::generalText(low);
+        span.high = numtext::generalText(high);
+    }
+};
+
+void walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<void()>& lineNotFound)
+{
+    rh = numtext::round15(rh);
+    Found found;
+    if (rh >= 0 && rh <= 100) {
+        Placing at;
+        double hr = 0;
+        double db = 0;
+        do {
+            if (db <= 120)
+                db = db + 1;
+            skipOnFailure([&] { hr = psychro_wrh(db, rh, walk.atm); });
+            bool inside = walk.inLimits(db, hr);
+            if (walk.onChart) {
+                at.place(walk.frame, db, hr);
+                inside = inside && at.previousX > 0 && (found.any || at.y > 0);
+            }
+            if (inside) {
+                if (!found.any)
+                    found.low = db - 1;
+                found.any = true;
+                found.high = db;
+            }
+            at.moveOn();
+        } while (db <= 120);
+    }
+    found.writeTo(span);
+    if (!found.any && lineNotFound)
+        lineNotFound();
+}
+
+// Steps above 120 deg F never count; of those, only the last one matters,
+// as the previous point of the first step that can count. A higher limit
+// typed far above 120 therefore starts the walk at the dry bulb of its
+// sequence (start - 1, start - 2, ...) just above 122, which also ends the
+// walk on a limit so large that subtracting 1 no longer changes it.
+double enthalpyWalkStart(double hdb)
+{
+    if (!(hdb > 122))
+        return hdb;
+    const double fraction = std::fmod(hdb, 1.0);
+    return fraction == 0 ? 122 : 121 + fraction;
+}
+
+void walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
+{
+    h = numtext::round15(h);
+    Found found;
+    Placing at;
+    double wb = 0, hr = 0, rh = 0;
+    double db = start;
+    do {
+        db = db - 1;
+        skipOnFailure([&] { wb = psychro_wb(db, h, walk.atm); });
+        skipOnFailure([&] { hr = psychro_w(db, wb, walk.atm); });
+        skipOnFailure([&] { rh = psychro_rh(db, wb, walk.atm); });
+        bool inside = db <= 120 && walk.inLimits(db, hr) && hr > 0 && hr <= 0.03 && rh >= 0 && rh <= 100;
+        if (walk.onChart) {
+            at.place(walk.frame, db, hr);
+            inside = inside && differs(at.y, at.previousY) && at.previousX > 0;
+        }
+        if (inside) {
+            if (!found.any)
+                found.high = db + 2;
+            found.any = true;
+            found.low = db - 1;
+        }
+        at.moveOn();
+    } while (!(db < walk.ldb || db < 0));
+    found.writeTo(span);
+}
+
+// The wet bulb at which air of dry bulb db has specific volume v, searched
+// only when v lies strictly between the volumes at wet bulbs 0 and 120 (a
+// test that cannot be computed lets the search run). Unbracketed when the
+// search did not run, or could not be computed.
+SearchResult wetBulbOnVolumeLine(double db, double v, double atm)
+{
+    auto volume = [&](double wb) { return psychro_v(db, wb, atm); };
+    SearchParams params;
+    SearchResult search = unbracketed(params);
+    bool bracketed = true;
+    skipOnFailure([&] { bracketed = volume(params.lo) < v && v < volume(params.hi); });
+    if (bracketed)
+        skipOnFailure([&] { search = bisectsearch(volume, v, params); });
+    return search;
+}
+
+// Below this dry bulb, far below absolute zero, air with a positive humidity
+// ratio has a negative volume: no point of a volume line can count there,
+// and the walk ends whatever lower limit was typed.
+constexpr double noVolumeBelow = -500;
+
+void walkVolume(double v, double start, const Walk& walk, LineSpan& span, const std::function<void()>& walkStopped)
+{
+    v = numtext::round15(v);
+    if (!(v > 0 && v <= 78))
+        return;
+    Found found;
+    Placing at;
+    double hr = 0, rh = 0;
+    double db = start;
+    do {
+        db = db - 1;
+        const SearchResult search = wetBulbOnVolumeLine(db, v, walk.atm);
+        if (search.converged()) {
+            const double wb = search.x;
+            skipOnFailure([&] { hr = psychro_w(db, wb, walk.atm); });
+            skipOnFailure([&] { rh = psychro_rh(db, wb, walk.atm); });
+            bool inside = db <= 120 && walk.inLimits(db, hr) && hr > 0 && rh <= 100;
+            if (walk.onChart) {
+                at.place(walk.frame, db, hr);
+                inside = inside && differs(at.y, at.previousY) && at.previousX > 0;
+            }
+            if (inside) {
+                if (!found.any)
+                    found.high = db + 1;
+                found.any = true;
+                found.low = db;
+            }
+            at.moveOn();
+        }
+        if (walk.onChart) {
+            if (db >= 120) {
+                if (walkStopped)
+                    walkStopped();
+                return;
+            }
+            if (search.exhausted() && at.previousX > 0 && at.previousY > 0)
+                break;
+        } else if (search.exhausted()) {
+            break;
+        }
+    } while (!(db < walk.ldb || db < noVolumeBelow));
+    found.writeTo(span);
+}
+
+} // namespace
+
+void rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span)
+{
+    walkRh(rh, Walk(bounds), span, bounds.lineNotFound);
+}
+
+void rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span)
+{
+    walkRh(rh, Walk(bounds), span, nullptr);
+}
+
+void hlinespan(double h, const ChartBounds& bounds, LineSpan& span)
+{
+    walkEnthalpy(h, enthalpyWalkStart(bounds.hdb), Walk(bounds), span);
+}
+
+void hlinespan(double h, const FixedBounds& bounds, LineSpan& span)
+{
+    walkEnthalpy(h, 120, Walk(bounds), span);
+}
+
+void spvollinespan(double v, const ChartBounds& bounds, LineSpan& span)
+{
+    walkVolume(v, bounds.hdb, Walk(bounds), span, bounds.walkStopped);
+}
+
+void spvollinespan(double v, const FixedBounds& bounds, LineSpan& span)
+{
+    walkVolume(v, 120, Walk(bounds), span, nullptr);
+}
+
+} // namespace moistair

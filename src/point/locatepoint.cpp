@@ -1,0 +1,84 @@
+#include "point/locatepoint.h"
+
+#include "chart/drawchart.h"
+#include "chart/form1.h"
+#include "numtext/numtext.h"
+#include "point/form3.h"
+#include "point/readout.h"
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace point {
+namespace {
+
+// The pressure row's caption by the unit in which the pressure was given.
+QString pressureCaption(const std::string& unitText, char localeDecimal)
+{
+    const std::optional<double> unit = numtext::wholeNumber(unitText, localeDecimal);
+    if (unit == 0 || unit == 1)
+        return "Atmos. pr (in Hg)";
+    if (unit == 2)
+        return "Atmos. pr (Pounds/sq inch)";
+    if (unit == 3)
+        return "Site elevation (ft)";
+    return "";
+}
+
+// The pressure as typed, or nothing when it is not a number or reads as -1.
+QString pressureValue(const std::string& typed, char localeDecimal)
+{
+    const std::optional<double> value = numtext::wholeNumber(typed, localeDecimal);
+    if (!value || *value == -1)
+        return "";
+    return QString::fromStdString(typed);
+}
+
+QString shown(double value)
+{
+    return QString::fromStdString(numtext::formatprop(value));
+}
+
+} // namespace
+
+bool checkdrawnlimits(chart::Form1& form)
+{
+    chart::MainState& state = form.state;
+    const chart::DrawnLimits drawn = chart::readDrawnLimits(state);
+    chart::readChartLimits(state, form.limitTexts());
+    if (chart::isSameChart(state, drawn))
+        return true;
+    form.dialogs().message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+    form.clearbusy();
+    form.surface().takeFocus();
+    return false;
+}
+
+void Command14_Click(chart::Form1& form)
+{
+    SolveWindow window = mainSolveWindow(form);
+    window.drawnChartTest = [&form] { return checkdrawnlimits(form); };
+    const std::optional<MoistAirState> point =
+        solvepoint(ui::listIndex(form.Combo1), form.Text4->text().toStdString(), ui::listIndex(form.Combo2),
+                   form.Text5->text().toStdString(), {Reporting::WithMessages, SpanBounds::Chart}, window);
+    if (!point)
+        return;
+
+    auto* result = new Form3(form);
+    const std::pair<QLabel*, double> values[] = {
+        {result->Label7, point->db},  {result->Label8, point->wb},  {result->Label9, point->rh},
+        {result->Label10, point->h},  {result->Label11, point->v}, {result->Label12, point->hr},
+        {result->Label13, point->dp}, {result->Label19, point->pv},
+    };
+    for (const auto& [label, value] : values)
+        label->setText(shown(value));
+    result->Label20->setText(pressureCaption(form.state.Text22, window.localeDecimal));
+    result->Label21->setText(pressureValue(form.state.Text23, window.localeDecimal));
+
+    form.setEnabled(false);
+    form.setLocatePointWindow(result);
+    result->show();
+}
+
+} // namespace point

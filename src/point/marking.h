@@ -1,0 +1,25 @@
+#pragma once
+// Marking a located point on the chart: a red dot and the point's
+// identification where the point lies, by the chart limits now chosen.
+
+#include <string>
+
+namespace chart {
+class Form1;
+}
+
+namespace point {
+
+// The eight properties of a point as the result window shows them, in
+// display order.
+struct PointTexts {
+    std::string db, wb, rh, h, v, hr, dp, pv;
+};
+
+// When the point lies within the chart limits now chosen in the main window
+// (relative humidity at most 100), marks it on the chart surface and shows it
+// in the readout; otherwise says that it is out of chart limits and leaves
+// the readout blank but for the vapour pressure.
+void markLocatedPoint(chart::Form1& main, const PointTexts& point);
+
+} // namespace point

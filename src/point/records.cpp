@@ -1,0 +1,54 @@
+#include "point/records.h"
+
+#include "chart/form1.h"
+
+#include <QPushButton>
+
+namespace point {
+
+void zoneAdvance(std::string& line)
+{
+    line.append(printZone - line.size() % printZone, ' ');
+}
+
+void RecordLines::rule(std::size_t hyphens)
+{
+    lines_.emplace_back(hyphens, '-');
+}
+
+void RecordLines::text(std::string line)
+{
+    lines_.push_back(std::move(line));
+}
+
+void RecordLines::captionValue(const std::string& caption, int zoneAdvances, const std::string& value)
+{
+    std::string line = caption;
+    for (int i = 0; i < zoneAdvances; ++i)
+        zoneAdvance(line);
+    lines_.push_back(line + value);
+}
+
+void RecordLines::pointId(const std::string& caption, const std::string& id)
+{
+    std::string line = caption;
+    for (int i = 0; i < 3; ++i)
+        zoneAdvance(line);
+    line.append(7, ' ');
+    zoneAdvance(line);
+    lines_.push_back(line + id);
+}
+
+bool appendRecord(chart::Form1& main, const RecordLines& record)
+{
+    std::string reason;
+    if (!main.runData().append(record.lines(), reason)) {
+        main.dialogs().message("The data could not be saved in " + main.runData().path() + ": " + reason,
+                               ui::Buttons::Ok);
+        return false;
+    }
+    main.Command2->setEnabled(true);
+    return true;
+}
+
+} // namespace point

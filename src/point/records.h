@@ -1,0 +1,48 @@
+#pragma once
+// The records that the result windows append to the run data file: lines of a
+// caption and a value, between rules of hyphens. The writer places text by
+// print zones of 14 columns (stops at columns 1, 15, 29, 43, 57, ...), so that
+// the values of a record line up in column 57.
+
+#include <string>
+#include <vector>
+
+namespace chart {
+class Form1;
+}
+
+namespace point {
+
+// The width of a print zone, in columns.
+inline constexpr std::size_t printZone = 14;
+
+// The lines of one record, built from the top down.
+class RecordLines {
+public:
+    // A rule of the given number of hyphens.
+    void rule(std::size_t hyphens);
+    // A line of its own: a title, or an empty line.
+    void text(std::string line);
+    // The caption, the given number of zone advances, then the value. An
+    // empty value leaves the caption and its blanks.
+    void captionValue(const std::string& caption, int zoneAdvances, const std::string& value);
+    // The point identification: "Point Id", three zone advances, seven
+    // blanks, one zone advance, then the identification.
+    void pointId(const std::string& caption, const std::string& id);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// Writes blanks up to the next zone stop strictly after the end of the line.
+void zoneAdvance(std::string& line);
+
+// Appends the record to the main window's run data file and enables its
+// "Save data in file". When the file cannot be written the user is told the
+// path and the reason, and "Save data in file" is left as it was. Returns
+// whether the record was written.
+bool appendRecord(chart::Form1& main, const RecordLines& record);
+
+} // namespace point

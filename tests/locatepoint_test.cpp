@@ -1,0 +1,486 @@
+// "Locate point": its refusals, the result window "Locate point", marking the
+// point on the chart and the point record in the run data file.
+#include "mainwindow_fixture.h"
+#include "point/form3.h"
+#include "point/marking.h"
+#include "point/records.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::ChartType;
+using testsupport::readFile;
+using Op = ui::RecordingSurface::Operation;
+
+enum Kind { DB, WB, RH, HR, H, DP, V };
+
+const std::string drawFirst = "First draw axis as per latest chart limits";
+const std::string notFeasible =
+    "The point as per input parameters are either out of chart limits or the such point is not feasible";
+const std::string outOfChart = "The point as per input parameters is out of chart limits";
+
+class LocatePoint : public testsupport::MainWindowTest {
+protected:
+    void SetUp() override { start(); }
+
+    // Chooses the two properties and types their values.
+    void give(int kind1, const char* text1, int kind2, const char* text2)
+    {
+        form->selectListItem(form->Combo1, kind1);
+        form->selectListItem(form->Combo2, kind2);
+        form->Text4->setText(text1);
+        form->Text5->setText(text2);
+    }
+
+    // Presses "Locate point"; gives the result window when it opened.
+    point::Form3* locate()
+    {
+        form->Command14->click();
+        return qobject_cast<point::Form3*>(form->locatePointWindow());
+    }
+
+    // Dry bulb 75 and wet bulb 65 on a blank chart of the default limits,
+    // located; the result window must open.
+    point::Form3* locate75and65()
+    {
+        drawChart(ChartType::Blank);
+        give(DB, "75", WB, "65");
+        surface.forgetLog();
+        return locate();
+    }
+
+    // Leaves the result window by the button, and lets it go.
+    void exitResult(point::Form3* result)
+    {
+        result->Command2->click();
+        deleteClosedWindows();
+        ASSERT_EQ(form->locatePointWindow(), nullptr);
+    }
+
+    std::vector<QString> readout() const
+    {
+        std::vector<QString> shown;
+        for (const QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
+                                    form->Label18, form->Label24, form->Label26})
+            shown.push_back(label->text());
+        return shown;
+    }
+
+    static std::vector<QString> values(const point::Form3& result)
+    {
+        std::vector<QString> shown;
+        for (const QLabel* label : {result.Label7, result.Label8, result.Label9, result.Label10, result.Label11,
+                                    result.Label12, result.Label13, result.Label19})
+            shown.push_back(label->text());
+        return shown;
+    }
+};
+
+// The state at dry bulb 75 and wet bulb 65 at 29.92126 in Hg.
+const std::vector<QString> at75and65{"75.0000000", "65.0000000", "59.2482918", "30.0098473",
+                                     "13.7115769", ".0109749",   "59.7940869", ".5188098"};
+
+TEST_F(LocatePoint, RefusesUnusableInputInOrderBeforeAskingForAChart)
+{
+    struct Case { const char* what; int kind1; const char* text1; int kind2; const char* text2; std::string message; };
+    const Case cases[] = {
+        {"same property, empty boxes", WB, "", WB, "", "Two parameters must be diffrent"},
+        {"no property chosen in either list", -1, "", -1, "", "Two parameters must be diffrent"},
+        {"humidity ratio with dew point, empty boxes", HR, "", DP, "",
+         "combination of Humidity ration and dew point not feasible"},
+        {"dew point with humidity ratio", DP, "50", HR, "0.01",
+         "combination of Humidity ration and dew point not feasible"},
+        {"first box empty", DB, "", WB, "65", "None of the two data input boxes can not be blank for locating point"},
+        {"second box empty", DB, "75", WB, "", "None of the two data input boxes can not be blank for locating point"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        give(c.kind1, c.text1, c.kind2, c.text2);
+        if (c.kind1 < 0) {
+            form->Combo1->setEditText("typed over");
+            form->Combo2->setEditText("typed over");
+        }
+        const std::size_t before = dialogs.messages().size();
+        EXPECT_EQ(locate(), nullptr);
+        ASSERT_EQ(dialogs.messages().size(), before + 1); // no chart is drawn, yet only the refusal shows
+        EXPECT_EQ(dialogs.messages().back().text, c.message);
+        EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::Ok);
+        EXPECT_EQ(dialogs.messages().back().title, "");
+        EXPECT_TRUE(form->isEnabled());
+    }
+}
+
+TEST_F(LocatePoint, SolvesOnlyOnTheChartOfTheLimitsNowChosen)
+{
+    enum class Before { Nothing, AllLimits0, ChartDrawn, OtherLimitChosen, ChartCleared };
+    struct Case { const char* what; Before before; bool opens; };
+    const Case cases[] = {
+        {"no chart since start", Before::Nothing, false},
+        {"no chart since start, all four limits 0", Before::AllLimits0, true},
+        {"chart drawn with the limits chosen", Before::ChartDrawn, true},
+        {"another higher dry bulb chosen since", Before::OtherLimitChosen, false},
+        {"chart cleared", Before::ChartCleared, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        start();
+        switch (c.before) {
+        case Before::Nothing: break;
+        case Before::AllLimits0:
+            for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+                list->setEditText("0");
+            break;
+        case Before::ChartDrawn: drawChart(ChartType::Blank); break;
+        case Before::OtherLimitChosen:
+            drawChart(ChartType::Blank);
+            form->Combo4->setEditText("110");
+            break;
+        case Before::ChartCleared:
+            drawChart(ChartType::Blank);
+            form->Command12->click();
+            break;
+        }
+        give(DB, "75", WB, "65");
+        form->setbusy();
+        const int focused = surface.focusCount();
+        const std::size_t before = dialogs.messages().size();
+        point::Form3* result = locate();
+        if (c.opens) {
+            ASSERT_NE(result, nullptr);
+            EXPECT_EQ(dialogs.messages().size(), before);
+            exitResult(result);
+        } else {
+            EXPECT_EQ(result, nullptr);
+            ASSERT_EQ(dialogs.messages().size(), before + 1);
+            EXPECT_EQ(dialogs.messages().back().text, drawFirst);
+            EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::OkCancel);
+            EXPECT_EQ(dialogs.messages().back().title, "");
+            EXPECT_EQ(form->Label4->text(), "");
+            EXPECT_EQ(surface.focusCount(), focused + 1);
+            EXPECT_TRUE(form->isEnabled());
+        }
+    }
+}
+
+TEST_F(LocatePoint, ShowsTheSolvedPointAndDisablesTheMainWindow)
+{
+    form->Text7->setText(" AHU-2  supply ");
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(result->windowTitle(), "Locate point");
+    EXPECT_EQ(result->parent(), nullptr);
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_EQ(values(*result), at75and65);
+    EXPECT_EQ(result->Label20->text(), "Atmos. pr (in Hg)");
+    EXPECT_EQ(result->Label21->text(), "29.92126");
+    EXPECT_EQ(result->Label15->text(), "Properties of the specified point are as below:");
+    EXPECT_EQ(result->Label16->text(), " AHU-2  supply ");
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_TRUE(surface.log().empty()); // nothing is drawn yet
+
+    // The disabled main window takes no second "Locate point".
+    form->Command14->click();
+    EXPECT_EQ(form->locatePointWindow(), result);
+}
+
+TEST_F(LocatePoint, ReportsAPointThatCannotBeSolved)
+{
+    drawChart(ChartType::Blank);
+    give(DB, "130", WB, "65");
+    form->setbusy();
+    const int focused = surface.focusCount();
+    EXPECT_EQ(locate(), nullptr);
+    ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{notFeasible});
+    EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::Ok);
+    EXPECT_EQ(dialogs.messages().back().title, "");
+    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(surface.focusCount(), focused + 1);
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(LocatePoint, ThePressureRowFollowsTheUnitTheUserGaveItIn)
+{
+    struct Case { const char* unit; const char* typed; const char* caption; const char* value; };
+    const Case cases[] = {
+        {"0", "29.92126", "Atmos. pr (in Hg)", "29.92126"},
+        {"1", "30.5", "Atmos. pr (in Hg)", "30.5"},
+        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", "14.7"},
+        {"3", "1000", "Site elevation (ft)", "1000"},
+        {"1", "30.5x", "Atmos. pr (in Hg)", ""},
+        {"2", "-1", "Atmos. pr (Pounds/sq inch)", ""},
+    };
+    drawChart(ChartType::Blank);
+    give(DB, "75", WB, "65");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
+        form->state.Text22 = c.unit;
+        form->state.Text23 = c.typed;
+        point::Form3* result = locate();
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->Label20->text(), c.caption);
+        EXPECT_EQ(result->Label21->text(), c.value);
+        exitResult(result);
+    }
+}
+
+TEST_F(LocatePoint, ThePointIdentificationIsTakenWhenTheWindowOpens)
+{
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->Label16->text(), "Nil");
+    exitResult(result);
+
+    form->Text7->setText("P2");
+    result = locate();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->Label16->text(), "P2");
+    form->Text7->setText("changed later");
+    EXPECT_EQ(result->Label16->text(), "P2");
+}
+
+TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
+{
+    // By the button, by the title bar, and by closing the main window.
+    enum class Way { Button, TitleBar, MainWindowClosed };
+    for (Way way : {Way::Button, Way::TitleBar, Way::MainWindowClosed}) {
+        SCOPED_TRACE(int(way));
+        start();
+        point::Form3* result = locate75and65();
+        ASSERT_NE(result, nullptr);
+        const std::vector<QString> shown = readout();
+        const std::size_t drawn = surface.drawn().size();
+        const QByteArray saved = readFile(runDataPath());
+        const int focused = surface.focusCount();
+        form->setbusy();
+        switch (way) {
+        case Way::Button: result->Command2->click(); break;
+        case Way::TitleBar: result->close(); break;
+        case Way::MainWindowClosed: form->close(); break;
+        }
+        deleteClosedWindows();
+        EXPECT_EQ(form->locatePointWindow(), nullptr);
+        EXPECT_TRUE(form->isEnabled());
+        EXPECT_EQ(form->Label4->text(), "");
+        EXPECT_EQ(surface.focusCount(), focused + 1);
+        EXPECT_EQ(readout(), shown);
+        EXPECT_EQ(surface.drawn().size(), drawn);
+        EXPECT_EQ(readFile(runDataPath()), saved);
+        EXPECT_TRUE(dialogs.messages().empty());
+    }
+}
+
+TEST_F(LocatePoint, TheResultWindowGoesWithTheMainWindow)
+{
+    QPointer<point::Form3> result = locate75and65();
+    ASSERT_FALSE(result.isNull());
+    form.reset();
+    EXPECT_TRUE(result.isNull());
+}
+
+// ---- Marking the point on the chart
+
+TEST_F(LocatePoint, MarksAPointInsideTheChartWhereTheChartPlacesIt)
+{
+    form->Text7->setText("AHU-2");
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    const std::vector<QString> shown = values(*result);
+    const chart::ChartFrame frame = form->drawContext().frame(); // of the chart drawn
+    result->Command1->click();
+    deleteClosedWindows();
+
+    const std::vector<Op> circles = surface.circles();
+    ASSERT_EQ(circles.size(), 19u);
+    for (std::size_t i = 0; i < circles.size(); ++i) {
+        EXPECT_EQ(circles[i].radius, 40 - 2 * double(i));
+        EXPECT_EQ(circles[i].colour, ui::palette::red);
+        EXPECT_NEAR(circles[i].x1, frame.dbtox(75), 0.01);
+        EXPECT_NEAR(circles[i].y1, frame.hrtoy(0.0109749), 0.01);
+    }
+    const std::vector<Op> texts = surface.texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "AHU-2");
+    EXPECT_EQ(texts[0].x1, circles[0].x1);
+    EXPECT_EQ(texts[0].y1, circles[0].y1);
+
+    EXPECT_EQ(readout(), shown);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(form->locatePointWindow(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(form->Label4->text(), "");
+
+    // A second point adds its own dot; an empty identification prints
+    // nothing visible.
+    form->Text7->clear();
+    give(DB, "60", WB, "50");
+    result = locate();
+    ASSERT_NE(result, nullptr);
+    result->Command1->click();
+    deleteClosedWindows();
+    EXPECT_EQ(surface.circles().size(), 38u);
+    ASSERT_EQ(surface.texts().size(), 2u);
+    EXPECT_EQ(surface.texts()[1].text, "");
+    EXPECT_EQ(form->Label13->text(), "60.0000000");
+}
+
+TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
+{
+    // The chart of 0..60 deg F holds no dry bulb of 75.
+    drawChart(ChartType::Blank, {"0", "60", "0", "0.030"});
+    give(DB, "75", WB, "65");
+    point::Form3* result = locate();
+    ASSERT_NE(result, nullptr);
+    form->Label26->setText("kept");
+    surface.forgetLog();
+    result->Command1->click();
+    deleteClosedWindows();
+
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{outOfChart});
+    EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::Ok);
+    EXPECT_EQ(dialogs.messages().back().title, "");
+    EXPECT_TRUE(surface.circles().empty());
+    EXPECT_TRUE(surface.texts().empty());
+    std::vector<QString> blank(7);
+    blank.push_back("kept");
+    EXPECT_EQ(readout(), blank);
+    EXPECT_EQ(form->locatePointWindow(), nullptr);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(form->Label4->text(), "");
+}
+
+TEST_F(LocatePoint, TheLimitsThemselvesLieInsideTheChart)
+{
+    for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+        list->setEditText("");
+    form->Combo3->setEditText("70");
+    form->Combo4->setEditText("120");
+    form->Combo5->setEditText("0.010");
+    form->Combo6->setEditText("0.030");
+    const double W = form->W(), H = form->H();
+    struct Case { const char* what; point::PointTexts point; bool inside; double x, y; };
+    auto at = [](const char* db, const char* rh, const char* hr) {
+        return point::PointTexts{db, "50.0000000", rh, "30.0000000", "14.0000000", hr, "50.0000000", ".5000000"};
+    };
+    const Case cases[] = {
+        {"lower limits", at("70.0000000", "50.0000000", ".0100000"), true, W / 12, 4700 * H / 6000},
+        {"higher limits, saturated", at("120.0000000", "100.0000000", ".0300000"), true, 11 * W / 12, 200 * H / 6000},
+        {"relative humidity has no lower bound", at("95.0000000", "-5.0000000", ".0200000"), true, W / 2,
+         2450 * H / 6000},
+        {"below the lower dry bulb", at("69.9999999", "50.0000000", ".0200000"), false, 0, 0},
+        {"above the higher dry bulb", at("120.0000001", "50.0000000", ".0200000"), false, 0, 0},
+        {"below the lower humidity ratio", at("95.0000000", "50.0000000", ".0099999"), false, 0, 0},
+        {"above the higher humidity ratio", at("95.0000000", "50.0000000", ".0300001"), false, 0, 0},
+        {"supersaturated", at("95.0000000", "100.0000001", ".0200000"), false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        surface.forgetLog();
+        const std::size_t before = dialogs.messages().size();
+        point::markLocatedPoint(*form, c.point);
+        if (c.inside) {
+            ASSERT_EQ(surface.circles().size(), 19u);
+            EXPECT_FLOAT_EQ(float(surface.circles()[0].x1), float(c.x));
+            EXPECT_FLOAT_EQ(float(surface.circles()[0].y1), float(c.y));
+            EXPECT_EQ(dialogs.messages().size(), before);
+            EXPECT_EQ(form->Label13->text().toStdString(), c.point.db);
+        } else {
+            EXPECT_TRUE(surface.circles().empty());
+            ASSERT_EQ(dialogs.messages().size(), before + 1);
+            EXPECT_EQ(dialogs.messages().back().text, outOfChart);
+            EXPECT_EQ(form->Label13->text(), "");
+        }
+    }
+}
+
+// ---- The point record
+
+std::string captionLine(const std::string& caption, const std::string& value)
+{
+    return caption + std::string(56 - caption.size(), ' ') + value + "\r\n";
+}
+
+TEST(PointRecordLines, ZoneAdvancesMoveToTheNextZoneStop)
+{
+    struct Case { std::size_t from, to; };
+    for (Case c : {Case{0, 14}, Case{8, 14}, Case{14, 28}, Case{29, 42}, Case{55, 56}, Case{56, 70}}) {
+        std::string line(c.from, 'x');
+        point::zoneAdvance(line);
+        EXPECT_EQ(line.size(), c.to) << c.from;
+    }
+}
+
+TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
+{
+    form->Text7->setText("AHU-2 supply");
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    ASSERT_FALSE(form->Command2->isEnabledTo(form.get()));
+    const std::string record = std::string("-------------------------\r\n")
+        + captionLine("Point Id", "AHU-2 supply") + captionLine("Atmos. pr (in Hg)", "29.92126")
+        + captionLine("Dry bulb temp (Deg F)", "75.0000000") + captionLine("Wet bulb temp (Deg F)", "65.0000000")
+        + captionLine("Relative humidity (%)", "59.2482918")
+        + captionLine("Specific enthalpy (btu/lb)", "30.0098473")
+        + captionLine("Specific volume (cuf/lb)", "13.7115769")
+        + captionLine("Humidity ratio (lb/lb of air)", ".0109749") + captionLine("Dew point (Deg F)", "59.7940869")
+        + captionLine("Vapor pressure (In Hg)", ".5188098") + "----------------------------\r\n";
+
+    result->Command3->click();
+    EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + record);
+    EXPECT_TRUE(form->Command2->isEnabledTo(form.get()));
+    result->Command3->click();
+    EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + record + record);
+    EXPECT_TRUE(form->Command2->isEnabledTo(form.get()));
+    EXPECT_EQ(form->locatePointWindow(), result);
+    EXPECT_TRUE(result->isVisible());
+    EXPECT_FALSE(form->isEnabled());
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
+{
+    form->state.Text22 = "2";
+    form->state.Text23 = "14.7";
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    result->Command3->click();
+    const QList<QByteArray> lines = readFile(runDataPath()).split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[2].toStdString() + "\n", captionLine("Point Id", "Nil"));
+    EXPECT_EQ(lines[3].toStdString() + "\n", captionLine("Atmos. pr (Pounds/sq inch)", "14.7"));
+    exitResult(result);
+
+    form->state.Text22 = "3";
+    form->state.Text23 = "abc";
+    result = locate();
+    ASSERT_NE(result, nullptr);
+    result->Command3->click();
+    const QList<QByteArray> after = readFile(runDataPath()).split('\n');
+    ASSERT_GE(after.size(), 16);
+    EXPECT_EQ(after[15].toStdString() + "\n", captionLine("Site elevation (ft)", ""));
+}
+
+TEST_F(LocatePoint, ARecordThatCannotBeWrittenIsReportedAndNotClaimed)
+{
+    point::Form3* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(runDataPath())));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt"));
+    result->Command3->click();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].text.find(runDataPath()), std::string::npos);
+    EXPECT_FALSE(form->Command2->isEnabledTo(form.get()));
+    EXPECT_EQ(form->locatePointWindow(), result);
+}
+
+} // namespace

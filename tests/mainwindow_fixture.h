@@ -1,0 +1,107 @@
+#pragma once
+// The main window under test: built on a recording surface and scripted
+// dialogs, with the program's folder in a temporary folder of its own and the
+// live readout attached and counted; and the steps that the tests of several
+// windows take through its controls.
+
+#include "chart/form1.h"
+#include "chart/form6.h"
+#include "filebytes.h"
+#include "point/readout.h"
+#include "ui/recordingsurface.h"
+#include "ui/scripteddialogs.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace testsupport {
+
+enum class ChartType { Standard, Blank };
+
+// The chart limits as typed into the lists Combo3 to Combo6; by default those
+// the window starts with.
+struct ChartLimits {
+    const char* ldb = "0";
+    const char* hdb = "120";
+    const char* lhr = "0";
+    const char* hhr = "0.030";
+};
+
+// Presses "Draw chart" and, in the chart-type dialog it opens, picks the chart
+// type and presses the dialog's own "Draw chart".
+inline void drawChart(chart::Form1& form, ChartType type)
+{
+    form.Command3->click();
+    chart::Form6* dialog = form.chartTypeDialog();
+    ASSERT_NE(dialog, nullptr);
+    (type == ChartType::Standard ? dialog->Option1 : dialog->Option2)->setChecked(true);
+    dialog->Command1->click();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    // Builds the main window without loading it. Its program's folder is the
+    // test's folder unless another is named.
+    chart::Form1& build(std::string dataFolder = "")
+    {
+        if (dataFolder.empty())
+            dataFolder = folder.path().toStdString();
+        form = std::make_unique<chart::Form1>(chart::Form1Setup{&dialogs, dataFolder, &surface});
+        point::attach(*form);
+        auto readout = form->hooks.updatereadout;
+        form->hooks.updatereadout = [this, readout] {
+            ++readoutRuns;
+            readout();
+        };
+        return *form;
+    }
+
+    // Builds and loads the main window, then forgets what loading drew and
+    // how often it ran the readout.
+    void start()
+    {
+        ASSERT_TRUE(folder.isValid());
+        build();
+        ASSERT_TRUE(form->load());
+        surface.forgetLog();
+        readoutRuns = 0;
+    }
+
+    void drawChart(ChartType type = ChartType::Standard) { testsupport::drawChart(*form, type); }
+
+    // Types the limits into the four lists, then draws.
+    void drawChart(ChartType type, const ChartLimits& limits)
+    {
+        form->Combo3->setEditText(limits.ldb);
+        form->Combo4->setEditText(limits.hdb);
+        form->Combo5->setEditText(limits.lhr);
+        form->Combo6->setEditText(limits.hhr);
+        drawChart(type);
+    }
+
+    std::string inFolder(const std::string& name) const { return folder.path().toStdString() + "/" + name; }
+    std::string runDataPath() const { return inFolder("temp.txt"); }
+
+    // Closed windows are deleted once the event loop is reached; tests reach
+    // it here.
+    static void deleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QTemporaryDir folder;
+    ui::ScriptedDialogs dialogs;
+    ui::RecordingSurface surface;
+    std::unique_ptr<chart::Form1> form;
+    int readoutRuns = 0; // runs of the live readout
+};
+
+} // namespace testsupport

@@ -1,0 +1,123 @@
+// The main window's live readout: the state of the point shown on every
+// change of the two property lists and their two value boxes.
+#include "mainwindow_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using testsupport::ChartType;
+
+enum Kind { DB, WB, RH, HR, H, DP, V };
+
+const std::string notFeasible = "The line is either out of chart limits or is not feasible";
+
+class Readout : public testsupport::MainWindowTest {
+protected:
+    void SetUp() override { start(); }
+
+    // Chooses the two properties and types their values.
+    void give(int kind1, const char* text1, int kind2, const char* text2)
+    {
+        form->selectListItem(form->Combo1, kind1);
+        form->selectListItem(form->Combo2, kind2);
+        form->Text4->setText(text1);
+        form->Text5->setText(text2);
+    }
+
+    // The seven labels that every run blanks, then the vapour pressure.
+    std::vector<QString> readout() const
+    {
+        std::vector<QString> shown;
+        for (const QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
+                                    form->Label18, form->Label24, form->Label26})
+            shown.push_back(label->text());
+        return shown;
+    }
+};
+
+// The state at dry bulb 75 and wet bulb 65 at 29.92126 in Hg.
+const std::vector<QString> at75and65{"75.0000000", "65.0000000", "59.2482918", "30.0098473",
+                                     "13.7115769", ".0109749",   "59.7940869", ".5188098"};
+
+TEST_F(Readout, StartsEmptyWithoutAMessage)
+{
+    build();
+    ASSERT_TRUE(form->load());
+    EXPECT_EQ(readout(), std::vector<QString>(8));
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Readout, ShowsTheStateOnEveryChangeAndKeepsTheVapourPressureOfTheLastPoint)
+{
+    give(DB, "75", WB, "65");
+    EXPECT_EQ(readout(), at75and65);
+
+    // Wet bulb 6 gives a negative humidity ratio: no point.
+    form->Text5->backspace();
+    ASSERT_EQ(form->Text5->text(), "6");
+    std::vector<QString> blank(7);
+    blank.push_back(".5188098");
+    EXPECT_EQ(readout(), blank);
+
+    // The same point given in the other order.
+    give(WB, "65", DB, "75");
+    EXPECT_EQ(readout(), at75and65);
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Readout, InputThatGivesNoPointBlanksTheReadoutSilently)
+{
+    struct Case { const char* what; int kind1; const char* text1; int kind2; const char* text2; };
+    const Case cases[] = {
+        {"same property twice", DB, "75", DB, "65"},
+        {"humidity ratio with dew point", HR, "0.01", DP, "50"},
+        {"dew point with humidity ratio", DP, "50", HR, "0.01"},
+        {"letters in a value box", DB, "75", WB, "6a"},
+        {"an empty value box", DB, "75", WB, ""},
+        {"dry bulb out of range", DB, "130", WB, "65"},
+        {"wet bulb above the dry bulb", DB, "70", WB, "75"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        give(c.kind1, c.text1, c.kind2, c.text2);
+        for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
+                              form->Label18, form->Label24, form->Label26})
+            label->setText("old");
+        form->hooks.updatereadout();
+        std::vector<QString> blank(7);
+        blank.push_back("old");
+        EXPECT_EQ(readout(), blank);
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(Readout, TheRelativeHumidityLineBeforeTheFirstChartBringsUpItsMessageAtEveryChange)
+{
+    // Relative humidity with enthalpy follows its line along the chart; with
+    // no chart drawn the line has no point on it.
+    give(RH, "50", H, "28");
+    ASSERT_EQ(dialogs.messages().size(), 1u); // the first change that reaches the solve
+    EXPECT_EQ(dialogs.messages()[0].text, notFeasible);
+    EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
+    EXPECT_EQ(dialogs.messages()[0].title, "");
+    form->Text5->setText("29");
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1].text, notFeasible);
+
+    // On a drawn chart the line is found and the point shown.
+    drawChart(ChartType::Blank);
+    const std::size_t before = dialogs.messages().size();
+    form->Text5->setText("28");
+    EXPECT_EQ(dialogs.messages().size(), before);
+    EXPECT_EQ(form->Label15->text(), "50.0000000");
+    EXPECT_EQ(form->Label16->text(), "28.0000000");
+    EXPECT_FALSE(form->Label13->text().isEmpty());
+}
+
+} // namespace
