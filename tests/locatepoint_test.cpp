@@ -33,15 +33,6 @@ class LocatePoint : public testsupport::MainWindowTest {
 protected:
     void SetUp() override { start(); }
 
-    // Chooses the two properties and types their values.
-    void give(int kind1, const char* text1, int kind2, const char* text2)
-    {
-        form->selectListItem(form->Combo1, kind1);
-        form->selectListItem(form->Combo2, kind2);
-        form->Text4->setText(text1);
-        form->Text5->setText(text2);
-    }
-
     // Presses "Locate point"; gives the result window when it opened.
     point::Form3* locate()
     {

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -76,6 +77,15 @@ protected:
         ASSERT_TRUE(form->load());
         surface.forgetLog();
         readoutRuns = 0;
+    }
+
+    // Chooses the two properties of a point and types their values.
+    void give(int kind1, const char* text1, int kind2, const char* text2)
+    {
+        form->selectListItem(form->Combo1, kind1);
+        form->selectListItem(form->Combo2, kind2);
+        form->Text4->setText(text1);
+        form->Text5->setText(text2);
     }
 
     void drawChart(ChartType type = ChartType::Standard) { testsupport::drawChart(*form, type); }
