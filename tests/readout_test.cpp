@@ -1,10 +1,13 @@
 // The main window's live readout: the state of the point shown on every
 // change of the two property lists and their two value boxes.
 #include "mainwindow_fixture.h"
+#include "ui/controls.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -109,6 +112,39 @@ TEST_F(Readout, TheRelativeHumidityLineBeforeTheFirstChartBringsUpItsMessageAtEv
     EXPECT_EQ(form->Label15->text(), "50.0000000");
     EXPECT_EQ(form->Label16->text(), "28.0000000");
     EXPECT_FALSE(form->Label13->text().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Types into a list's text as a user does, then leaves it with Enter.
+void typeOver(QComboBox* list, const QString& text)
+{
+    list->setFocus();
+    list->lineEdit()->selectAll();
+    QTest::keyClicks(list->lineEdit(), text);
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+}
+
+TEST_F(Readout, TypingOverAPropertyListLeavesItWithoutAChoiceAndRunsNothing)
+{
+    give(DB, "75", WB, "65");
+    ASSERT_FALSE(form->Label13->text().isEmpty());
+    readoutRuns = 0;
+
+    typeOver(form->Combo2, "Rel humidity, percent"); // even an item's own text
+    EXPECT_EQ(readoutRuns, 0);
+    EXPECT_EQ(ui::listIndex(form->Combo2), -1);
+    typeOver(form->Combo1, "r"); // nothing is completed
+    EXPECT_EQ(form->Combo1->currentText(), "r");
+    EXPECT_EQ(readoutRuns, 0);
+
+    // A choice from the list itself counts again.
+    form->Combo2->showPopup();
+    form->Combo2->hidePopup();
+    emit form->Combo2->activated(1);
+    EXPECT_EQ(readoutRuns, 1);
 }
 
 } // namespace

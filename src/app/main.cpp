@@ -1,6 +1,7 @@
 // The psychrometric chart program: one main window, started from built-in
 // defaults.
 #include "chart/form1.h"
+#include "mixing/form5.h"
 #include "point/readout.h"
 #include "ui/qtdialogs.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     chart::Form1 form({&dialogs, QCoreApplication::applicationDirPath().toStdString(), nullptr});
     dialogs.setParent(&form);
     point::attach(form);
+    mixing::attach(form);
     if (!form.load())
         return 0;
     form.showMaximized();

@@ -113,6 +113,7 @@ Form1::~Form1()
     delete form4_;
     delete form6_;
     delete form3_;
+    delete form5_;
 }
 
 void Form1::buildControls()
@@ -227,8 +228,8 @@ void Form1::buildControls()
 
 void Form1::wireEvents()
 {
-    connect(Combo1, &QComboBox::activated, this, [this] { runReadout(); });
-    connect(Combo2, &QComboBox::activated, this, [this] { runReadout(); });
+    connect(Combo1, &ui::ProgramList::chosen, this, [this] { runReadout(); });
+    connect(Combo2, &ui::ProgramList::chosen, this, [this] { runReadout(); });
     connect(Text4, &QLineEdit::textChanged, this, [this] { runReadout(); });
     connect(Text5, &QLineEdit::textChanged, this, [this] { runReadout(); });
     struct LineCommand { QPushButton* button; QLineEdit* value; LineKind kind; };
@@ -248,6 +249,10 @@ void Form1::wireEvents()
     connect(Command14, &QPushButton::clicked, this, [this] {
         if (hooks.locatePoint)
             hooks.locatePoint();
+    });
+    connect(Command13, &QPushButton::clicked, this, [this] {
+        if (hooks.mixingProblem)
+            hooks.mixingProblem();
     });
 }
 
@@ -354,6 +359,16 @@ void Form1::setLocatePointWindow(QWidget* window)
     form3_ = window;
 }
 
+QWidget* Form1::mixingWindow() const
+{
+    return form5_;
+}
+
+void Form1::setMixingWindow(QWidget* window)
+{
+    form5_ = window;
+}
+
 Form4* Form1::savedDataViewer() const
 {
     return form4_;
@@ -400,6 +415,9 @@ void Form1::closeEvent(QCloseEvent* event)
     // So does the result window of "Locate point".
     if (form3_)
         form3_->close();
+    // So does the mixing window.
+    if (form5_)
+        form5_->close();
     QWidget::closeEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include "chart/rundatafile.h"
 #include "ui/chartsurface.h"
 #include "ui/dialogs.h"
+#include "ui/programlist.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -59,6 +60,8 @@ public:
     struct Hooks {
         std::function<void()> updatereadout;
         std::function<void()> locatePoint;
+        // "Mixing problem": opens the mixing window.
+        std::function<void()> mixingProblem;
         // Ends the program at once ("Exit"); tests put their own in its place.
         std::function<void()> quit = endProgram;
     } hooks;
@@ -90,12 +93,12 @@ public:
     void selectListItem(QComboBox* list, int index);
 
     // Controls, named as the program's documents name them.
-    QComboBox* Combo1 = nullptr; // first known property
-    QComboBox* Combo2 = nullptr; // second known property
-    QComboBox* Combo3 = nullptr; // lower dry-bulb limit
-    QComboBox* Combo4 = nullptr; // higher dry-bulb limit
-    QComboBox* Combo5 = nullptr; // lower humidity-ratio limit
-    QComboBox* Combo6 = nullptr; // higher humidity-ratio limit
+    ui::ProgramList* Combo1 = nullptr; // first known property
+    ui::ProgramList* Combo2 = nullptr; // second known property
+    ui::ProgramList* Combo3 = nullptr; // lower dry-bulb limit
+    ui::ProgramList* Combo4 = nullptr; // higher dry-bulb limit
+    ui::ProgramList* Combo5 = nullptr; // lower humidity-ratio limit
+    ui::ProgramList* Combo6 = nullptr; // higher humidity-ratio limit
     QLineEdit* Text1 = nullptr;  // relative humidity of a line
     QLineEdit* Text2 = nullptr;  // wet bulb of a line
     QLineEdit* Text3 = nullptr;  // enthalpy of a line
@@ -141,6 +144,10 @@ public:
     // window: it closes with it and goes with it.
     QWidget* locatePointWindow() const;
     void setLocatePointWindow(QWidget* window);
+    // The mixing window while it is open. It works on this window: it closes
+    // with it and goes with it.
+    QWidget* mixingWindow() const;
+    void setMixingWindow(QWidget* window);
 
     // The commands on the chart as a whole.
     void drawChartClicked();
@@ -186,6 +193,7 @@ private:
     QPointer<Form6> form6_;
     QPointer<Form2> form2_;
     QPointer<QWidget> form3_;
+    QPointer<QWidget> form5_;
 };
 
 } // namespace chart

@@ -3,6 +3,8 @@
 // list selects nothing and raises no event, and a list whose text was typed
 // over has no selection.
 
+#include "ui/programlist.h"
+
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -30,19 +32,20 @@ inline void setListIndex(QComboBox* list, int index)
 // was typed over.
 inline int listIndex(const QComboBox* list)
 {
+    if (auto* typed = qobject_cast<const ProgramList*>(list); typed && typed->typedOver())
+        return -1;
     int index = list->currentIndex();
     if (index < 0 || list->currentText() != list->itemText(index))
         return -1;
     return index;
 }
 
-// An editable list whose typed text never becomes a new item.
-inline QComboBox* makeEditableList(QWidget* parent, const char* name)
+// A list the user may type into; its typed text never becomes a new item nor
+// a choice.
+inline ProgramList* makeEditableList(QWidget* parent, const char* name)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ProgramList(parent);
     list->setObjectName(name);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
     return list;
 }
 

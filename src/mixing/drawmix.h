@@ -1,0 +1,39 @@
+#pragma once
+// Drawing the mix on the main chart: the two streams and the mixed stream
+// marked with concentric red circles and their labels, each stream joined to
+// the mixed stream by a black line.
+
+#include "chart/drawcontext.h"
+#include "ui/chartsurface.h"
+#include "ui/dialogs.h"
+
+#include <string>
+
+namespace mixing {
+
+// Dry bulb, humidity ratio and relative humidity of one point as its cells
+// show them.
+struct MixPoint {
+    std::string db, hr, rh;
+};
+
+// The mixing window's own chart frame: the limits now chosen in the main
+// window's lists, their spans and the scale factors. A limit whose text is
+// not a number keeps the value it had at the last drawing.
+struct MixFrame {
+    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
+    double tot1 = 0, tot2 = 0;
+    double is1 = 0, is2 = 0;
+};
+
+// Marks the three points on the surface when all three lie within the chart
+// limits now chosen, limits included, with a relative humidity above 0 and
+// at most 100, and returns true. Otherwise draws nothing, tells the user
+// which point (the first of stream 1, the mixed stream, stream 2) is out of
+// chart limits and returns false. A point that the frame cannot place (a
+// lower limit equal to the higher one) counts as out of chart limits. W and H
+// are the main window's extents.
+bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
+             double W, double H, MixFrame& frame, ui::ChartSurface& surface, ui::Dialogs& dialogs);
+
+} // namespace mixing

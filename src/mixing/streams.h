@@ -1,0 +1,51 @@
+#pragma once
+// One stream column of the mixing window: the state of a stream's air from
+// two of its properties, its pressure row, the saturation vapour pressure at
+// its dry bulb and its dry-air, water-vapour and moist-air mass flows, all as
+// the texts the column shows.
+
+#include "chart/mainstate.h"
+#include "point/solvepoint.h"
+
+#include <optional>
+#include <string>
+
+namespace mixing {
+
+// What the user gave for one stream: the indexes of its two property lists,
+// the two values and the air flow in acfm, as typed.
+struct StreamInput {
+    int kind1 = -1;
+    std::string text1;
+    int kind2 = -1;
+    std::string text2;
+    std::string acfm;
+};
+
+// The texts of a solved stream's column. A step that failed leaves its text
+// empty.
+struct StreamColumn {
+    // The caption of the pressure row, by the main window's pressure unit;
+    // nullopt for a unit without a caption, which leaves the row's caption
+    // as it is.
+    std::optional<std::string> pressureCaption;
+    std::string prvalue;                       // the pressure as the user typed it in that unit
+    std::string db, wb, rh, h, v, hr, dp, pv;  // the state of the air
+    std::string pvs;                           // saturation vapour pressure at the dry bulb, inHg
+    std::string dryair, vapour, moistair;      // mass flows, lb/min
+};
+
+// The caption of the pressure row for a pressure-unit text ("0" to "3");
+// nullopt when the unit has none.
+std::optional<std::string> pressureCaption(const std::string& unitText);
+
+// Solves one stream at the main window's working pressure, without a message
+// and within the fixed bounds of the mixing window. Gives nothing when the
+// input gives no valid state: two equal properties, humidity ratio with dew
+// point, an empty value, a search that runs out or a state that fails the
+// validity check. window.atm takes the working pressure of the main window's
+// Text12 whenever the input passes those first refusals.
+std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
+                                        point::SolveWindow& window);
+
+} // namespace mixing
