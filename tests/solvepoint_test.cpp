@@ -567,4 +567,15 @@ TEST(SolvePointTest, EnthalpyWithDewPointBeyondZeroHumidityRatio)
     EXPECT_NEAR(window.fields.result, 26.8059, 0.5);
 }
 
+// With the fixed bounds a line that has no point inside them gives no state,
+// whatever span an earlier solve of the window left behind.
+TEST(SolvePointTest, FixedBoundsLineWithNoPointInsideGivesNoState)
+{
+    Window window;
+    ASSERT_TRUE(window.solve(RH, "50", V, "13.7", silentFixed)); // leaves a span
+    EXPECT_FALSE(window.solve(DP, "30", V, "10", silentFixed));   // no air has this volume
+    EXPECT_FALSE(window.solve(HR, ".01", V, "20", silentFixed));
+    EXPECT_TRUE(window.solve(HR, ".01", V, "13.7", silentFixed));
+}
+
 } // namespace

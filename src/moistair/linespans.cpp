@@ -82,7 +82,7 @@ struct Found {
     }
 };
 
-void walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<void()>& lineNotFound)
+bool walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<void()>& lineNotFound)
 {
     rh = numtext::round15(rh);
     Found found;
@@ -111,6 +111,7 @@ void walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<voi
     found.writeTo(span);
     if (!found.any && lineNotFound)
         lineNotFound();
+    return found.any;
 }
 
 // Steps above 120 deg F never count; of those, only the last one matters,
@@ -126,7 +127,7 @@ double enthalpyWalkStart(double hdb)
     return fraction == 0 ? 122 : 121 + fraction;
 }
 
-void walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
+bool walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
 {
     h = numtext::round15(h);
     Found found;
@@ -152,6 +153,7 @@ void walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
         at.moveOn();
     } while (!(db < walk.ldb || db < 0));
     found.writeTo(span);
+    return found.any;
 }
 
 // The wet bulb at which air of dry bulb db has specific volume v, searched
@@ -175,11 +177,11 @@ SearchResult wetBulbOnVolumeLine(double db, double v, double atm)
 // and the walk ends whatever lower limit was typed.
 constexpr double noVolumeBelow = -500;
 
-void walkVolume(double v, double start, const Walk& walk, LineSpan& span, const std::function<void()>& walkStopped)
+bool walkVolume(double v, double start, const Walk& walk, LineSpan& span, const std::function<void()>& walkStopped)
 {
     v = numtext::round15(v);
     if (!(v > 0 && v <= 78))
-        return;
+        return false;
     Found found;
     Placing at;
     double hr = 0, rh = 0;
@@ -208,7 +210,7 @@ void walkVolume(double v, double start, const Walk& walk, LineSpan& span, const 
             if (db >= 120) {
                 if (walkStopped)
                     walkStopped();
-                return;
+                return false;
             }
             if (search.exhausted() && at.previousX > 0 && at.previousY > 0)
                 break;
@@ -217,38 +219,39 @@ void walkVolume(double v, double start, const Walk& walk, LineSpan& span, const 
         }
     } while (!(db < walk.ldb || db < noVolumeBelow));
     found.writeTo(span);
+    return found.any;
 }
 
 } // namespace
 
-void rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span)
+bool rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span)
 {
-    walkRh(rh, Walk(bounds), span, bounds.lineNotFound);
+    return walkRh(rh, Walk(bounds), span, bounds.lineNotFound);
 }
 
-void rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span)
+bool rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span)
 {
-    walkRh(rh, Walk(bounds), span, nullptr);
+    return walkRh(rh, Walk(bounds), span, nullptr);
 }
 
-void hlinespan(double h, const ChartBounds& bounds, LineSpan& span)
+bool hlinespan(double h, const ChartBounds& bounds, LineSpan& span)
 {
-    walkEnthalpy(h, enthalpyWalkStart(bounds.hdb), Walk(bounds), span);
+    return walkEnthalpy(h, enthalpyWalkStart(bounds.hdb), Walk(bounds), span);
 }
 
-void hlinespan(double h, const FixedBounds& bounds, LineSpan& span)
+bool hlinespan(double h, const FixedBounds& bounds, LineSpan& span)
 {
-    walkEnthalpy(h, 120, Walk(bounds), span);
+    return walkEnthalpy(h, 120, Walk(bounds), span);
 }
 
-void spvollinespan(double v, const ChartBounds& bounds, LineSpan& span)
+bool spvollinespan(double v, const ChartBounds& bounds, LineSpan& span)
 {
-    walkVolume(v, bounds.hdb, Walk(bounds), span, bounds.walkStopped);
+    return walkVolume(v, bounds.hdb, Walk(bounds), span, bounds.walkStopped);
 }
 
-void spvollinespan(double v, const FixedBounds& bounds, LineSpan& span)
+bool spvollinespan(double v, const FixedBounds& bounds, LineSpan& span)
 {
-    walkVolume(v, 120, Walk(bounds), span, nullptr);
+    return walkVolume(v, 120, Walk(bounds), span, nullptr);
 }
 
 } // namespace moistair

@@ -52,20 +52,20 @@ struct FixedBounds {
 
 // Each operation takes the value of its line as it reads back from its text
 // of 15 significant digits, and updates span only when a point of the line
-// lies inside the bounds.
+// lies inside the bounds; it returns whether one did.
 
 // Line of constant relative humidity rh, percent: walked only for rh from 0
 // to 100; with chart bounds, a walk that finds nothing tells the user.
-void rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span);
-void rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span);
+bool rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span);
+bool rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span);
 
 // Line of constant specific enthalpy h, Btu/lb of dry air.
-void hlinespan(double h, const ChartBounds& bounds, LineSpan& span);
-void hlinespan(double h, const FixedBounds& bounds, LineSpan& span);
+bool hlinespan(double h, const ChartBounds& bounds, LineSpan& span);
+bool hlinespan(double h, const FixedBounds& bounds, LineSpan& span);
 
 // Line of constant specific volume v, cu ft/lb of dry air: walked only for v
 // above 0 and up to 78.
-void spvollinespan(double v, const ChartBounds& bounds, LineSpan& span);
-void spvollinespan(double v, const FixedBounds& bounds, LineSpan& span);
+bool spvollinespan(double v, const ChartBounds& bounds, LineSpan& span);
+bool spvollinespan(double v, const FixedBounds& bounds, LineSpan& span);
 
 } // namespace moistair

@@ -251,26 +251,26 @@ constexpr LineSearch lineSearches[] = {
 };
 
 template <class Bounds>
-void walkLine(int line, double value, const Bounds& bounds, moistair::LineSpan& span)
+bool walkLine(int line, double value, const Bounds& bounds, moistair::LineSpan& span)
 {
     switch (line) {
-    case RH: moistair::rhlinespan(value, bounds, span); break;
-    case H: moistair::hlinespan(value, bounds, span); break;
-    default: moistair::spvollinespan(value, bounds, span); break;
+    case RH: return moistair::rhlinespan(value, bounds, span);
+    case H: return moistair::hlinespan(value, bounds, span);
+    default: return moistair::spvollinespan(value, bounds, span);
     }
 }
 
-void findLineSpan(int line, double value, CaseContext& context)
+// Walks the line for its span; returns whether a point of it lay inside the
+// bounds (otherwise the span is the one an earlier walk left).
+bool findLineSpan(int line, double value, CaseContext& context)
 {
-    if (context.spanBounds == SpanBounds::Fixed) {
-        walkLine(line, value, moistair::FixedBounds{context.atm}, context.span);
-        return;
-    }
+    if (context.spanBounds == SpanBounds::Fixed)
+        return walkLine(line, value, moistair::FixedBounds{context.atm}, context.span);
     moistair::ChartBounds bounds;
     bounds.atm = context.atm;
     if (context.window.chartBounds)
         bounds = context.window.chartBounds();
-    walkLine(line, value, bounds, context.span);
+    return walkLine(line, value, bounds, context.span);
 }
 
 bool alongLine(MoistAirState& s, const LineSearch& c, CaseContext& context)
@@ -280,7 +280,10 @@ bool alongLine(MoistAirState& s, const LineSearch& c, CaseContext& context)
     const double target = field(s, c.second);
     moistair::WetBulbFields& fields = context.fields;
 
-    findLineSpan(c.line, lineValue, context);
+    // With the fixed bounds a line with no point inside them has no state at
+    // all: searching the span an earlier stream left would make one up.
+    if (!findLineSpan(c.line, lineValue, context) && context.spanBounds == SpanBounds::Fixed)
+        return false;
     SearchParams params = searchParams(context.span.lowEnd(), context.span.highEnd(), c.tolerance, c.direction);
     params.convergence = ConvergenceTest::AtSecondTrial;
 
