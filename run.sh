@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
-need_packages "${BUILD_PACKAGES[@]}" xchm
+need_packages "${BUILD_PACKAGES[@]}" xchm xdg-utils
 build_project
 exec ./build/psychart "$@"
