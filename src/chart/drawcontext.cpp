@@ -21,6 +21,23 @@ bool readChartLimits(MainState& state, const LimitTexts& limits)
     return all;
 }
 
+ChosenLimits chosenLimits(const LimitTexts& limits)
+{
+    ChosenLimits chosen;
+    convertLimit(limits.ldb, limits.localeDecimal, chosen.ldb);
+    convertLimit(limits.hdb, limits.localeDecimal, chosen.hdb);
+    convertLimit(limits.lhr, limits.localeDecimal, chosen.lhr);
+    convertLimit(limits.hhr, limits.localeDecimal, chosen.hhr);
+    return chosen;
+}
+
+ChartFrame frameOf(double W, double H, const ChosenLimits& limits)
+{
+    const double tot1 = limits.hhr - limits.lhr;
+    const double tot2 = limits.hdb - limits.ldb;
+    return {W, H, limits.ldb, limits.lhr, tot1 * 6000 / 4500, tot2 * 12 / 10};
+}
+
 void readWorkingPressure(MainState& state)
 {
     state.atm = numtext::leadingNumberOr0(state.Text12);

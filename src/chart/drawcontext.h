@@ -35,6 +35,16 @@ struct DrawContext {
     ChartFrame frame() const { return {W, H, state.ldb, state.lhr, state.is1, state.is2}; }
 };
 
+// The chart limits as the lists now show them; a list whose text is not a
+// number gives 0.
+struct ChosenLimits {
+    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
+};
+ChosenLimits chosenLimits(const LimitTexts& limits);
+
+// The frame of a chart drawn with these limits.
+ChartFrame frameOf(double W, double H, const ChosenLimits& limits);
+
 // Converts one limit text; a text that is not a number as a whole leaves the
 // limit as it was and returns false.
 bool convertLimit(const std::string& text, char localeDecimal, double& limit);

@@ -37,7 +37,7 @@ bool CheckRez(const ui::ScreenSize& screen, int pixelWidth, int pixelHeight)
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
+using ui::twipsPerPixel;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
 {

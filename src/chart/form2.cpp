@@ -23,7 +23,7 @@
 namespace chart {
 namespace {
 
-constexpr int twipsPerPixel = 15;
+using ui::twipsPerPixel;
 
 // Pounds per square inch in one inch of mercury, and the reverse.
 constexpr double psiPerInchHg = 0.4911541;
@@ -65,14 +65,6 @@ std::optional<double> pressureAtElevation(std::optional<double> elevation)
     if (elevation)
         moistair::skipOnFailure([&] { pressure = moistair::psychro_atm(*elevation); });
     return pressure;
-}
-
-template <class Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-    return widget;
 }
 
 } // namespace
@@ -145,21 +137,21 @@ Form2::Form2(Form1& main) : main_(main)
 void Form2::buildControls()
 {
     setFixedSize(7320 / twipsPerPixel, 5220 / twipsPerPixel);
-    Label3 = place(new QLabel("Chart atmoshperic pressure setting", this), "Label3", 1800, 360, 3735, 495);
-    Label1 = place(new QLabel("Choose unit", this), "Label1", 1680, 1200, 1095, 255);
-    Label2 = place(new QLabel("Input value", this), "Label2", 3480, 1200, 1095, 255);
-    Combo1 = place(new QComboBox(this), "Combo1", 1440, 1560, 1455, 315);
-    Text1 = place(new QLineEdit(this), "Text1", 3360, 1560, 1335, 375);
-    Label4 = place(new QLabel(this), "Label4", 5040, 1560, 1335, 375);
-    Label11 = place(new QLabel(this), "Label11", 3360, 2040, 1335, 255);
-    Label5 = place(new QLabel("Inches of Hg", this), "Label5", 1560, 2520, 1575, 375);
-    Label8 = place(new QLabel(this), "Label8", 3240, 2520, 1095, 375);
-    Label6 = place(new QLabel("Pound/sq inch", this), "Label6", 1560, 3000, 1695, 375);
-    Label9 = place(new QLabel(this), "Label9", 3240, 3000, 1335, 375);
-    Label7 = place(new QLabel("Elevation in feet", this), "Label7", 1560, 3480, 1575, 375);
-    Label10 = place(new QLabel(this), "Label10", 3240, 3480, 1575, 375);
-    Command2 = place(new QPushButton("Return to chart", this), "Command2", 840, 4080, 1935, 495);
-    Command1 = place(new QPushButton("Set/Change chart atmos. pressure", this), "Command1", 3600, 4080, 2175, 495);
+    Label3 = ui::placeInTwips(new QLabel("Chart atmoshperic pressure setting", this), "Label3", 1800, 360, 3735, 495);
+    Label1 = ui::placeInTwips(new QLabel("Choose unit", this), "Label1", 1680, 1200, 1095, 255);
+    Label2 = ui::placeInTwips(new QLabel("Input value", this), "Label2", 3480, 1200, 1095, 255);
+    Combo1 = ui::placeInTwips(new QComboBox(this), "Combo1", 1440, 1560, 1455, 315);
+    Text1 = ui::placeInTwips(new QLineEdit(this), "Text1", 3360, 1560, 1335, 375);
+    Label4 = ui::placeInTwips(new QLabel(this), "Label4", 5040, 1560, 1335, 375);
+    Label11 = ui::placeInTwips(new QLabel(this), "Label11", 3360, 2040, 1335, 255);
+    Label5 = ui::placeInTwips(new QLabel("Inches of Hg", this), "Label5", 1560, 2520, 1575, 375);
+    Label8 = ui::placeInTwips(new QLabel(this), "Label8", 3240, 2520, 1095, 375);
+    Label6 = ui::placeInTwips(new QLabel("Pound/sq inch", this), "Label6", 1560, 3000, 1695, 375);
+    Label9 = ui::placeInTwips(new QLabel(this), "Label9", 3240, 3000, 1335, 375);
+    Label7 = ui::placeInTwips(new QLabel("Elevation in feet", this), "Label7", 1560, 3480, 1575, 375);
+    Label10 = ui::placeInTwips(new QLabel(this), "Label10", 3240, 3480, 1575, 375);
+    Command2 = ui::placeInTwips(new QPushButton("Return to chart", this), "Command2", 840, 4080, 1935, 495);
+    Command1 = ui::placeInTwips(new QPushButton("Set/Change chart atmos. pressure", this), "Command1", 3600, 4080, 2175, 495);
 
     // Where the font needs more room than the layout gives, the button grows
     // to the right and the list opens wide enough to read.

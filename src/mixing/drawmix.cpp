@@ -48,10 +48,11 @@ void mark(const Marker& marker, ui::ChartSurface& surface)
 bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
              double W, double H, MixFrame& frame, ui::ChartSurface& surface, ui::Dialogs& dialogs)
 {
-    chart::convertLimit(limits.ldb, limits.localeDecimal, frame.ldb);
-    chart::convertLimit(limits.hdb, limits.localeDecimal, frame.hdb);
-    chart::convertLimit(limits.lhr, limits.localeDecimal, frame.lhr);
-    chart::convertLimit(limits.hhr, limits.localeDecimal, frame.hhr);
+    const chart::ChosenLimits chosen = chart::chosenLimits(limits);
+    frame.ldb = chosen.ldb;
+    frame.hdb = chosen.hdb;
+    frame.lhr = chosen.lhr;
+    frame.hhr = chosen.hhr;
     frame.tot1 = frame.hhr - frame.lhr;
     frame.tot2 = frame.hdb - frame.ldb;
     frame.is1 = frame.tot1 * 6000 / 4500;

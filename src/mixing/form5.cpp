@@ -20,15 +20,7 @@
 namespace mixing {
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-template <class Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-    return widget;
-}
+using ui::twipsPerPixel;
 
 std::string textOf(const QLabel* label)
 {
@@ -90,18 +82,18 @@ void Form5::buildControls()
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::VLine);
         rule->setFrameShadow(QFrame::Plain);
-        place(rule, name.constData(), x, 240, twipsPerPixel, 6480 - 240);
+        ui::placeInTwips(rule, name.constData(), x, 240, twipsPerPixel, 6480 - 240);
     }
     for (int y : horizontal) {
         const QByteArray name = "Line" + QByteArray::number(line++);
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::HLine);
         rule->setFrameShadow(QFrame::Plain);
-        place(rule, name.constData(), 0, y, 12480, twipsPerPixel);
+        ui::placeInTwips(rule, name.constData(), 0, y, 12480, twipsPerPixel);
     }
 
     auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
-        return place(new QLabel(text, this), name, left, top, width, height);
+        return ui::placeInTwips(new QLabel(text, this), name, left, top, width, height);
     };
     Label51 = label("Label51", "Parameters", captionLeft, 360, captionWidth, 345);
     Label19 = label("Label19", "Stream 1", stream1Left, 360, stream1Width, 345);
@@ -110,19 +102,19 @@ void Form5::buildControls()
 
     // The property lists are drop-down lists without typing: only a choice
     // from a list solves its stream.
-    Combo1 = place(new QComboBox(this), "Combo1", 2640, 840, 1935, 375);
-    Text4 = place(new QLineEdit(this), "Text4", 4800, 840, 1335, 375);
-    Combo2 = place(new QComboBox(this), "Combo2", 2640, 1320, 1935, 375);
-    Text5 = place(new QLineEdit(this), "Text5", 4800, 1320, 1335, 375);
-    Combo3 = place(new QComboBox(this), "Combo3", 6360, 840, 1695, 375);
-    Text6 = place(new QLineEdit(this), "Text6", 8280, 840, 1695, 375);
-    Combo4 = place(new QComboBox(this), "Combo4", 6360, 1320, 1695, 375);
-    Text7 = place(new QLineEdit(this), "Text7", 8280, 1320, 1695, 375);
+    Combo1 = ui::placeInTwips(new QComboBox(this), "Combo1", 2640, 840, 1935, 375);
+    Text4 = ui::placeInTwips(new QLineEdit(this), "Text4", 4800, 840, 1335, 375);
+    Combo2 = ui::placeInTwips(new QComboBox(this), "Combo2", 2640, 1320, 1935, 375);
+    Text5 = ui::placeInTwips(new QLineEdit(this), "Text5", 4800, 1320, 1335, 375);
+    Combo3 = ui::placeInTwips(new QComboBox(this), "Combo3", 6360, 840, 1695, 375);
+    Text6 = ui::placeInTwips(new QLineEdit(this), "Text6", 8280, 840, 1695, 375);
+    Combo4 = ui::placeInTwips(new QComboBox(this), "Combo4", 6360, 1320, 1695, 375);
+    Text7 = ui::placeInTwips(new QLineEdit(this), "Text7", 8280, 1320, 1695, 375);
     // The lists drop down wide enough for their captions.
     for (QComboBox* list : {Combo1, Combo2, Combo3, Combo4})
         list->setStyleSheet("QComboBox QAbstractItemView { min-width: 12em; }");
-    Text2 = place(new QLineEdit(this), "Text2", stream1Left, 1800, 1935, 375);
-    Text3 = place(new QLineEdit(this), "Text3", stream2Left, 1800, 1695, 375);
+    Text2 = ui::placeInTwips(new QLineEdit(this), "Text2", stream1Left, 1800, 1935, 375);
+    Text3 = ui::placeInTwips(new QLineEdit(this), "Text3", stream2Left, 1800, 1695, 375);
 
     // The rows below the inputs: the caption and the three value cells, each
     // short of the rule below it. A caption too long for its cell wraps
@@ -170,10 +162,10 @@ void Form5::buildControls()
                          Label58, Label59, Label60, Label61, Label62, Label63, Label64, Label65, Label66, Label67})
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    Command1 = place(new QPushButton("Draw mixing line and points on the chart", this), "Command1", 2160, 8760, 2895,
+    Command1 = ui::placeInTwips(new QPushButton("Draw mixing line and points on the chart", this), "Command1", 2160, 8760, 2895,
                      495);
-    Command3 = place(new QPushButton("Save data", this), "Command3", 6000, 8760, 2175, 495);
-    Command4 = place(new QPushButton("Exit and return to chart", this), "Command4", 9360, 8760, 2055, 495);
+    Command3 = ui::placeInTwips(new QPushButton("Save data", this), "Command3", 6000, 8760, 2175, 495);
+    Command4 = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "Command4", 9360, 8760, 2055, 495);
     // Where the font needs more room than the layout gives, a button grows
     // about its centre, within the window.
     for (QPushButton* button : {Command1, Command3, Command4}) {
@@ -296,8 +288,8 @@ void Form5::streampoint(const StreamCells& c)
     };
     for (const auto& [cell, text] : cells)
         setCell(cell, text);
-    if (column->pressureCaption)
-        setCell(Label20, *column->pressureCaption);
+    if (!column->pressureCaption.empty())
+        setCell(Label20, column->pressureCaption);
     setCell(c.prvalue, column->prvalue);
     setCell(c.pvs, column->pvs);
     setCell(c.dryair, column->dryair);

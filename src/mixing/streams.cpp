@@ -1,5 +1,7 @@
 #include "mixing/streams.h"
 
+#include "point/records.h"
+
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 
@@ -20,18 +22,6 @@ double finite(double value)
 }
 
 } // namespace
-
-std::optional<std::string> pressureCaption(const std::string& unitText)
-{
-    const double unit = numtext::leadingNumberOr0(unitText);
-    if (unit == 0 || unit == 1)
-        return "Atmos. pr (in Hg)";
-    if (unit == 2)
-        return "Atmos. pr (Pounds/sq inch)";
-    if (unit == 3)
-        return "Site elevation (ft)";
-    return std::nullopt;
-}
 
 std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
                                         point::SolveWindow& window)
@@ -54,10 +44,8 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     column.dp = formatprop(s.dp);
     skipOnFailure([&] { column.pv = formatprop(moistair::psychro_pv1(s.db, s.wb, atm)); });
 
-    column.pressureCaption = pressureCaption(main.Text22);
-    const std::optional<double> typed = numtext::wholeNumber(main.Text23, window.localeDecimal);
-    if (typed && *typed != -1)
-        column.prvalue = main.Text23;
+    column.pressureCaption = point::pressureRowCaption(main.Text22, window.localeDecimal);
+    column.prvalue = point::pressureRowValue(main.Text23, window.localeDecimal);
 
     skipOnFailure([&] { column.pvs = formatprop(moistair::psychro_pvs(s.db)); });
 

@@ -26,18 +26,14 @@ struct StreamInput {
 // empty.
 struct StreamColumn {
     // The caption of the pressure row, by the main window's pressure unit;
-    // nullopt for a unit without a caption, which leaves the row's caption
-    // as it is.
-    std::optional<std::string> pressureCaption;
+    // empty for a unit without a caption, which leaves the row's caption as
+    // it is.
+    std::string pressureCaption;
     std::string prvalue;                       // the pressure as the user typed it in that unit
     std::string db, wb, rh, h, v, hr, dp, pv;  // the state of the air
     std::string pvs;                           // saturation vapour pressure at the dry bulb, inHg
     std::string dryair, vapour, moistair;      // mass flows, lb/min
 };
-
-// The caption of the pressure row for a pressure-unit text ("0" to "3");
-// nullopt when the unit has none.
-std::optional<std::string> pressureCaption(const std::string& unitText);
 
 // Solves one stream at the main window's working pressure, without a message
 // and within the fixed bounds of the mixing window. Gives nothing when the

@@ -3,6 +3,8 @@
 #include "chart/form1.h"
 #include "point/marking.h"
 
+#include "ui/controls.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,15 +15,7 @@
 namespace point {
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-template <class Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-    return widget;
-}
+using ui::twipsPerPixel;
 
 std::string textOf(const QLabel* label)
 {
@@ -47,7 +41,7 @@ void Form3::buildControls()
 {
     setFixedSize(7470 / twipsPerPixel, 7755 / twipsPerPixel);
     auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
-        return place(new QLabel(text, this), name, left, top, width, height);
+        return ui::placeInTwips(new QLabel(text, this), name, left, top, width, height);
     };
     Label17 = label("Label17", "Point Id", 1920, 120, 1095, 375);
     Label16 = label("Label16", "", 3240, 120, 1335, 375);
@@ -82,9 +76,9 @@ void Form3::buildControls()
     // value column.
     Label20->setWordWrap(true);
     Label20->resize(3600 / twipsPerPixel - Label20->x(), 495 / twipsPerPixel);
-    Command3 = place(new QPushButton("Save data", this), "Command3", 120, 7080, 1335, 495);
-    Command1 = place(new QPushButton("Locate point on the chart", this), "Command1", 1800, 7080, 2775, 495);
-    Command2 = place(new QPushButton("Exit and return to chart", this), "Command2", 5520, 7080, 1215, 495);
+    Command3 = ui::placeInTwips(new QPushButton("Save data", this), "Command3", 120, 7080, 1335, 495);
+    Command1 = ui::placeInTwips(new QPushButton("Locate point on the chart", this), "Command1", 1800, 7080, 2775, 495);
+    Command2 = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "Command2", 5520, 7080, 1215, 495);
     // Where the font needs more room than the layout gives, the last button
     // grows, moving left as far as the window's edge requires.
     const int exitWidth = std::max(Command2->width(), Command2->sizeHint().width());

@@ -13,28 +13,6 @@
 namespace point {
 namespace {
 
-// The pressure row's caption by the unit in which the pressure was given.
-QString pressureCaption(const std::string& unitText, char localeDecimal)
-{
-    const std::optional<double> unit = numtext::wholeNumber(unitText, localeDecimal);
-    if (unit == 0 || unit == 1)
-        return "Atmos. pr (in Hg)";
-    if (unit == 2)
-        return "Atmos. pr (Pounds/sq inch)";
-    if (unit == 3)
-        return "Site elevation (ft)";
-    return "";
-}
-
-// The pressure as typed, or nothing when it is not a number or reads as -1.
-QString pressureValue(const std::string& typed, char localeDecimal)
-{
-    const std::optional<double> value = numtext::wholeNumber(typed, localeDecimal);
-    if (!value || *value == -1)
-        return "";
-    return QString::fromStdString(typed);
-}
-
 QString shown(double value)
 {
     return QString::fromStdString(numtext::formatprop(value));
@@ -73,8 +51,8 @@ void Command14_Click(chart::Form1& form)
     };
     for (const auto& [label, value] : values)
         label->setText(shown(value));
-    result->Label20->setText(pressureCaption(form.state.Text22, window.localeDecimal));
-    result->Label21->setText(pressureValue(form.state.Text23, window.localeDecimal));
+    result->Label20->setText(QString::fromStdString(pressureRowCaption(form.state.Text22, window.localeDecimal)));
+    result->Label21->setText(QString::fromStdString(pressureRowValue(form.state.Text23, window.localeDecimal)));
 
     form.setEnabled(false);
     form.setLocatePointWindow(result);

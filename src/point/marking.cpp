@@ -17,15 +17,9 @@ void markLocatedPoint(chart::Form1& main, const PointTexts& point)
 
     // The frame of the chart as the lists now give its limits; a list that
     // does not hold a number counts as 0.
-    const chart::LimitTexts texts = main.limitTexts();
-    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
-    chart::convertLimit(texts.ldb, texts.localeDecimal, ldb);
-    chart::convertLimit(texts.hdb, texts.localeDecimal, hdb);
-    chart::convertLimit(texts.lhr, texts.localeDecimal, lhr);
-    chart::convertLimit(texts.hhr, texts.localeDecimal, hhr);
-    const double tot1 = hhr - lhr;
-    const double tot2 = hdb - ldb;
-    const chart::ChartFrame frame{main.W(), main.H(), ldb, lhr, tot1 * 6000 / 4500, tot2 * 12 / 10};
+    const chart::ChosenLimits chosen = chart::chosenLimits(main.limitTexts());
+    const auto [ldb, hdb, lhr, hhr] = chosen;
+    const chart::ChartFrame frame = chart::frameOf(main.W(), main.H(), chosen);
 
     auto read = [](const std::string& text) { return numtext::leadingNumberOr0(text); };
     MoistAirState state;

@@ -1,10 +1,33 @@
 #include "point/records.h"
+#include <optional>
+
+#include "numtext/numtext.h"
 
 #include "chart/form1.h"
 
 #include <QPushButton>
 
 namespace point {
+
+std::string pressureRowCaption(const std::string& unitText, char localeDecimal)
+{
+    const std::optional<double> unit = numtext::wholeNumber(unitText, localeDecimal);
+    if (unit == 0 || unit == 1)
+        return "Atmos. pr (in Hg)";
+    if (unit == 2)
+        return "Atmos. pr (Pounds/sq inch)";
+    if (unit == 3)
+        return "Site elevation (ft)";
+    return "";
+}
+
+std::string pressureRowValue(const std::string& typed, char localeDecimal)
+{
+    const std::optional<double> value = numtext::wholeNumber(typed, localeDecimal);
+    if (!value || *value == -1)
+        return "";
+    return typed;
+}
 
 void zoneAdvance(std::string& line)
 {

@@ -16,6 +16,14 @@ namespace point {
 // The width of a print zone, in columns.
 inline constexpr std::size_t printZone = 14;
 
+// The caption of a pressure row, by the unit in which the pressure was given
+// ("0" to "3"); empty for any other unit.
+std::string pressureRowCaption(const std::string& unitText, char localeDecimal = '.');
+
+// The value of a pressure row: the pressure as the user typed it, or empty
+// when that text is not a number as a whole or reads as -1.
+std::string pressureRowValue(const std::string& typed, char localeDecimal = '.');
+
 // The lines of one record, built from the top down.
 class RecordLines {
 public:

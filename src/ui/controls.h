@@ -40,6 +40,18 @@ inline int listIndex(const QComboBox* list)
     return index;
 }
 
+// Window geometry is given in twips, 15 to a logical pixel.
+inline constexpr int twipsPerPixel = 15;
+
+// Names the control and places it at a rectangle given in twips.
+template <class Widget>
+Widget* placeInTwips(Widget* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
+    return widget;
+}
+
 // A list the user may type into; its typed text never becomes a new item nor
 // a choice.
 inline ProgramList* makeEditableList(QWidget* parent, const char* name)
