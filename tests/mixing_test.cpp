@@ -398,6 +398,8 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
         {"1e400", "", ".0000000", ".0000000"},
         // A dry-air flow of exactly -1 shows nothing, and reads as 0.
         {minusVolume, "", ".0000000", ".0000000"},
+        // A negative flow too small to show keeps its sign.
+        {"-0.0000001", "-.0000000", ".0000000", ".0000000"},
     };
     Form5* w = openMixed();
     ASSERT_NE(w, nullptr);

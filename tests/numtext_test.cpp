@@ -30,6 +30,7 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStart)
         {"nan", 0},
         {"0x1A", 0},                    // hex is not a number here
         {"1e-400", 0},                  // too small for a double reads as zero
+        {"0.0000000001e-320", 0},
         {"12,5", 12},
     };
     for (const Case& c : cases) {
@@ -78,6 +79,37 @@ TEST(WholeNumber, TakesTheLocaleSeparatorBesideThePoint)
     EXPECT_EQ(wholeNumber("0,03"), std::nullopt);
 }
 
+TEST(NumberTexts, TooSmallForADoubleReadsAsZero)
+{
+    // Zeros after the point place the number far below what its exponent says.
+    const std::string tiny = "0." + std::string(800, '0') + "1e400";
+    EXPECT_EQ(leadingNumber(tiny), 0.0);
+    EXPECT_EQ(leadingNumber("0." + std::string(800, '0') + "1e1000"), 1e199);
+    EXPECT_EQ(wholeNumber(tiny), 0.0);
+    EXPECT_EQ(wholeNumber("-1e-400"), 0.0);
+}
+
+TEST(TypedNumber, TakesTheGroupingSeparatorBetweenDigitsOfTheWholePart)
+{
+    struct Case { const char* text; char decimal; const char* grouping; std::optional<double> value; };
+    const Case cases[] = {
+        {"1,000", '.', ",", 1000},
+        {"7,5", '.', ",", 75},
+        {"1,234,567.5", '.', ",", 1234567.5},
+        {" -1,000e1 ", '.', ",", -10000},
+        {",5", '.', ",", std::nullopt},
+        {"5,", '.', ",", std::nullopt},
+        {"1,,0", '.', ",", std::nullopt},
+        {"0.5,0", '.', ",", std::nullopt},      // not after the point
+        {"7,5", ',', ".", 7.5},                 // the decimal separator stays one
+        {"1.000", ',', ".", 1},                 // the point is never a grouping separator
+        {"1\u00a0000", ',', "\u00a0", 1000},  // a separator of more than one byte
+        {"7,5", '.', "", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(typedNumber(c.text, c.decimal, c.grouping), c.value) << c.text;
+}
+
 TEST(GeneralText, UsesAtMostFifteenSignificantDigits)
 {
     struct Case { double value; const char* text; };
@@ -116,7 +148,8 @@ TEST(Formatprop, SevenDecimalsWithoutALeadingZero)
         {-0.5, "-.5000000"},
         {-1, ""},
         {0, ".0000000"},
-        {-0.00000001, ".0000000"},
+        {-0.00000001, "-.0000000"},    // a negative value keeps its sign
+        {-0.0, ".0000000"},
         {-1.5, "-1.5000000"},
         {0.009293206855, ".0092932"},
         {75, "75.0000000"},

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -112,6 +113,20 @@ TEST_F(Readout, TheRelativeHumidityLineBeforeTheFirstChartBringsUpItsMessageAtEv
     EXPECT_EQ(form->Label15->text(), "50.0000000");
     EXPECT_EQ(form->Label16->text(), "28.0000000");
     EXPECT_FALSE(form->Label13->text().isEmpty());
+}
+
+TEST_F(Readout, ReadsTheLocaleSeparatorsAndShowsATinyNegativeWithItsSign)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    give(DB, "7,5", WB, "65"); // the grouping separator: 75
+    EXPECT_EQ(readout(), at75and65);
+    give(DB, "70", DP, "1,000"); // a dew point of 1000: out of range
+    EXPECT_TRUE(form->Label13->text().isEmpty());
+    QLocale::setDefault(before);
+
+    give(DB, "70", DP, "-0.00000001");
+    EXPECT_EQ(form->Label24->text(), "-.0000000");
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -428,7 +427,7 @@ LimitTexts Form1::limitTexts() const
 {
     return {Combo3->currentText().toStdString(), Combo4->currentText().toStdString(),
             Combo5->currentText().toStdString(), Combo6->currentText().toStdString(),
-            QLocale().decimalPoint().at(0).toLatin1()};
+            ui::localeDecimal()};
 }
 
 DrawContext Form1::drawContext()

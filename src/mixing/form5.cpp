@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -43,11 +42,6 @@ QStringList propertyList()
     for (const char* caption : chart::propertyCaptions)
         items << caption;
     return items;
-}
-
-char localeDecimal()
-{
-    return QLocale().decimalPoint().at(0).toLatin1();
 }
 
 // Columns of the grid, in twips: left edge and width of the cells.
@@ -275,7 +269,8 @@ void Form5::streampoint(const StreamCells& c)
     window.atm = &atm;
     window.fields = &wetBulb;
     window.span = &span;
-    window.localeDecimal = localeDecimal();
+    window.localeDecimal = ui::localeDecimal();
+    window.localeGrouping = ui::localeGrouping();
     const StreamInput input{ui::listIndex(c.list1), textOf(c.value1), ui::listIndex(c.list2), textOf(c.value2),
                             textOf(c.acfm)};
     const std::optional<StreamColumn> column = solveStream(input, main_.state, window);

@@ -35,16 +35,38 @@ struct Scanned {
     bool negative = false;
     bool hasDigits = false;
     long digitsBeforePoint = 0; // significant digits before the point
+    long zerosAfterPoint = 0;   // zeros after the point before any significant digit
     long exponent = 0;
 };
 
-// An estimate that tells underflow from overflow when the parse is out of range.
-bool isTiny(const Scanned& s) { return s.digitsBeforePoint + s.exponent <= 0; }
+// Tells underflow from overflow when the parse is out of range, by where the
+// first significant digit stands.
+bool isTiny(const Scanned& s)
+{
+    const long firstDigitPlace = s.digitsBeforePoint > 0 ? s.digitsBeforePoint : -s.zerosAfterPoint;
+    return firstDigitPlace + s.exponent <= 0;
+}
+
+// What separates digits besides the decimal separators: the locale's grouping
+// separator, accepted only between two digits of the whole part.
+struct Grouping {
+    std::string_view separator;
+
+    // The length of the separator at text[i] when it stands between two
+    // digits, else 0.
+    std::size_t at(std::string_view text, std::size_t i) const
+    {
+        if (separator.empty() || i == 0 || !isDigit(text[i - 1]) || text.substr(i, separator.size()) != separator)
+            return 0;
+        const std::size_t next = i + separator.size();
+        return next < text.size() && isDigit(text[next]) ? separator.size() : 0;
+    }
+};
 
 // Scans mantissa and exponent starting at text[i]; `isPoint` tells decimal
 // separators. Stops at the first character that does not continue the number.
 template <class IsPoint>
-std::size_t scanNumber(std::string_view text, std::size_t i, IsPoint isPoint, Scanned& s)
+std::size_t scanNumber(std::string_view text, std::size_t i, IsPoint isPoint, Scanned& s, Grouping grouping = {})
 {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         s.negative = text[i] == '-';
@@ -61,6 +83,10 @@ std::size_t scanNumber(std::string_view text, std::size_t i, IsPoint isPoint, Sc
                 leadingZeros = false;
             if (!seenPoint && !leadingZeros)
                 ++s.digitsBeforePoint;
+            if (seenPoint && leadingZeros)
+                ++s.zerosAfterPoint;
+        } else if (!seenPoint && grouping.at(text, i) > 0) {
+            i += grouping.at(text, i) - 1;
         } else if (!seenPoint && isPoint(c)) {
             seenPoint = true;
             s.plain += '.';
@@ -116,11 +142,20 @@ double leadingNumberOr0(std::string_view text)
 
 std::optional<double> wholeNumber(std::string_view text, char localeDecimal)
 {
+    return typedNumber(text, localeDecimal, {});
+}
+
+std::optional<double> typedNumber(std::string_view text, char localeDecimal, std::string_view localeGrouping)
+{
+    // A grouping separator that could be taken for a decimal one is not one.
+    if (localeGrouping == "." || localeGrouping == std::string_view(&localeDecimal, 1))
+        localeGrouping = {};
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
     Scanned s;
-    i = scanNumber(text, i, [localeDecimal](char c) { return c == '.' || c == localeDecimal; }, s);
+    i = scanNumber(text, i, [localeDecimal](char c) { return c == '.' || c == localeDecimal; }, s,
+                   Grouping{localeGrouping});
     while (i < text.size() && isBlank(text[i]))
         ++i;
     if (!s.hasDigits || i != text.size())
@@ -156,11 +191,13 @@ double round15(double value)
 
 namespace {
 
+enum class ZeroSign { Keep, Drop };
+
 // Fixed-point text with the given decimals. Like the classic format routines
 // it rounds the number's 15-digit decimal form half away from zero, so that
-// 0.00000005 shows as .0000001. A result whose digits are all zero loses its
-// minus sign.
-std::string fixedText(double value, int decimals)
+// 0.00000005 shows as .0000001. A negative number whose digits all show as
+// zero keeps or drops its minus sign as asked.
+std::string fixedText(double value, int decimals, ZeroSign zeroSign)
 {
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
@@ -197,7 +234,7 @@ std::string fixedText(double value, int decimals)
     if (decimals > 0)
         text += "." + units.substr(units.size() - decimals);
     bool allZero = text.find_first_not_of("0.") == std::string::npos;
-    if (value < 0 && !allZero)
+    if (value < 0 && !(allZero && zeroSign == ZeroSign::Drop))
         text = "-" + text;
     return text;
 }
@@ -217,14 +254,14 @@ std::string formatprop(double value)
 {
     if (value == -1 || !std::isfinite(value))
         return "";
-    return withoutLeadingZero(fixedText(value, 7));
+    return withoutLeadingZero(fixedText(value, 7, ZeroSign::Keep));
 }
 
 std::string fourDecimals(double value)
 {
     if (!std::isfinite(value))
         return "";
-    return fixedText(value, 4);
+    return fixedText(value, 4, ZeroSign::Drop);
 }
 
 std::string surfaceNumber(double value)

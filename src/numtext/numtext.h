@@ -24,6 +24,13 @@ double leadingNumberOr0(std::string_view text);
 // separator may be the point or the locale's own separator.
 std::optional<double> wholeNumber(std::string_view text, char localeDecimal = '.');
 
+// The whole-text conversion of a value the user typed for the point solver:
+// besides the decimal separators it accepts the locale's grouping separator
+// between two digits of the whole part, so that in an English locale "1,000"
+// reads 1000 and "7,5" reads 75. A grouping separator that is the point or the
+// locale's decimal separator is not taken as one.
+std::optional<double> typedNumber(std::string_view text, char localeDecimal, std::string_view localeGrouping);
+
 // The general text of a number: at most 15 significant digits, no trailing
 // zeros ("29.92126", "121", "0.03", "-1", "1E-05", "1E+15").
 std::string generalText(double value);
@@ -33,10 +40,12 @@ std::string generalText(double value);
 double round15(double value);
 
 // Seven decimals without a zero before the point: 12.5 -> "12.5000000",
-// 0.0123 -> ".0123000", -0.5 -> "-.5000000"; exactly -1 -> "" (no value).
+// 0.0123 -> ".0123000", -0.5 -> "-.5000000", -0.00000001 -> "-.0000000";
+// exactly -1 -> "" (no value).
 std::string formatprop(double value);
 
-// Four decimals with at least one digit before the point: "1.3768", "0.0959".
+// Four decimals with at least one digit before the point: "1.3768", "0.0959";
+// a value that shows as all zeros has no minus sign.
 std::string fourDecimals(double value);
 
 // How the chart surface prints a number: the sign's place (a blank when not

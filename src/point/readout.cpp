@@ -49,7 +49,8 @@ SolveWindow mainSolveWindow(chart::Form1& form)
     window.dialogs = &form.dialogs();
     window.clearbusy = [&form] { form.clearbusy(); };
     window.focusChart = [&form] { form.surface().takeFocus(); };
-    window.localeDecimal = form.limitTexts().localeDecimal;
+    window.localeDecimal = ui::localeDecimal();
+    window.localeGrouping = ui::localeGrouping();
     return window;
 }
 

@@ -60,7 +60,9 @@ std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int
         *window.atm = atm;
 
     // A typed value that is not a number as a whole reads as 0.
-    auto typed = [&](const std::string& text) { return numtext::wholeNumber(text, window.localeDecimal).value_or(0.0); };
+    auto typed = [&](const std::string& text) {
+        return numtext::typedNumber(text, window.localeDecimal, window.localeGrouping).value_or(0.0);
+    };
     int first = kind1, second = kind2;
     double firstValue = typed(text1), secondValue = typed(text2);
     if (first > second) {

@@ -52,6 +52,7 @@ struct SolveWindow {
     // proper; none for the other users.
     std::function<bool()> drawnChartTest;
     char localeDecimal = '.';                   // the decimal separator the user may type besides the point
+    std::string localeGrouping;                 // the grouping separator the user may type in the whole part
 };
 
 // Solves the state from (kind1, text1) and (kind2, text2), kinds being the

@@ -6,8 +6,11 @@
 #include "ui/programlist.h"
 
 #include <QComboBox>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QStringList>
+
+#include <string>
 
 namespace ui {
 
@@ -38,6 +41,19 @@ inline int listIndex(const QComboBox* list)
     if (index < 0 || list->currentText() != list->itemText(index))
         return -1;
     return index;
+}
+
+// The decimal separator of the user's locale, which a typed number may use
+// besides the point.
+inline char localeDecimal()
+{
+    return QLocale().decimalPoint().at(0).toLatin1();
+}
+
+// The grouping separator of the user's locale, in UTF-8.
+inline std::string localeGrouping()
+{
+    return QLocale().groupSeparator().toStdString();
 }
 
 // Window geometry is given in twips, 15 to a logical pixel.
