@@ -111,6 +111,15 @@ TEST_F(LineCommands, InputTestsOfRelativeHumidityAndVolume)
     }
 }
 
+TEST_F(LineCommands, ARelativeHumidityJustAbove100IsTracedButCountsAsNotDrawn)
+{
+    // The input test reads it as 100; the value itself lies above 100.
+    drawBlankChart();
+    EXPECT_EQ(press(form->Text1, form->Command5, "100.00000000000003"), std::vector<std::string>{notFeasible});
+    EXPECT_FALSE(linesIn(ui::palette::green).empty());
+    EXPECT_TRUE(surface.texts().empty());
+}
+
 TEST_F(LineCommands, AVolumeOf78IsTracedAndOneAbove78IsNot)
 {
     drawBlankChart();

@@ -160,7 +160,11 @@ bool traceRhCurve(DrawContext& ctx, double rh, double& w)
         SurfacePoint at = pointOnChart(frame, db, w);
         if (previous.x > 0 && withinLimits(state, db, w)) {
             drawSegment(ctx.surface, previous, at, ui::palette::green);
-            drawn = true;
+            // A segment counts as the curve drawn only for a relative
+            // humidity of at most 100 (a value just above 100 may pass the
+            // input test, whose reading rounds it to 100).
+            if (rh <= 100 && at.y > 0)
+                drawn = true;
         }
         previous = at;
     } while (db <= 120);

@@ -27,7 +27,8 @@ void drawspvollines(DrawContext& ctx);
 // drawn, labels it, and returns whether a segment was drawn.
 
 // The curve of relative humidity rh (percent), green, labelled "Rh=" at its
-// last segment. w is the humidity ratio of the previous point, read by the
+// last segment. Its segments count as drawn, and it is labelled, only when
+// rh is at most 100. w is the humidity ratio of the previous point, read by the
 // walk's first step and left at the walk's last point: 0 for a single curve,
 // carried from one curve to the next within a family.
 bool traceRhCurve(DrawContext& ctx, double rh, double& w);
