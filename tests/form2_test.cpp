@@ -3,6 +3,9 @@
 // its range tests and its effects on the main window, and the ways out.
 #include "chart/form2.h"
 #include "mainwindow_fixture.h"
+#include "moistair/psychro.h"
+#include "numtext/numtext.h"
+#include "point/form3.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -428,7 +431,7 @@ TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)
     EXPECT_TRUE(surface.log().empty());
 }
 
-TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartButResetsThePressure)
+TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
 {
     setPressure(InchesHg, "20");
     surface.forgetLog();
@@ -447,11 +450,32 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartButResetsThePressure)
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(pressureCells(),
-                  (PressureCells{.Text12 = "29.92126", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
+        EXPECT_EQ(pressureCells(), (PressureCells{.Text12 = "20", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }
+}
+
+TEST_F(PressureDialog, APointAfterLeavingWithoutSetIsSolvedAndRecordedAtThePressureLastSet)
+{
+    setPressure(InchesHg, "20");
+    open().Command2->click();
+    testsupport::drawChart(*form, testsupport::ChartType::Blank);
+    form->selectListItem(form->Combo1, 0);
+    form->selectListItem(form->Combo2, 1);
+    form->Text4->setText("75");
+    form->Text5->setText("65");
+    const std::string enthalpy = numtext::formatprop(moistair::psychro_h(75, 65, 20));
+    EXPECT_EQ(text(form->Label16), enthalpy);
+
+    form->Command14->click();
+    auto* result = qobject_cast<point::Form3*>(form->locatePointWindow());
+    ASSERT_NE(result, nullptr);
+    const std::vector<std::string> record = result->pointRecord().lines();
+    ASSERT_GE(record.size(), 7u);
+    // Each record line holds its value from column 57 on.
+    EXPECT_EQ(record[2].substr(0, 17) + record[2].substr(56), "Atmos. pr (in Hg)20");
+    EXPECT_EQ(record[6].substr(56), enthalpy);
 }
 
 TEST_F(PressureDialog, EachOpeningStartsAfresh)

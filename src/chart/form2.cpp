@@ -178,6 +178,7 @@ void Form2::load()
     Label4->setText(units[0].caption);
     Text1->setText(standardPressureText);
     Text1->setEnabled(false);
+    pressureAtOpening_ = main_.state.Text12;
     main_.state.Text12 = standardPressureText;
     bringMainForward();
     main_.setEnabled(false);
@@ -254,12 +255,17 @@ void Form2::applyPressure()
     main_.state.Text23 = Text1->text().toStdString();
     DrawContext ctx = main_.drawContext();
     printPressureCaption(ctx);
+    pressureSet_ = true;
     close();
     main_.setEnabled(true);
 }
 
 void Form2::closeEvent(QCloseEvent* event)
 {
+    // Every later computation, and the captions that name the pressure, must
+    // agree: without Set the pressure in force before the dialog stays.
+    if (!pressureSet_)
+        main_.state.Text12 = pressureAtOpening_;
     main_.setEnabled(true);
     bringMainForward();
     QWidget::closeEvent(event);

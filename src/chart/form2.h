@@ -46,6 +46,7 @@ public:
 
     // Fills the dialog afresh (Default unit, 29.92126), resets the working
     // pressure to 29.92126, disables the main window and shows the dialog.
+    // Leaving without Set gives the working pressure back as it was.
     void load();
 
     QLabel* Label3 = nullptr;        // heading
@@ -78,6 +79,8 @@ private:
     void bringMainForward();
 
     Form1& main_;
+    std::string pressureAtOpening_; // the working pressure when the dialog opened
+    bool pressureSet_ = false;      // Set made the typed pressure the working one
 };
 
 } // namespace chart
