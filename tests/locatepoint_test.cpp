@@ -238,6 +238,14 @@ TEST_F(LocatePoint, ThePointIdentificationIsTakenWhenTheWindowOpens)
     EXPECT_EQ(result->Label16->text(), "P2");
     form->Text7->setText("changed later");
     EXPECT_EQ(result->Label16->text(), "P2");
+    exitResult(result);
+
+    // Typed text is shown as typed, never as markup.
+    form->Text7->setText("<b>AHU</b> & <i>2</i>");
+    result = locate();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->Label16->text(), "<b>AHU</b> & <i>2</i>");
+    EXPECT_EQ(result->Label16->textFormat(), Qt::PlainText);
 }
 
 TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)

@@ -223,6 +223,7 @@ void Form1::buildControls()
     layout->addLayout(limitsAndLines);
     layout->addLayout(point);
     layout->addWidget(scroller, 1);
+    ui::showLabelTextsAsTheyStand(this);
 }
 
 void Form1::wireEvents()

@@ -163,6 +163,7 @@ void Form2::buildControls()
     Combo1->view()->setMinimumWidth(Combo1->sizeHint().width());
     Combo1->clear();
 
+    ui::showLabelTextsAsTheyStand(this);
     setTabOrder(Combo1, Text1);
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);

@@ -156,6 +156,8 @@ void Form5::buildControls()
                          Label58, Label59, Label60, Label61, Label62, Label63, Label64, Label65, Label66, Label67})
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    ui::showLabelTextsAsTheyStand(this);
+
     Command1 = ui::placeInTwips(new QPushButton("Draw mixing line and points on the chart", this), "Command1", 2160, 8760, 2895,
                      495);
     Command3 = ui::placeInTwips(new QPushButton("Save data", this), "Command3", 6000, 8760, 2175, 495);

@@ -85,6 +85,7 @@ void Form3::buildControls()
     Command2->setGeometry(std::min(Command2->x(), width() - 8 - exitWidth), Command2->y(), exitWidth,
                           Command2->height());
 
+    ui::showLabelTextsAsTheyStand(this);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     Command1->setFocus();

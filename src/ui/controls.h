@@ -6,6 +6,7 @@
 #include "ui/programlist.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -54,6 +55,14 @@ inline char localeDecimal()
 inline std::string localeGrouping()
 {
     return QLocale().groupSeparator().toStdString();
+}
+
+// Every label of the window shows its text as it stands: a typed text such as
+// "<b>AHU</b>" or a file's contents is never taken for markup.
+inline void showLabelTextsAsTheyStand(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
 }
 
 // Window geometry is given in twips, 15 to a logical pixel.
