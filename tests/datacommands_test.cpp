@@ -181,11 +181,12 @@ TEST_F(DataCommands, BothSaveDialogsOfferTheNameLastChosenInEither)
 TEST_F(DataCommands, ACopyThatFailsIsReportedAfterTheNameAndLeavesTheOldFile)
 {
     saveRecord({"Dry bulb"});
-    struct Case { const char* what; std::string name; bool removeRunData; };
+    struct Case { const char* what; std::string name; bool removeRunData; const char* reason; };
     const Case cases[] = {
-        {"a folder that does not exist", inFolder("no such folder/points.txt"), false},
-        {"a run data file removed from outside", inFolder("points.txt"), true},
+        {"a name that is a folder", inFolder("a folder"), false, "directory"},
+        {"a run data file removed from outside", inFolder("points.txt"), true, "No such file or directory"},
     };
+    ASSERT_TRUE(QDir(folder.path()).mkdir("a folder"));
     writeFile(inFolder("points.txt"), "the older file\r\n");
     for (const Case& c : cases) {
         if (c.removeRunData) {
@@ -199,9 +200,26 @@ TEST_F(DataCommands, ACopyThatFailsIsReportedAfterTheNameAndLeavesTheOldFile)
         EXPECT_EQ(texts[before], "You saved the files as  " + c.name) << c.what;
         EXPECT_TRUE(contains(texts[before + 1], c.name)) << texts[before + 1];
         EXPECT_TRUE(contains(texts[before + 1], runDataPath())) << texts[before + 1];
-        EXPECT_TRUE(contains(texts[before + 1], "No such file or directory")) << texts[before + 1];
+        EXPECT_TRUE(contains(texts[before + 1], c.reason)) << texts[before + 1];
     }
     EXPECT_EQ(readFile(inFolder("points.txt")), QByteArray("the older file\r\n"));
+}
+
+TEST_F(DataCommands, BothSaveDialogsRefuseANameInAFolderThatDoesNotExist)
+{
+    saveRecord({"Dry bulb"});
+    const std::string name = inFolder("no such folder/points.txt");
+    for (QPushButton* save : {form->Command2, form->Command11}) {
+        dialogs.queueSaveName(name);
+        const std::size_t before = dialogs.messages().size();
+        save->click();
+        EXPECT_TRUE(dialogs.saveRequests().back().folderMustExist);
+        EXPECT_EQ(dialogs.refusedSaveNames().back(), name);
+        // The user gives up: nothing is announced as saved.
+        EXPECT_EQ(dialogs.messageTexts().size(), before + 1);
+        EXPECT_EQ(dialogs.messageTexts().back(), "Dialog Cancelled");
+    }
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(inFolder("no such folder"))));
 }
 
 TEST_F(DataCommands, ExitDeletesTheRunDataFileAndEndsTheProgram)

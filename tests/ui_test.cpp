@@ -505,6 +505,34 @@ TEST(QtDialogs, SaveDialogStartsFromTheRequestAndAddsNoExtension)
     EXPECT_FALSE(confirms);
 }
 
+TEST(QtDialogs, SaveDialogRefusesANameInAFolderThatDoesNotExistAndStaysOpen)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ui::QtDialogs dialogs;
+    ui::SaveFileRequest request;
+    request.title = "Save File";
+    request.folderMustExist = true;
+
+    QString warning;
+    bool stayedOpen = false;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(folder.filePath("missing/chart.bmp"));
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            warning = box->text();
+            box->accept();
+        });
+        static_cast<QDialog*>(dialog)->accept();
+        stayedOpen = dialog->isVisible();
+        // The user then names a file in a folder that exists.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(folder.filePath("chart.bmp"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(dialogs.askSaveFileName(request), folder.filePath("chart.bmp").toStdString());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(warning.contains(folder.filePath("missing"))) << warning.toStdString();
+}
+
 TEST(QtDialogs, OpeningAMissingDocumentFailsWithAReason)
 {
     ui::QtDialogs dialogs;

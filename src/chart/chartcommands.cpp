@@ -27,6 +27,7 @@ void setUpSaveDialog(ui::SaveFileDialog& dialog, const char* title, const char* 
     dialog.filter = filter;
     dialog.filterIndex = 1;
     dialog.askBeforeReplacing = true;
+    dialog.folderMustExist = true;
 }
 
 bool askFileToSave(ui::SaveFileDialog& dialog, const char* title, const char* filter, ui::Dialogs& dialogs,

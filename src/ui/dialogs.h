@@ -26,7 +26,14 @@ struct SaveFileRequest {
     int filterIndex = 1;
     bool askBeforeReplacing = false;
     std::string initialName;
+    // A name in a folder that does not exist is refused by the dialog
+    // itself, which stays open.
+    bool folderMustExist = false;
 };
+
+// The folder of the file name when that folder does not exist; nullopt when
+// it does.
+std::optional<std::string> missingFolderOf(const std::string& fileName);
 
 class Dialogs {
 public:
@@ -54,6 +61,7 @@ public:
     std::string filter;
     int filterIndex = 1;
     bool askBeforeReplacing = false;
+    bool folderMustExist = false;
     std::string fileName;
 
     // Shows the dialog. Returns false when it was cancelled; otherwise

@@ -34,6 +34,36 @@ QStringList qtFilterList(const std::string& filter)
     return filters;
 }
 
+// Qt's own save dialog, which refuses a name in a folder that does not
+// exist when asked to, and stays open for another.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& title, bool folderMustExist)
+        : QFileDialog(parent, title), folderMustExist_(folderMustExist)
+    {
+    }
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (folderMustExist_ && !chosen.isEmpty()) {
+            if (const std::optional<std::string> folder = missingFolderOf(chosen.first().toStdString())) {
+                QMessageBox box(QMessageBox::Warning, windowTitle(),
+                                "The folder " + QString::fromStdString(*folder)
+                                    + " does not exist.\nChoose a folder that exists.",
+                                QMessageBox::Ok, this);
+                box.setTextFormat(Qt::PlainText);
+                box.exec();
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    bool folderMustExist_;
+};
+
 } // namespace
 
 QString qtFileFilter(const std::string& filter)
@@ -81,7 +111,7 @@ std::optional<std::string> QtDialogs::askSaveFileName(const SaveFileRequest& req
 {
     // Qt's own dialog everywhere: it adds no extension, and it behaves the
     // same on every desktop.
-    QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    SaveDialog dialog(parent_, QString::fromStdString(request.title), request.folderMustExist);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -23,11 +23,16 @@ Answer ScriptedDialogs::message(const std::string& text, Buttons buttons, const 
 std::optional<std::string> ScriptedDialogs::askSaveFileName(const SaveFileRequest& request)
 {
     saveRequests_.push_back(request);
-    if (saveNames_.empty())
-        return std::nullopt;
-    std::optional<std::string> name = std::move(saveNames_.front());
-    saveNames_.pop_front();
-    return name;
+    while (!saveNames_.empty()) {
+        std::optional<std::string> name = std::move(saveNames_.front());
+        saveNames_.pop_front();
+        if (name && request.folderMustExist && missingFolderOf(*name)) {
+            refusedSaveNames_.push_back(*name);
+            continue;
+        }
+        return name;
+    }
+    return std::nullopt;
 }
 
 bool ScriptedDialogs::openDocument(const std::string& path, std::string& reason)

@@ -23,7 +23,9 @@ public:
     // answered Ok when it has an Ok button, and No when it asks Yes or No.
     void queueAnswer(Answer answer) { answers_.push_back(answer); }
     // Answers for the next save-file dialogs, in order; nullopt is a cancel.
-    // With none left the dialog is cancelled.
+    // With none left the dialog is cancelled. A name that the dialog refuses
+    // (its folder must exist and does not) is passed over, as the user would
+    // type another.
     void queueSaveName(std::optional<std::string> name) { saveNames_.push_back(std::move(name)); }
     // What openDocument() answers from now on (true at first).
     void setOpenResult(bool opened, std::string reason = "") { openResult_ = opened; openFailure_ = std::move(reason); }
@@ -33,6 +35,8 @@ public:
     std::vector<std::string> messageTexts() const;
     const std::vector<SaveFileRequest>& saveRequests() const { return saveRequests_; }
     const std::vector<std::string>& openedDocuments() const { return openedDocuments_; }
+    // The names that save-file dialogs refused.
+    const std::vector<std::string>& refusedSaveNames() const { return refusedSaveNames_; }
     // Scripted answers not used yet.
     std::size_t pendingAnswers() const { return answers_.size(); }
     std::size_t pendingSaveNames() const { return saveNames_.size(); }
@@ -48,6 +52,7 @@ private:
     std::vector<Message> messages_;
     std::vector<SaveFileRequest> saveRequests_;
     std::vector<std::string> openedDocuments_;
+    std::vector<std::string> refusedSaveNames_;
     bool openResult_ = true;
     std::string openFailure_;
     ScreenSize screen_{1920 * 15, 1080 * 15};
