@@ -7,6 +7,7 @@
 #include "ui/scripteddialogs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,7 +142,7 @@ TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
     EXPECT_EQ(readoutRuns, 2);
 }
 
-TEST_F(StartUp, ARunDataFileThatCannotBeCreatedIsReportedAndTheProgramRunsOn)
+TEST_F(StartUp, ARunDataFileThatCannotBeEmptiedIsReportedAndNeverShown)
 {
     const std::string missing = inFolder("no such folder");
     Form1& f = build(missing);
@@ -151,6 +152,14 @@ TEST_F(StartUp, ARunDataFileThatCannotBeCreatedIsReportedAndTheProgramRunsOn)
     EXPECT_NE(text.find(missing + "/temp.txt"), std::string::npos) << text;
     EXPECT_FALSE(f.Command2->isEnabled());
     EXPECT_EQ(f.Combo1->count(), 7);
+
+    // Made later by someone else, it still holds nothing of this run.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(missing)));
+    writeFile(missing + "/temp.txt", "an earlier run's record\r\n");
+    f.Command1->click();
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_NE(dialogs.messages().back().text.find("could not be emptied"), std::string::npos);
+    EXPECT_EQ(f.savedDataViewer(), nullptr);
 }
 
 TEST_F(StartUp, EveryControlCarriesItsName)

@@ -2,11 +2,19 @@
 #include "chart/rundatafile.h"
 #include "filebytes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -84,6 +92,99 @@ TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)
     EXPECT_FALSE(nowhere.readLines(lines, reason));
     EXPECT_FALSE(nowhere.copyTo(folder.path().toStdString() + "/x.txt", reason));
     EXPECT_FALSE(QFile::exists(folder.path() + "/x.txt"));
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST_F(RunData, NeverReadsWithoutEndNorWritesOverWhatIsNoRegularFile)
+{
+    const QString pipe = folder.filePath("pipe");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const std::string copy = folder.filePath("copy.txt").toStdString();
+    struct Case { const char* what; std::function<void()> make; };
+    const Case cases[] = {
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(file.path().c_str(), 0600), 0); }},
+        {"a link to a pipe", [&] { ASSERT_TRUE(QFile::link(pipe, QString::fromStdString(file.path()))); }},
+        {"a folder", [&] { ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(QString::fromStdString(file.path()));
+        QDir(folder.path()).rmdir("temp.txt");
+        ASSERT_NO_FATAL_FAILURE(c.make());
+        std::vector<std::string> lines;
+        EXPECT_FALSE(file.readLines(lines, reason));
+        EXPECT_TRUE(contains(reason, "not a regular file")) << reason;
+        EXPECT_FALSE(file.copyTo(copy, reason));
+        EXPECT_FALSE(file.append({"record"}, reason));
+        EXPECT_FALSE(file.reset(reason));
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
+    }
+    EXPECT_FALSE(QFileInfo(pipe).isFile()); // never replaced
+}
+
+TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
+{
+    QFile big(QString::fromStdString(file.path()));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(chart::RunDataFile::largestSize + 1));
+    big.close();
+    std::vector<std::string> lines;
+    EXPECT_FALSE(file.readLines(lines, reason));
+    EXPECT_TRUE(contains(reason, "larger than 64 MiB")) << reason;
+    const std::string copy = folder.filePath("copy.txt").toStdString();
+    EXPECT_FALSE(file.copyTo(copy, reason));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
+}
+
+// Runs the check as a user whom file permissions bind: as nobody, in a child
+// process, when the tests run with the rights to override them.
+bool withoutPrivileges(const std::function<bool()>& check)
+{
+    if (geteuid() != 0)
+        return check();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(2);
+        _exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(RunData, InAReadOnlyFolderAWritableFileIsEmptiedInPlaceAndAReadOnlyOneIsNeverUsed)
+{
+    const QString path = QString::fromStdString(file.path());
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    const auto folderExe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    struct Case { const char* what; QFileDevice::Permissions permissions; bool emptied; };
+    for (const Case& c : {Case{"a writable file", writable, true}, Case{"a read-only file", readOnly, false}}) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), "an earlier run's record\r\n"));
+        ASSERT_TRUE(QFile::setPermissions(path, c.permissions));
+        ASSERT_TRUE(QFile::setPermissions(folder.path(), readOnly | folderExe));
+        const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
+        const bool asExpected = withoutPrivileges([&] {
+            chart::RunDataFile runData(folder.path().toStdString());
+            std::string why;
+            if (runData.reset(why) != c.emptied)
+                return false;
+            if (c.emptied)
+                return true;
+            // Not emptied: nothing of the earlier run is taken as this run's.
+            std::vector<std::string> lines;
+            return !runData.append({"record"}, why) && contains(why, "could not be emptied")
+                   && !runData.readLines(lines, why) && !runData.copyTo(copy, why);
+        });
+        ASSERT_TRUE(QFile::setPermissions(folder.path(), writable | folderExe));
+        EXPECT_TRUE(asExpected);
+        EXPECT_EQ(readFile(file.path()), c.emptied ? QByteArray("\r\n") : QByteArray("an earlier run's record\r\n"));
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
+        ASSERT_TRUE(QFile::setPermissions(path, writable));
+    }
 }
 
 TEST_F(RunData, RemoveDeletesTheFileAndAcceptsOneAlreadyGone)

@@ -522,7 +522,7 @@ void Form1::emptyRunData()
     std::string reason;
     if (runData_.reset(reason))
         return;
-    dialogs_->message("The run data file " + runData_.path() + " could not be created: " + reason
+    dialogs_->message("The run data file " + runData_.path() + " could not be emptied: " + reason
                           + "\nPoints and mixings cannot be saved in it during this run.",
                       ui::Buttons::Ok);
 }

@@ -1,6 +1,7 @@
 #include "chart/rundatafile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace chart {
@@ -21,13 +22,26 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes, std::string& reason)
     return true;
 }
 
-} // namespace
-
-RunDataFile::RunDataFile(std::string folder) : path_(std::move(folder) + "/temp.txt") {}
-
-bool RunDataFile::reset(std::string& reason) const
+// A path that exists but is no regular file, after following links: a
+// folder, a device, a pipe. Reading it may never end, and writing over it
+// must not replace it.
+bool isIrregular(const std::string& path, std::string& reason)
 {
-    QSaveFile file(qpath(path_));
+    const QFileInfo file(qpath(path));
+    if (!file.exists() || file.isFile())
+        return false;
+    reason = "it is not a regular file";
+    return true;
+}
+
+// Leaves one empty line in the file: through a new file that replaces it, or,
+// where its folder allows no new file, in the file itself.
+bool emptyFile(const std::string& path, std::string& reason)
+{
+    if (isIrregular(path, reason))
+        return false;
+    QSaveFile file(qpath(path));
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file, reason);
     if (!writeAll(file, "\r\n", reason))
@@ -37,8 +51,33 @@ bool RunDataFile::reset(std::string& reason) const
     return true;
 }
 
+} // namespace
+
+RunDataFile::RunDataFile(std::string folder) : path_(std::move(folder) + "/temp.txt") {}
+
+bool RunDataFile::reset(std::string& reason)
+{
+    notEmptied_.reset();
+    if (emptyFile(path_, reason))
+        return true;
+    notEmptied_ = reason;
+    return false;
+}
+
+bool RunDataFile::usable(std::string& reason) const
+{
+    if (notEmptied_) {
+        reason = "it could not be emptied when the program started (" + *notEmptied_
+                 + "), so it holds no records of this run";
+        return false;
+    }
+    return !isIrregular(path_, reason);
+}
+
 bool RunDataFile::append(const std::vector<std::string>& lines, std::string& reason) const
 {
+    if (!usable(reason))
+        return false;
     QByteArray bytes;
     for (const std::string& line : lines)
         bytes += QByteArray::fromStdString(line) + "\r\n";
@@ -53,22 +92,43 @@ bool RunDataFile::append(const std::vector<std::string>& lines, std::string& rea
     return true;
 }
 
-bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason) const
+bool RunDataFile::readAll(std::string& bytes, std::string& reason) const
 {
+    if (!usable(reason))
+        return false;
+    const std::string tooLarge = "it is larger than " + std::to_string(largestSize / (1024 * 1024)) + " MiB";
+    if (QFileInfo(qpath(path_)).size() > largestSize) {
+        reason = tooLarge;
+        return false;
+    }
     QFile file(qpath(path_));
     if (!file.open(QIODevice::ReadOnly))
         return fail(file, reason);
-    QByteArray all = file.readAll();
+    // Never more than the largest size, even from a file that grows.
+    const QByteArray all = file.read(largestSize + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(file, reason);
+    if (all.size() > largestSize) {
+        reason = tooLarge;
+        return false;
+    }
+    bytes = all.toStdString();
+    return true;
+}
+
+bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason) const
+{
+    std::string all;
+    if (!readAll(all, reason))
+        return false;
     // A line ends at CR or at CR LF; a line feed alone belongs to the line.
     lines.clear();
-    qsizetype start = 0;
+    std::size_t start = 0;
     while (start < all.size()) {
-        qsizetype end = all.indexOf('\r', start);
-        if (end < 0)
+        std::size_t end = all.find('\r', start);
+        if (end == std::string::npos)
             end = all.size();
-        lines.push_back(all.mid(start, end - start).toStdString());
+        lines.push_back(all.substr(start, end - start));
         start = end + 1;
         if (start < all.size() && all[start] == '\n')
             ++start;
@@ -78,16 +138,13 @@ bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason
 
 bool RunDataFile::copyTo(const std::string& destination, std::string& reason) const
 {
-    QFile source(qpath(path_));
-    if (!source.open(QIODevice::ReadOnly))
-        return fail(source, reason);
-    QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return fail(source, reason);
+    std::string bytes;
+    if (!readAll(bytes, reason))
+        return false;
     QSaveFile target(qpath(destination));
     if (!target.open(QIODevice::WriteOnly))
         return fail(target, reason);
-    if (!writeAll(target, bytes, reason))
+    if (!writeAll(target, QByteArray::fromStdString(bytes), reason))
         return false;
     if (!target.commit())
         return fail(target, reason);

@@ -3,7 +3,14 @@
 // line ended by CR LF. It is emptied at start, collects the records saved
 // during the run, and is deleted by Exit. Every operation opens and closes the
 // file itself; a failure returns false and sets the reason.
+//
+// A run never takes an earlier run's records for its own: when the file could
+// not be emptied at start, nothing is appended to it, read from it or copied
+// from it during the run. Nor is it ever read without end: a file that is not
+// a regular one (a device, a pipe, a link to one) or that is far larger than a
+// run can write is refused.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +18,17 @@ namespace chart {
 
 class RunDataFile {
 public:
+    // Far more than a run writes: a record is about a kilobyte.
+    static constexpr long long largestSize = 64LL * 1024 * 1024;
+
     explicit RunDataFile(std::string folder);
 
     const std::string& path() const { return path_; }
 
-    // Creates or overwrites the file with one empty line.
-    bool reset(std::string& reason) const;
+    // Creates or overwrites the file with one empty line; a file that cannot
+    // be replaced (its folder is read-only) is emptied in place. When it
+    // fails, the file holds no records of this run and is not used again.
+    bool reset(std::string& reason);
     // Appends the lines, each ended by CR LF; creates the file when missing.
     bool append(const std::vector<std::string>& lines, std::string& reason) const;
     // Every line of the file, without its line end: a line ends at CR or
@@ -29,7 +41,12 @@ public:
     bool remove(std::string& reason) const;
 
 private:
+    // Whether the file may be used at all now; sets the reason when not.
+    bool usable(std::string& reason) const;
+    bool readAll(std::string& bytes, std::string& reason) const;
+
     std::string path_;
+    std::optional<std::string> notEmptied_; // why the file could not be emptied at start
 };
 
 } // namespace chart
