@@ -475,6 +475,17 @@ TEST_F(Curves, PressureSetsTheSpacingOfTheVolumeLines)
     }
 }
 
+TEST_F(Curves, TheVolumeFamilyEndsAtAbsurdlyLowPressures)
+{
+    for (const char* pressure : {"1e-24", "1e-10"}) {
+        SCOPED_TRACE(pressure);
+        surface.forgetLog();
+        DrawContext ctx = framed(standardLimits, pressure);
+        chart::drawspvollines(ctx);
+        EXPECT_TRUE(labels().empty());
+    }
+}
+
 TEST_F(Curves, VolumeLineStartsAtTheFirstPointItsSearchFinds)
 {
     // At 5.906 in Hg the 61 line's wet bulb is below 0 deg F down to 17.8,

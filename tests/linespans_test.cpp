@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -275,6 +276,22 @@ TEST(LineSpansTest, VolumeWalkStopsAboveTheChart)
         EXPECT_EQ(chartSpan(Line::V, 14, chart), std::nullopt);
         EXPECT_EQ(chart.stops, 1);
         EXPECT_EQ(chart.messages, 0);
+    }
+}
+
+// Dry-bulb limits that are not finite numbers give no span at once: the walks
+// down from them would never end.
+TEST(LineSpansTest, EnthalpyAndVolumeWalksNeedFiniteDryBulbLimits)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (auto [ldb, hdb] : {std::pair{0.0, nan}, std::pair{0.0, inf}, std::pair{nan, 120.0}, std::pair{-inf, 120.0}}) {
+        SCOPED_TRACE(std::to_string(ldb) + " to " + std::to_string(hdb));
+        for (Line line : {Line::H, Line::V}) {
+            Chart chart = chosen(Chart{}, ldb, hdb);
+            EXPECT_EQ(chartSpan(line, 14, chart), std::nullopt);
+            EXPECT_EQ(chart.stops + chart.messages, 0);
+        }
     }
 }
 

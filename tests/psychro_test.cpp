@@ -177,8 +177,9 @@ TEST(PsychroTest, FailuresThrow)
         {"wb with NaN pressure", [] { return psychro_wb(75, 28, kNaN); }},
         {"wb with infinite dry bulb", [] { return psychro_wb(kInf, 28, kAtm); }},
         {"wb with infinite enthalpy", [] { return psychro_wb(75, kInf, kAtm); }},
-        // A step of 1 no longer changes a dry bulb this large: the walk
-        // would never end.
+        // Walks that would take seconds, years, or never end.
+        {"wb from a dry bulb of 1e8", [] { return psychro_wb(1e8, 28, kAtm); }},
+        {"wb from a dry bulb of 1e15", [] { return psychro_wb(1e15, 28, kAtm); }},
         {"wb from a dry bulb too large to step", [] { return psychro_wb(1e17, 28, kAtm); }},
     };
     for (const auto& c : cases) {

@@ -145,6 +145,18 @@ double volumeSpacing(double top)
 // Lines of greater volume are not traced.
 constexpr double largestVolume = 78;
 
+// The first volume of the family's sequence top, top - spacing, ... that is
+// at most the largest volume plus one spacing: the lines above are passed over
+// in one step, which matters at absurdly low pressures, where the top volume
+// is billions. The remainder is exact, so with the whole volumes and spacings
+// there this is the volume that stepping down would reach.
+double firstVolumeNotAbove(double top, double spacing)
+{
+    if (top > largestVolume + spacing)
+        return largestVolume + std::fmod(top - largestVolume, spacing);
+    return top;
+}
+
 } // namespace
 
 bool traceRhCurve(DrawContext& ctx, double rh, double& w)
@@ -284,6 +296,7 @@ void drawspvollines(DrawContext& ctx)
     readFamilyInputs(ctx);
     double top = topVolume(ctx.state);
     const double spacing = volumeSpacing(top);
+    top = firstVolumeNotAbove(top, spacing);
     double v = top;
     do {
         if (0 < v && v <= largestVolume)

@@ -222,6 +222,13 @@ bool walkVolume(double v, double start, const Walk& walk, LineSpan& span, const 
     return found.any;
 }
 
+// The enthalpy and volume walks step down from the higher dry-bulb limit to
+// the lower one: limits that are not finite numbers would never end them.
+bool walkable(const ChartBounds& bounds)
+{
+    return std::isfinite(bounds.ldb) && std::isfinite(bounds.hdb);
+}
+
 } // namespace
 
 bool rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span)
@@ -236,6 +243,8 @@ bool rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span)
 
 bool hlinespan(double h, const ChartBounds& bounds, LineSpan& span)
 {
+    if (!walkable(bounds))
+        return false;
     return walkEnthalpy(h, enthalpyWalkStart(bounds.hdb), Walk(bounds), span);
 }
 
@@ -246,6 +255,8 @@ bool hlinespan(double h, const FixedBounds& bounds, LineSpan& span)
 
 bool spvollinespan(double v, const ChartBounds& bounds, LineSpan& span)
 {
+    if (!walkable(bounds))
+        return false;
     return walkVolume(v, bounds.hdb, Walk(bounds), span, bounds.walkStopped);
 }
 

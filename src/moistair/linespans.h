@@ -59,7 +59,9 @@ struct FixedBounds {
 bool rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span);
 bool rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span);
 
-// Line of constant specific enthalpy h, Btu/lb of dry air.
+// Line of constant specific enthalpy h, Btu/lb of dry air. With chart bounds
+// whose dry-bulb limits are not finite numbers, nothing is walked (as for the
+// volume line).
 bool hlinespan(double h, const ChartBounds& bounds, LineSpan& span);
 bool hlinespan(double h, const FixedBounds& bounds, LineSpan& span);
 

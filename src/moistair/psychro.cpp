@@ -70,21 +70,25 @@ double saturatedEnthalpy(double x, double atm)
     return 0.24 * x + (1061 + 0.444 * x) * psychro_w(x, x, atm);
 }
 
+// More trials than any walk from a dry bulb the program meets can need (from
+// a few hundred degrees down to absolute zero), yet few enough to fail within
+// milliseconds: a walk from a dry bulb far above that, or with a step too
+// small to change the trial temperature, would take years or never end.
+constexpr int mostTrials = 100000;
+
 // The first trial of start, start - step, start - 2 step, ... whose saturated
-// enthalpy is below h, less one more step. A walk whose step is too small to
-// change the trial temperature would never end, and fails instead.
+// enthalpy is below h, less one more step.
 double walkBelow(double start, double step, double h, double atm)
 {
     double x = start;
-    for (;;) {
+    for (int trials = 1; trials <= mostTrials; ++trials) {
         double hs = saturatedEnthalpy(x, atm);
         double lowered = x - step;
         if (hs < h)
             return lowered;
-        if (lowered == x)
-            throw PsychroError("psychro_wb: the trial temperature no longer changes");
         x = lowered;
     }
+    throw PsychroError("psychro_wb: no wet bulb within reach of the dry bulb");
 }
 
 } // namespace
