@@ -19,7 +19,7 @@ struct MixPoint {
 
 // The mixing window's own chart frame: the limits now chosen in the main
 // window's lists, their spans and the scale factors. A limit whose text is
-// not a number keeps the value it had at the last drawing.
+// not a number reads as 0.
 struct MixFrame {
     double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
     double tot1 = 0, tot2 = 0;
