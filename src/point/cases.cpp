@@ -84,9 +84,9 @@ void completeFromDbAndWb(MoistAirState& s, double atm, std::initializer_list<int
         {RH, moistair::psychro_rh}, {H, moistair::psychro_h}, {HR, moistair::psychro_w},
         {V, moistair::psychro_v},   {DP, dewPointOf},
     };
-    for (const auto& [kind, property] : computed)
-        if (!isKnown(kind))
-            skipOnFailure([&] { field(s, kind) = property(s.db, s.wb, atm); });
+    for (const auto& entry : computed)
+        if (!isKnown(entry.first))
+            skipOnFailure([&] { field(s, entry.first) = entry.second(s.db, s.wb, atm); });
 }
 
 SearchParams searchParams(double lo, double hi, double tolerance, SlopeProbe probe, Bracket bracket = Bracket::None)
