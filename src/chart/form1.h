@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace ui {
 class QtChartSurface;
@@ -75,7 +76,8 @@ public:
     // The program's folder: it holds the run data file and the help document.
     const std::string& dataFolder() const { return dataFolder_; }
 
-    // The window's horizontal and vertical extents in twips.
+    // The horizontal and vertical extents of the drawing on the chart
+    // surface, in twips.
     double W() const;
     double H() const;
 
@@ -187,6 +189,7 @@ private:
 
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;
+    QScrollArea* graphArea_ = nullptr; // shows the part of the chart surface that the window has room for
     RunDataFile runData_;
     std::string dataFolder_;
     QPointer<Form4> form4_;
