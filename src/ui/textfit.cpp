@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
@@ -31,15 +30,6 @@ int listRim(const QComboBox* list)
     return list->width() - field.width();
 }
 
-int buttonWidth(const QPushButton* button, const QString& text)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = text;
-    const QSize contents(textWidth(button, text), button->fontMetrics().height());
-    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, button).width();
-}
-
 QStringList itemsOf(const QComboBox* list)
 {
     QStringList items;
@@ -62,8 +52,6 @@ int widthToShow(const QWidget* control, const QString& text)
 {
     if (auto* list = qobject_cast<const QComboBox*>(control))
         return textWidth(list, text) + listRim(list);
-    if (auto* button = qobject_cast<const QPushButton*>(control))
-        return buttonWidth(button, text);
     if (auto* label = qobject_cast<const QLabel*>(control))
         return textWidth(label, text) + label->width() - label->contentsRect().width() + 2 * label->margin();
     return control->sizeHint().width();
@@ -91,7 +79,7 @@ void widenToShowTexts(QWidget* window)
         if (auto* list = qobject_cast<QComboBox*>(control))
             widenToShow(list, itemsOf(list));
         else if (auto* button = qobject_cast<QPushButton*>(control))
-            widenToShow(button, {button->text()});
+            button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
         else if (auto* label = qobject_cast<QLabel*>(control))
             widenToShow(label, {label->text()});
     }

@@ -28,8 +28,7 @@ inline const QString ordinaryIdentification = "Supply air, zone 12";
 QFont twipWindowFont();
 
 // The width the control needs to show the text whole on one line: a label's
-// text area, a button's caption with its margins, a list's text beside its
-// arrow.
+// text area, or a list's text beside its arrow.
 int widthToShow(const QWidget* control, const QString& text);
 
 // Widens the control to the right, never moving it, so that each of the
@@ -38,7 +37,7 @@ void widenToShow(QWidget* control, const QStringList& texts);
 void widenToShow(QWidget* control, const std::vector<std::string>& texts);
 
 // Widens every label, button and list of the window to show the text it
-// holds now (a list: every item).
+// holds now (a list: every item; a button: its caption with its margins).
 void widenToShowTexts(QWidget* window);
 
 } // namespace ui
