@@ -1,6 +1,9 @@
 // On every screen from 1024 by 768 pixels up the main window fits the screen
-// and the whole chart lies on the part of the surface the window shows.
+// and the whole chart lies on the part of the surface the window shows; its
+// child windows stay in front of it.
 #include "mainwindow_fixture.h"
+#include "chart/form2.h"
+#include "chart/form4.h"
 #include "ui/qtchartsurface.h"
 #include "ui/recordingsurface.h"
 #include "ui/surfacefont.h"
@@ -9,10 +12,12 @@
 #include <QLabel>
 #include <QRectF>
 #include <QScrollArea>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -97,6 +102,26 @@ TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
             ASSERT_FALSE(creditLine.isEmpty());
             EXPECT_FALSE(creditLine.intersects(dryBulbCaption));
         }
+    }
+}
+
+TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
+{
+    struct Child { const char* name; std::function<QWidget*(chart::Form1&)> open; };
+    const Child children[] = {
+        {"chart type", [](chart::Form1& f) { f.Command3->click(); return f.chartTypeDialog(); }},
+        {"pressure", [](chart::Form1& f) { f.Command4->click(); return f.pressureDialog(); }},
+        {"saved data", [](chart::Form1& f) { f.Command1->click(); return f.savedDataViewer(); }},
+        {"any other", [](chart::Form1& f) { f.setMixingWindow(new QWidget); return f.mixingWindow(); }},
+    };
+    for (const Child& child : children) {
+        start();
+        form->show();
+        QWidget* window = child.open(*form);
+        ASSERT_NE(window, nullptr) << child.name;
+        ASSERT_NE(window->windowHandle(), nullptr) << child.name;
+        EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle()) << child.name;
+        EXPECT_EQ(window->parentWidget(), nullptr) << child.name; // still a window of its own
     }
 }
 

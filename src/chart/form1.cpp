@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -291,6 +292,7 @@ void Form1::showChartTypeDialog()
             drawchart();
         });
     }
+    keepInFront(form6_);
     form6_->show();
     form6_->raise();
     form6_->activateWindow();
@@ -346,6 +348,7 @@ void Form1::setPressureClicked()
         open->activateWindow();
     } else {
         form2_ = new Form2(*this);
+        keepInFront(form2_);
         form2_->load();
     }
     setEnabled(false);
@@ -359,6 +362,7 @@ QWidget* Form1::locatePointWindow() const
 void Form1::setLocatePointWindow(QWidget* window)
 {
     form3_ = window;
+    keepInFront(window);
 }
 
 QWidget* Form1::mixingWindow() const
@@ -369,6 +373,7 @@ QWidget* Form1::mixingWindow() const
 void Form1::setMixingWindow(QWidget* window)
 {
     form5_ = window;
+    keepInFront(window);
 }
 
 Form4* Form1::savedDataViewer() const
@@ -384,6 +389,7 @@ void Form1::viewSavedDataClicked()
     if (!form4_)
         form4_ = new Form4([this] { setEnabled(true); });
     form4_->Text1->setPlainText(QString::fromStdString(text));
+    keepInFront(form4_);
     form4_->show();
     setEnabled(false);
 }
@@ -430,6 +436,18 @@ void Form1::closeEvent(QCloseEvent* event)
 // line heights; below it, the credit line begins at 5000/6000 of H and takes
 // one. Each ends a line or more short of the edge. The extents are whole
 // twips, and never below one, so that the drawing's loops end on any window.
+// The desktop keeps a child window in front of the main window and places it
+// over it, so that no child is ever hidden behind the main window's chart.
+// The child stays a window of its own; only the window that it belongs to is
+// named.
+void Form1::keepInFront(QWidget* child)
+{
+    if (!child || !windowHandle())
+        return; // this window has not been shown: it covers nothing
+    child->winId(); // gives the child its window on the desktop
+    child->windowHandle()->setTransientParent(windowHandle());
+}
+
 double Form1::W() const
 {
     const double visibleWidth = graphArea_->maximumViewportSize().width() * twipsPerPixel;

@@ -143,11 +143,11 @@ public:
     // The pressure dialog while it is open.
     Form2* pressureDialog() const;
     // The result window of "Locate point" while it is open. It works on this
-    // window: it closes with it and goes with it.
+    // window: it closes with it and goes with it, and stays in front of it.
     QWidget* locatePointWindow() const;
     void setLocatePointWindow(QWidget* window);
     // The mixing window while it is open. It works on this window: it closes
-    // with it and goes with it.
+    // with it and goes with it, and stays in front of it.
     QWidget* mixingWindow() const;
     void setMixingWindow(QWidget* window);
 
@@ -177,6 +177,7 @@ protected:
 
 private:
     void showChartTypeDialog();
+    void keepInFront(QWidget* child);
     void buildControls();
     void wireEvents();
     void runReadout();
