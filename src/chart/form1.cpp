@@ -43,6 +43,8 @@ namespace {
 
 using ui::twipsPerPixel;
 
+const char* const busyText = "PLEASE WAIT";
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
 {
     auto* label = new QLabel(caption, parent);
@@ -152,7 +154,8 @@ void Form1::buildControls()
     Command16 = makeCommand(this, "Command16", "Help", "");
     Command8 = makeCommand(this, "Command8", "Exit", "Exit the program");
     Label4 = makeLabel(this, "Label4", "");
-    Label4->setMinimumWidth(110);
+    // As wide as its text, so that it shares a row with the commands.
+    Label4->setMinimumWidth(Label4->fontMetrics().horizontalAdvance(busyText) + 8);
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setAutoFillBackground(true);
     Label4->setBackgroundRole(QPalette::Button);
@@ -475,7 +478,7 @@ DrawContext Form1::drawContext()
 void Form1::setbusy()
 {
     Label4->setStyleSheet("background-color: #ffff00;");
-    Label4->setText("PLEASE WAIT");
+    Label4->setText(busyText);
     Label4->repaint();
 }
 
