@@ -262,7 +262,7 @@ TEST_F(ScalesTest, CaptionsAndLabelsOfTheDefaultChartFollowTheScalesInOrder)
         {"t", 5750 * xw, 2400 * yh}, {"y", 5750 * xw, 2600 * yh},
         {"Ratio", 5700 * xw, 2800 * yh},
         {"(lb/lb of air)", 5675 * xw, 2900 * yh},
-        {"Psychrometric chart - English Units, moist-air properties after the ASHRAE Handbook of Fundamentals",
+        {"Moist-air properties after ASHRAE",
          100 * xw, 5000 * yh},
         {"Atmos. pr=29.92126 In Hg", 100 * xw, 50 * yh},
         {"0", 400 * xw, 4600 * yh},

@@ -103,6 +103,7 @@ TEST_F(SurfaceTest, PrintPutsTheTextBelowAndRightOfThePositionThenMovesOneLineDo
 {
     const double lineHeight = surface.lineHeightTwips();
     ASSERT_GT(lineHeight, 0);
+    EXPECT_EQ(lineHeight, RecordingSurface::lineHeight()); // the tests see the positions users see
 
     surface.setCurrentPosition(300, 450); // pixel (20, 30)
     surface.print({"Atmos. pr=", 29.92126});
@@ -255,7 +256,7 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     surface.setCurrentPosition(100, 200);
     surface.print({"Rh=", 10});
     EXPECT_EQ(surface.currentX(), 0);
-    EXPECT_EQ(surface.currentY(), 200 + RecordingSurface::lineHeight);
+    EXPECT_EQ(surface.currentY(), 200 + RecordingSurface::lineHeight());
     surface.line(0, 0, 10, 20);
     EXPECT_EQ(surface.currentX(), 10);
     EXPECT_EQ(surface.currentY(), 20);

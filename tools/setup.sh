@@ -15,7 +15,7 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev fp-utils)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev fp-utils fonts-dejavu-core fonts-dejavu-extra)
 
 build_project() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -9,6 +9,7 @@
 
 #include "numtext/numtext.h"
 #include "ui/controls.h"
+#include "ui/flowlayout.h"
 #include "ui/qtchartsurface.h"
 
 #include <QCloseEvent>
@@ -20,7 +21,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace chart {
@@ -37,6 +41,8 @@ bool CheckRez(const ui::ScreenSize& screen, int pixelWidth, int pixelHeight)
 namespace {
 
 using ui::twipsPerPixel;
+
+const char* const busyText = "PLEASE WAIT";
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption)
 {
@@ -71,6 +77,18 @@ QPushButton* makeCommand(QWidget* parent, const char* name, const QString& capti
     return button;
 }
 
+// A caption, a box or list and perhaps a command that stay together on one
+// row of the band.
+QHBoxLayout* group(std::initializer_list<QWidget*> controls)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(3);
+    for (QWidget* control : controls)
+        row->addWidget(control);
+    return row;
+}
+
 QStringList dryBulbLimits()
 {
     QStringList items;
@@ -101,8 +119,12 @@ Form1::Form1(const Form1Setup& setup)
     wireEvents();
     if (!surface_)
         surface_ = graph;
-    ui::ScreenSize screen = dialogs_->screenSize();
-    resize(screen.widthTwips / twipsPerPixel, screen.heightTwips / twipsPerPixel);
+    // The window takes what the desktop leaves of the screen; its band and
+    // the chart's place are laid out at once, so that the chart's extents
+    // are known before the window is first shown.
+    const ui::ScreenSize area = dialogs_->availableArea();
+    resize(area.widthTwips / twipsPerPixel, area.heightTwips / twipsPerPixel);
+    layout()->activate();
 }
 
 Form1::~Form1()
@@ -117,7 +139,10 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
-    auto* commands = new QHBoxLayout;
+    // The band of controls above the chart: the commands, then the chart
+    // limits and the line commands, then the point and its readout. Each
+    // takes as many rows as the window's width needs.
+    auto* commands = new ui::FlowLayout;
     Command3 = makeCommand(this, "Command3", "Draw chart", "Draw chart");
     Command12 = makeCommand(this, "Command12", "Clear chart", "Clear chart");
     Command11 = makeCommand(this, "Command11", "Save chart", "Save present chart in a file");
@@ -128,7 +153,8 @@ void Form1::buildControls()
     Command16 = makeCommand(this, "Command16", "Help", "");
     Command8 = makeCommand(this, "Command8", "Exit", "Exit the program");
     Label4 = makeLabel(this, "Label4", "");
-    Label4->setMinimumWidth(110);
+    // As wide as its text, so that it shares a row with the commands.
+    Label4->setMinimumWidth(Label4->fontMetrics().horizontalAdvance(busyText) + 8);
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setAutoFillBackground(true);
     Label4->setBackgroundRole(QPalette::Button);
@@ -136,25 +162,18 @@ void Form1::buildControls()
                        static_cast<QWidget*>(Command11), static_cast<QWidget*>(Command4),
                        static_cast<QWidget*>(Command13), static_cast<QWidget*>(Command1),
                        static_cast<QWidget*>(Command2), static_cast<QWidget*>(Command16),
-                       static_cast<QWidget*>(Command8)})
+                       static_cast<QWidget*>(Command8), static_cast<QWidget*>(Label4)})
         commands->addWidget(w);
-    commands->addWidget(Label4);
-    commands->addStretch();
 
-    auto* limitsAndLines = new QHBoxLayout;
+    auto* limitsAndLines = new ui::FlowLayout;
     Combo3 = ui::makeEditableList(this, "Combo3");
     Combo4 = ui::makeEditableList(this, "Combo4");
     Combo5 = ui::makeEditableList(this, "Combo5");
     Combo6 = ui::makeEditableList(this, "Combo6");
-    limitsAndLines->addWidget(makeLabel(this, "captionLowDb", "L. DBT(F)"));
-    limitsAndLines->addWidget(Combo3);
-    limitsAndLines->addWidget(makeLabel(this, "captionHighDb", "H. DBT(F)"));
-    limitsAndLines->addWidget(Combo4);
-    limitsAndLines->addWidget(makeLabel(this, "captionLowHr", "L. H ratio"));
-    limitsAndLines->addWidget(Combo5);
-    limitsAndLines->addWidget(makeLabel(this, "captionHighHr", "H. H ratio"));
-    limitsAndLines->addWidget(Combo6);
-    limitsAndLines->addSpacing(16);
+    limitsAndLines->addGroup(group({makeLabel(this, "captionLowDb", "L. DBT(F)"), Combo3}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionHighDb", "H. DBT(F)"), Combo4}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionLowHr", "L. H ratio"), Combo5}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionHighHr", "H. H ratio"), Combo6}));
     Text1 = makeInput(this, "Text1", 60);
     Text2 = makeInput(this, "Text2", 60);
     Text3 = makeInput(this, "Text3", 60);
@@ -163,21 +182,12 @@ void Form1::buildControls()
     Command6 = makeCommand(this, "Command6", "Const WB line", "Draw wet bulb line");
     Command7 = makeCommand(this, "Command7", "Const Enthal line", "Draw enthalpy line");
     Command9 = makeCommand(this, "Command9", "Const sp vol line", "Draw specific voloume line");
-    limitsAndLines->addWidget(makeLabel(this, "captionRelHum", "Rel Hum,      %"));
-    limitsAndLines->addWidget(Text1);
-    limitsAndLines->addWidget(Command5);
-    limitsAndLines->addWidget(makeLabel(this, "captionWetBulb", "WBT,         Deg F"));
-    limitsAndLines->addWidget(Text2);
-    limitsAndLines->addWidget(Command6);
-    limitsAndLines->addWidget(makeLabel(this, "captionEnthalpy", "Enthal, Btu/lb"));
-    limitsAndLines->addWidget(Text3);
-    limitsAndLines->addWidget(Command7);
-    limitsAndLines->addWidget(makeLabel(this, "captionSpVol", "Sp vol, cuf/lb"));
-    limitsAndLines->addWidget(Text6);
-    limitsAndLines->addWidget(Command9);
-    limitsAndLines->addStretch();
+    limitsAndLines->addGroup(group({makeLabel(this, "captionRelHum", "Rel Hum,      %"), Text1, Command5}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionWetBulb", "WBT,         Deg F"), Text2, Command6}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionEnthalpy", "Enthal, Btu/lb"), Text3, Command7}));
+    limitsAndLines->addGroup(group({makeLabel(this, "captionSpVol", "Sp vol, cuf/lb"), Text6, Command9}));
 
-    auto* point = new QHBoxLayout;
+    auto* point = new ui::FlowLayout;
     Combo1 = ui::makeEditableList(this, "Combo1");
     Combo2 = ui::makeEditableList(this, "Combo2");
     Text4 = makeInput(this, "Text4", 80);
@@ -185,14 +195,9 @@ void Form1::buildControls()
     Text7 = makeInput(this, "Text7", 80);
     Text7->setToolTip("Enter point identification");
     Command14 = makeCommand(this, "Command14", "Locate point", "Locate point with two input parameters");
-    point->addWidget(Combo1);
-    point->addWidget(Text4);
-    point->addWidget(Combo2);
-    point->addWidget(Text5);
-    point->addWidget(makeLabel(this, "captionPoint", "Point"));
-    point->addWidget(Text7);
-    point->addWidget(Command14);
-    point->addSpacing(16);
+    point->addGroup(group({Combo1, Text4}));
+    point->addGroup(group({Combo2, Text5}));
+    point->addGroup(group({makeLabel(this, "captionPoint", "Point"), Text7, Command14}));
     struct Readout { const char* captionName; const char* caption; QLabel** value; const char* valueName; };
     const Readout readouts[] = {
         {"Label7", "DB=", &Label13, "Label13"},      {"Label8", "WB=", &Label14, "Label14"},
@@ -201,28 +206,29 @@ void Form1::buildControls()
         {"Label23", "DP=", &Label24, "Label24"},     {"Label25", "V. pr=", &Label26, "Label26"},
     };
     for (const Readout& r : readouts) {
-        point->addWidget(makeLabel(this, r.captionName, r.caption));
         *r.value = makeReadout(this, r.valueName);
-        point->addWidget(*r.value);
+        point->addGroup(group({makeLabel(this, r.captionName, r.caption), *r.value}));
     }
-    point->addStretch();
 
+    // The surface is sized to the screen at load; what lies beyond the
+    // window is not shown, and the chart is laid out on what is.
     graph = new ui::QtChartSurface;
     graph->setObjectName("graph");
-    auto* scroller = new QScrollArea(this);
-    scroller->setObjectName("graphArea");
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidget(graph);
+    graphArea_ = new QScrollArea(this);
+    graphArea_->setObjectName("graphArea");
+    graphArea_->setFrameShape(QFrame::NoFrame);
+    graphArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    graphArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    graphArea_->setWidget(graph);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->setSpacing(2);
-    for (QHBoxLayout* band : {commands, limitsAndLines, point})
+    for (ui::FlowLayout* band : {commands, limitsAndLines, point}) {
         band->setContentsMargins(4, 0, 4, 0);
-    layout->addLayout(commands);
-    layout->addLayout(limitsAndLines);
-    layout->addLayout(point);
-    layout->addWidget(scroller, 1);
+        layout->addLayout(band);
+    }
+    layout->addWidget(graphArea_, 1);
     ui::showLabelTextsAsTheyStand(this);
 }
 
@@ -289,6 +295,7 @@ void Form1::showChartTypeDialog()
             drawchart();
         });
     }
+    keepInFront(form6_);
     form6_->show();
     form6_->raise();
     form6_->activateWindow();
@@ -344,6 +351,7 @@ void Form1::setPressureClicked()
         open->activateWindow();
     } else {
         form2_ = new Form2(*this);
+        keepInFront(form2_);
         form2_->load();
     }
     setEnabled(false);
@@ -357,6 +365,7 @@ QWidget* Form1::locatePointWindow() const
 void Form1::setLocatePointWindow(QWidget* window)
 {
     form3_ = window;
+    keepInFront(window);
 }
 
 QWidget* Form1::mixingWindow() const
@@ -367,6 +376,7 @@ QWidget* Form1::mixingWindow() const
 void Form1::setMixingWindow(QWidget* window)
 {
     form5_ = window;
+    keepInFront(window);
 }
 
 Form4* Form1::savedDataViewer() const
@@ -382,6 +392,7 @@ void Form1::viewSavedDataClicked()
     if (!form4_)
         form4_ = new Form4([this] { setEnabled(true); });
     form4_->Text1->setPlainText(QString::fromStdString(text));
+    keepInFront(form4_);
     form4_->show();
     setEnabled(false);
 }
@@ -421,8 +432,36 @@ void Form1::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-double Form1::W() const { return double(width()) * twipsPerPixel; }
-double Form1::H() const { return double(height()) * twipsPerPixel; }
+// The desktop keeps a child window in front of the main window and places it
+// over it, so that no child is ever hidden behind the main window's chart.
+// The child stays a window of its own; only the window that it belongs to is
+// named.
+void Form1::keepInFront(QWidget* child)
+{
+    if (!child || !windowHandle())
+        return; // this window has not been shown: it covers nothing
+    child->winId(); // gives the child its window on the desktop
+    child->windowHandle()->setTransientParent(windowHandle());
+}
+
+// The chart is laid out in fractions of W and H while its texts keep their
+// size, so the extents are what lets the whole chart, texts included, lie on
+// the part of the surface that the window shows. Right of the chart, the
+// humidity-ratio caption begins at 5675/6000 of W and takes less than five
+// line heights; below it, the credit line begins at 5000/6000 of H and takes
+// one. Each ends a line or more short of the edge. The extents are whole
+// twips, and never below one, so that the drawing's loops end on any window.
+double Form1::W() const
+{
+    const double visibleWidth = graphArea_->maximumViewportSize().width() * twipsPerPixel;
+    return std::max(1.0, std::floor((visibleWidth - 6 * graph->lineHeightTwips()) * 6000 / 5675));
+}
+
+double Form1::H() const
+{
+    const double visibleHeight = graphArea_->maximumViewportSize().height() * twipsPerPixel;
+    return std::max(1.0, std::floor((visibleHeight - 2 * graph->lineHeightTwips()) * 6000 / 5000));
+}
 
 LimitTexts Form1::limitTexts() const
 {
@@ -439,7 +478,7 @@ DrawContext Form1::drawContext()
 void Form1::setbusy()
 {
     Label4->setStyleSheet("background-color: #ffff00;");
-    Label4->setText("PLEASE WAIT");
+    Label4->setText(busyText);
     Label4->repaint();
 }
 
@@ -508,13 +547,13 @@ void Form1::fillLists()
     ui::setListIndex(Combo6, 3);
 }
 
+// As wide as the screen, from the window's left edge, and as high as the
+// window leaves below the band.
 void Form1::sizeSurfaceToScreen()
 {
-    ui::ScreenSize screen = dialogs_->screenSize();
+    const ui::ScreenSize screen = dialogs_->screenSize();
     layout()->activate();
-    const float top = float(graph->mapTo(this, QPoint(0, 0)).y() * twipsPerPixel);
-    const float height = float(screen.heightTwips) - top - 900.0f;
-    graph->setSizeTwips(screen.widthTwips, height);
+    graph->setSizeTwips(screen.widthTwips, graphArea_->maximumViewportSize().height() * twipsPerPixel);
 }
 
 void Form1::emptyRunData()

@@ -21,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace ui {
 class QtChartSurface;
@@ -75,7 +76,8 @@ public:
     // The program's folder: it holds the run data file and the help document.
     const std::string& dataFolder() const { return dataFolder_; }
 
-    // The window's horizontal and vertical extents in twips.
+    // The horizontal and vertical extents of the drawing on the chart
+    // surface, in twips.
     double W() const;
     double H() const;
 
@@ -141,11 +143,11 @@ public:
     // The pressure dialog while it is open.
     Form2* pressureDialog() const;
     // The result window of "Locate point" while it is open. It works on this
-    // window: it closes with it and goes with it.
+    // window: it closes with it and goes with it, and stays in front of it.
     QWidget* locatePointWindow() const;
     void setLocatePointWindow(QWidget* window);
     // The mixing window while it is open. It works on this window: it closes
-    // with it and goes with it.
+    // with it and goes with it, and stays in front of it.
     QWidget* mixingWindow() const;
     void setMixingWindow(QWidget* window);
 
@@ -175,6 +177,7 @@ protected:
 
 private:
     void showChartTypeDialog();
+    void keepInFront(QWidget* child);
     void buildControls();
     void wireEvents();
     void runReadout();
@@ -187,6 +190,7 @@ private:
 
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;
+    QScrollArea* graphArea_ = nullptr; // shows the part of the chart surface that the window has room for
     RunDataFile runData_;
     std::string dataFolder_;
     QPointer<Form4> form4_;

@@ -9,15 +9,14 @@
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/textfit.h"
 
-#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <iterator>
 
 namespace chart {
@@ -44,6 +43,15 @@ constexpr UnitInfo units[] = {
 };
 
 bool isUnit(int unit) { return unit >= 0 && unit < int(std::size(units)); }
+
+// One text of every unit, in the order of the unit list.
+QStringList unitTexts(const char* const UnitInfo::*text)
+{
+    QStringList texts;
+    for (const UnitInfo& unit : units)
+        texts << unit.*text;
+    return texts;
+}
 
 const char* const confirmation =
     "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
@@ -136,6 +144,7 @@ Form2::Form2(Form1& main) : main_(main)
 
 void Form2::buildControls()
 {
+    setFont(ui::twipWindowFont());
     setFixedSize(7320 / twipsPerPixel, 5220 / twipsPerPixel);
     Label3 = ui::placeInTwips(new QLabel("Chart atmoshperic pressure setting", this), "Label3", 1800, 360, 3735, 495);
     Label1 = ui::placeInTwips(new QLabel("Choose unit", this), "Label1", 1680, 1200, 1095, 255);
@@ -153,15 +162,13 @@ void Form2::buildControls()
     Command2 = ui::placeInTwips(new QPushButton("Return to chart", this), "Command2", 840, 4080, 1935, 495);
     Command1 = ui::placeInTwips(new QPushButton("Set/Change chart atmos. pressure", this), "Command1", 3600, 4080, 2175, 495);
 
-    // Where the font needs more room than the layout gives, the button grows
-    // to the right and the list opens wide enough to read.
-    Command1->resize(std::max(Command1->width(), Command1->sizeHint().width()), Command1->height());
-    QStringList captions;
-    for (const UnitInfo& unit : units)
-        captions << unit.listCaption;
-    Combo1->addItems(captions);
-    Combo1->view()->setMinimumWidth(Combo1->sizeHint().width());
-    Combo1->clear();
+    // Every text the dialog can show fits whole.
+    ui::widenToShowTexts(this);
+    ui::widenToShow(Combo1, unitTexts(&UnitInfo::listCaption));
+    ui::widenToShow(Label4, unitTexts(&UnitInfo::caption));
+    ui::widenToShow(Label11, unitTexts(&UnitInfo::rangeText));
+    for (QLabel* result : {Label8, Label9, Label10})
+        ui::widenToShow(result, {ui::widestGeneralNumber});
 
     ui::showLabelTextsAsTheyStand(this);
     setTabOrder(Combo1, Text1);
@@ -171,10 +178,7 @@ void Form2::buildControls()
 
 void Form2::load()
 {
-    QStringList captions;
-    for (const UnitInfo& unit : units)
-        captions << unit.listCaption;
-    ui::fillList(Combo1, captions);
+    ui::fillList(Combo1, unitTexts(&UnitInfo::listCaption));
     selectUnit(int(PressureUnit::Default));
     Label4->setText(units[0].caption);
     Text1->setText(standardPressureText);

@@ -1,5 +1,7 @@
 #include "chart/form6.h"
 
+#include "ui/textfit.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -13,6 +15,9 @@ Form6::Form6(std::function<void(const char*)> draw) : draw_(std::move(draw))
     setObjectName("Form6");
     setWindowTitle("Chart type option");
     setAttribute(Qt::WA_DeleteOnClose);
+    // Its controls are laid out to fit their texts, in the font of the
+    // program's other small windows.
+    setFont(ui::twipWindowFont());
 
     Frame1 = new QGroupBox("Choose type of initial chart", this);
     Frame1->setObjectName("Frame1");

@@ -56,8 +56,9 @@ void printCaptions(DrawContext& ctx, const std::vector<Caption>& captions)
         printAt(ctx, caption.at, {caption.text});
 }
 
-constexpr const char* creditLine =
-    "Psychrometric chart - English Units, moist-air properties after the ASHRAE Handbook of Fundamentals";
+// The credit line shares its height with the dry-bulb caption, which begins
+// near the middle of the chart: it is kept short enough to end well before.
+constexpr const char* creditLine = "Moist-air properties after ASHRAE";
 
 // The captions of the two axes, the right one written downward a letter at a
 // time, and the credit line below the chart.

@@ -5,6 +5,7 @@
 #include "numtext/numtext.h"
 #include "point/records.h"
 #include "ui/controls.h"
+#include "ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -62,9 +63,7 @@ Form5::Form5(chart::Form1& main, StepTrace trace) : main_(main), trace_(std::mov
 
 void Form5::buildControls()
 {
-    QFont small = font();
-    small.setPointSizeF(8);
-    setFont(small);
+    setFont(ui::twipWindowFont());
     setFixedSize(12615 / twipsPerPixel, 9495 / twipsPerPixel);
 
     // The rules of the grid.
@@ -104,15 +103,11 @@ void Form5::buildControls()
     Text6 = ui::placeInTwips(new QLineEdit(this), "Text6", 8280, 840, 1695, 375);
     Combo4 = ui::placeInTwips(new QComboBox(this), "Combo4", 6360, 1320, 1695, 375);
     Text7 = ui::placeInTwips(new QLineEdit(this), "Text7", 8280, 1320, 1695, 375);
-    // The lists drop down wide enough for their captions.
-    for (QComboBox* list : {Combo1, Combo2, Combo3, Combo4})
-        list->setStyleSheet("QComboBox QAbstractItemView { min-width: 12em; }");
     Text2 = ui::placeInTwips(new QLineEdit(this), "Text2", stream1Left, 1800, 1935, 375);
     Text3 = ui::placeInTwips(new QLineEdit(this), "Text3", stream2Left, 1800, 1695, 375);
 
     // The rows below the inputs: the caption and the three value cells, each
-    // short of the rule below it. A caption too long for its cell wraps
-    // within the row.
+    // short of the rule below it. Every value a cell can show fits whole.
     struct Row {
         int top, height;
         QLabel** caption; const char* captionName; const char* captionText;
@@ -138,7 +133,6 @@ void Form5::buildControls()
     };
     for (const Row& row : rows) {
         QLabel* caption = label(row.captionName, row.captionText, captionLeft, row.top, captionWidth, row.height);
-        caption->setWordWrap(true);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         *row.caption = caption;
         const int cellHeight = std::min(row.height, 345);
@@ -153,8 +147,16 @@ void Form5::buildControls()
     for (QLabel* cell : {Label23, Label24, Label25, Label26, Label27, Label28, Label29, Label30, Label31, Label32,
                          Label33, Label34, Label35, Label36, Label37, Label38, Label39, Label40, Label41, Label42,
                          Label43, Label44, Label45, Label46, Label47, Label48, Label49, Label50, Label56, Label57,
-                         Label58, Label59, Label60, Label61, Label62, Label63, Label64, Label65, Label66, Label67})
+                         Label58, Label59, Label60, Label61, Label62, Label63, Label64, Label65, Label66, Label67}) {
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        ui::widenToShow(cell, {ui::widestProperty});
+    }
+    // The pressure cells show the pressure as the user typed it.
+    for (QLabel* pressure : {Label23, Label32, Label41})
+        ui::widenToShow(pressure, {ui::widestGeneralNumber});
+    ui::widenToShow(Label20, point::pressureRowCaptions());
+    for (QComboBox* list : {Combo1, Combo2, Combo3, Combo4})
+        ui::widenToShow(list, propertyList());
 
     ui::showLabelTextsAsTheyStand(this);
 
@@ -162,15 +164,8 @@ void Form5::buildControls()
                      495);
     Command3 = ui::placeInTwips(new QPushButton("Save data", this), "Command3", 6000, 8760, 2175, 495);
     Command4 = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "Command4", 9360, 8760, 2055, 495);
-    // Where the font needs more room than the layout gives, a button grows
-    // about its centre, within the window.
-    for (QPushButton* button : {Command1, Command3, Command4}) {
-        const int needed = std::min(button->sizeHint().width(), width());
-        if (needed <= button->width())
-            continue;
-        const int left = std::clamp(button->x() - (needed - button->width()) / 2, 0, width() - needed);
-        button->setGeometry(left, button->y(), needed, button->height());
-    }
+    // The captions and the commands show their texts whole too.
+    ui::widenToShowTexts(this);
 }
 
 void Form5::wireEvents()

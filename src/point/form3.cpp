@@ -4,18 +4,20 @@
 #include "point/marking.h"
 
 #include "ui/controls.h"
+#include "ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 
 namespace point {
 namespace {
 
 using ui::twipsPerPixel;
+
+const char* const heading = "Properties of the specified point are as below:";
 
 std::string textOf(const QLabel* label)
 {
@@ -39,6 +41,7 @@ Form3::Form3(chart::Form1& main) : main_(main)
 
 void Form3::buildControls()
 {
+    setFont(ui::twipWindowFont());
     setFixedSize(7470 / twipsPerPixel, 7755 / twipsPerPixel);
     auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
         return ui::placeInTwips(new QLabel(text, this), name, left, top, width, height);
@@ -64,26 +67,17 @@ void Form3::buildControls()
     Label13 = label("Label13", "", 3720, 5880, 2055, 375);
     Label18 = label("Label18", "Vapor pressure (In Hg)", 1320, 6480, 1695, 375);
     Label19 = label("Label19", "", 3720, 6480, 2055, 375);
-    // Where the font needs more room than the layout gives, a caption grows
-    // to the right, short of the value column; the captions of two lines
-    // wrap within their cells.
-    for (QLabel* caption : {Label1, Label2, Label3, Label5, Label18})
-        caption->resize(std::clamp(caption->sizeHint().width(), caption->width(), 3600 / twipsPerPixel - caption->x()),
-                        caption->height());
-    for (QLabel* caption : {Label4, Label6, Label14})
-        caption->setWordWrap(true);
-    // The pressure caption, written later, may take two lines up to the
-    // value column.
-    Label20->setWordWrap(true);
-    Label20->resize(3600 / twipsPerPixel - Label20->x(), 495 / twipsPerPixel);
     Command3 = ui::placeInTwips(new QPushButton("Save data", this), "Command3", 120, 7080, 1335, 495);
     Command1 = ui::placeInTwips(new QPushButton("Locate point on the chart", this), "Command1", 1800, 7080, 2775, 495);
     Command2 = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "Command2", 5520, 7080, 1215, 495);
-    // Where the font needs more room than the layout gives, the last button
-    // grows, moving left as far as the window's edge requires.
-    const int exitWidth = std::max(Command2->width(), Command2->sizeHint().width());
-    Command2->setGeometry(std::min(Command2->x(), width() - 8 - exitWidth), Command2->y(), exitWidth,
-                          Command2->height());
+    // Every text the window can show fits whole.
+    ui::widenToShowTexts(this);
+    ui::widenToShow(Label15, {QString(heading)});
+    ui::widenToShow(Label16, {ui::ordinaryIdentification});
+    ui::widenToShow(Label20, pressureRowCaptions());
+    ui::widenToShow(Label21, {ui::widestGeneralNumber});
+    for (QLabel* value : {Label7, Label8, Label9, Label10, Label11, Label12, Label13, Label19})
+        ui::widenToShow(value, {ui::widestProperty});
 
     ui::showLabelTextsAsTheyStand(this);
     setTabOrder(Command1, Command2);
@@ -93,9 +87,7 @@ void Form3::buildControls()
 
 void Form3::load()
 {
-    Label15->setText("Properties of the specified point are as below:");
-    Label15->resize(std::clamp(Label15->sizeHint().width(), Label15->width(), width() - Label15->x()),
-                    Label15->height());
+    Label15->setText(heading);
     const QString id = main_.Text7->text();
     Label16->setText(id.isEmpty() ? QString("Nil") : id);
 }

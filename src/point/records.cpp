@@ -21,6 +21,14 @@ std::string pressureRowCaption(const std::string& unitText, char localeDecimal)
     return "";
 }
 
+std::vector<std::string> pressureRowCaptions()
+{
+    std::vector<std::string> captions;
+    for (const char* unit : {"0", "1", "2", "3"})
+        captions.push_back(pressureRowCaption(unit));
+    return captions;
+}
+
 std::string pressureRowValue(const std::string& typed, char localeDecimal)
 {
     const std::optional<double> value = numtext::wholeNumber(typed, localeDecimal);

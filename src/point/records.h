@@ -20,6 +20,9 @@ inline constexpr std::size_t printZone = 14;
 // ("0" to "3"); empty for any other unit.
 std::string pressureRowCaption(const std::string& unitText, char localeDecimal = '.');
 
+// The captions of the pressure row of every unit, in the order of the units.
+std::vector<std::string> pressureRowCaptions();
+
 // The value of a pressure row: the pressure as the user typed it, or empty
 // when that text is not a number as a whole or reads as -1.
 std::string pressureRowValue(const std::string& typed, char localeDecimal = '.');

@@ -51,6 +51,9 @@ public:
 
     // The screen's size in twips, 15 to a logical pixel.
     virtual ScreenSize screenSize() = 0;
+    // The part of the screen that windows may take, the desktop's panels
+    // left out, in twips.
+    virtual ScreenSize availableArea() = 0;
 };
 
 // The save-file dialog that a window keeps: its settings, and the name last

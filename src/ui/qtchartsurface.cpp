@@ -1,5 +1,7 @@
 #include "ui/qtchartsurface.h"
 
+#include "ui/surfacefont.h"
+
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPaintEvent>
@@ -64,6 +66,7 @@ QColor toQColor(Colour colour)
 
 QtChartSurface::QtChartSurface(QWidget* parent) : QWidget(parent)
 {
+    setFont(surfaceFont());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resizeImages(size());
@@ -125,7 +128,7 @@ void QtChartSurface::recompose()
 
 double QtChartSurface::lineHeightTwips() const
 {
-    return QFontMetrics(font(), &ink_).lineSpacing() * twipsPerPixel;
+    return printedLineHeightTwips(font());
 }
 
 void QtChartSurface::clear()
@@ -224,7 +227,7 @@ void QtChartSurface::printLine(const std::string& text)
         const QRect box(topLeft, QSize(metrics.horizontalAdvance(qtext), metrics.height()));
         changed(box.united(metrics.boundingRect(qtext).translated(baseline)).adjusted(-2, -2, 2, 2));
     }
-    setCurrentPosition(0, currentY_ + metrics.lineSpacing() * twipsPerPixel);
+    setCurrentPosition(0, currentY_ + lineHeightTwips());
 }
 
 void QtChartSurface::changed(const QRect& rect)

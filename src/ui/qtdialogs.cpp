@@ -14,6 +14,11 @@ namespace {
 
 constexpr int twipsPerPixel = 15;
 
+ScreenSize inTwips(QSize pixels)
+{
+    return {pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel};
+}
+
 // The file dialog's filters, one per description-pattern pair.
 QStringList qtFilterList(const std::string& filter)
 {
@@ -149,10 +154,13 @@ bool QtDialogs::openDocument(const std::string& path, std::string& reason)
 ScreenSize QtDialogs::screenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QRect geometry = screen->geometry();
-    return {geometry.width() * twipsPerPixel, geometry.height() * twipsPerPixel};
+    return screen ? inTwips(screen->geometry().size()) : ScreenSize{};
+}
+
+ScreenSize QtDialogs::availableArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? inTwips(screen->availableGeometry().size()) : ScreenSize{};
 }
 
 } // namespace ui

@@ -28,6 +28,7 @@ public:
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     bool openDocument(const std::string& path, std::string& reason) override;
     ScreenSize screenSize() override;
+    ScreenSize availableArea() override;
 
 private:
     QWidget* parent_;

@@ -1,5 +1,7 @@
 #include "ui/recordingsurface.h"
 
+#include "ui/surfacefont.h"
+
 #include <algorithm>
 
 namespace ui {
@@ -16,6 +18,11 @@ RecordingSurface::Operation operation(RecordingSurface::Kind kind, double x1 = 0
 }
 
 } // namespace
+
+double RecordingSurface::lineHeight()
+{
+    return printedLineHeightTwips(surfaceFont());
+}
 
 std::vector<RecordingSurface::Operation> RecordingSurface::visible() const
 {
@@ -120,7 +127,7 @@ void RecordingSurface::printLine(const std::string& text)
     Operation op = operation(Kind::Text, currentX_, currentY_);
     op.text = text;
     draw(op);
-    setCurrentPosition(0, currentY_ + lineHeight);
+    setCurrentPosition(0, currentY_ + lineHeight());
 }
 
 void RecordingSurface::refresh()

@@ -14,8 +14,9 @@ namespace ui {
 
 class RecordingSurface : public ChartSurface {
 public:
-    // The height of one printed line, in twips.
-    static constexpr double lineHeight = 195;
+    // The height of one printed line, in twips: that of the window's own
+    // surface.
+    static double lineHeight();
 
     enum class Kind { Line, Circle, Text, Clear, EmptyPicture, Snapshot, Refresh, Focus, Save };
 

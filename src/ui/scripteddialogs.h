@@ -45,6 +45,8 @@ public:
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;
     bool openDocument(const std::string& path, std::string& reason) override;
     ScreenSize screenSize() override { return screen_; }
+    // The scripted screen has no panels.
+    ScreenSize availableArea() override { return screen_; }
 
 private:
     std::deque<Answer> answers_;

@@ -1,0 +1,20 @@
+#include "ui/surfacefont.h"
+
+#include "ui/controls.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+namespace ui {
+
+QFont surfaceFont()
+{
+    return QGuiApplication::font();
+}
+
+double printedLineHeightTwips(const QFont& font)
+{
+    return QFontMetrics(font).lineSpacing() * twipsPerPixel;
+}
+
+} // namespace ui

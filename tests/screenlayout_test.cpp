@@ -1,0 +1,128 @@
+// On every screen from 1024 by 768 pixels up the main window fits the screen
+// and the whole chart lies on the part of the surface the window shows; its
+// child windows stay in front of it.
+#include "mainwindow_fixture.h"
+#include "chart/form2.h"
+#include "chart/form4.h"
+#include "ui/qtchartsurface.h"
+#include "ui/recordingsurface.h"
+#include "ui/surfacefont.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QRectF>
+#include <QScrollArea>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+using Kind = ui::RecordingSurface::Kind;
+
+struct Screen { int width, height; };
+const Screen screens[] = {{1024, 768}, {1280, 800}, {1366, 768}, {1920, 1080}, {2560, 1440}};
+
+class ScreenLayout : public testsupport::MainWindowTest {
+protected:
+    void startOn(Screen screen)
+    {
+        dialogs.setScreenSize({screen.width * 15, screen.height * 15});
+        start();
+    }
+
+    // The part of the surface that the window shows, in twips.
+    QRectF visibleSurface() const
+    {
+        const QSize size = form->findChild<QScrollArea*>("graphArea")->maximumViewportSize();
+        return QRectF(0, 0, size.width() * 15.0, size.height() * 15.0);
+    }
+};
+
+// The box a printed text covers, in twips, in the surface's font.
+QRectF textBox(const ui::RecordingSurface::Operation& text)
+{
+    const QFontMetricsF metrics(ui::surfaceFont());
+    return QRectF(text.x1, text.y1, metrics.horizontalAdvance(QString::fromStdString(text.text)) * 15,
+                  metrics.height() * 15);
+}
+
+TEST_F(ScreenLayout, TheMainWindowAndEveryControlLieOnTheScreen)
+{
+    // The band keeps its order however many rows it takes.
+    const char* commandOrder[] = {"Command3", "Command12", "Command11", "Command4", "Command13",
+                                  "Command1", "Command2",  "Command16", "Command8"};
+    for (Screen screen : screens) {
+        startOn(screen);
+        SCOPED_TRACE(testing::Message() << screen.width << " by " << screen.height);
+        EXPECT_LE(form->width(), screen.width);
+        EXPECT_LE(form->height(), screen.height);
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            if (control->parentWidget() != form.get())
+                continue;
+            EXPECT_TRUE(form->rect().contains(control->geometry())) << control->objectName().toStdString();
+        }
+        QPoint previous(-1, -1);
+        for (const char* name : commandOrder) {
+            const QPoint at = form->findChild<QWidget*>(name)->pos();
+            EXPECT_TRUE(at.y() > previous.y() || (at.y() == previous.y() && at.x() > previous.x())) << name;
+            previous = at;
+        }
+        EXPECT_EQ(form->graph->widthTwips(), screen.width * 15);
+        EXPECT_EQ(form->graph->heightTwips(), visibleSurface().height());
+    }
+}
+
+TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
+{
+    const testsupport::ChartLimits charts[] = {{}, {"60", "100", "0.010", "0.030"}};
+    for (Screen screen : screens) {
+        for (const testsupport::ChartLimits& limits : charts) {
+            startOn(screen);
+            SCOPED_TRACE(testing::Message() << screen.width << " by " << screen.height << ", " << limits.ldb);
+            drawChart(testsupport::ChartType::Standard, limits);
+            ASSERT_TRUE(dialogs.messages().empty());
+            const QRectF visible = visibleSurface();
+            QRectF dryBulbCaption, creditLine;
+            for (const auto& op : surface.drawn()) {
+                if (op.kind == Kind::Line) {
+                    EXPECT_TRUE(visible.contains(op.x1, op.y1) && visible.contains(op.x2, op.y2))
+                        << "line " << op.x1 << "," << op.y1 << " to " << op.x2 << "," << op.y2;
+                } else if (op.kind == Kind::Text && !op.text.empty()) {
+                    EXPECT_TRUE(visible.contains(textBox(op))) << op.text;
+                    if (op.text == "Dry Bulb temp(Deg F)")
+                        dryBulbCaption = textBox(op);
+                    else if (std::abs(op.x1 - form->W() / 60) < 1 && std::abs(op.y1 - form->H() * 5000 / 6000) < 1)
+                        creditLine = textBox(op);
+                }
+            }
+            ASSERT_FALSE(creditLine.isEmpty());
+            EXPECT_FALSE(creditLine.intersects(dryBulbCaption));
+        }
+    }
+}
+
+TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
+{
+    struct Child { const char* name; std::function<QWidget*(chart::Form1&)> open; };
+    const Child children[] = {
+        {"chart type", [](chart::Form1& f) { f.Command3->click(); return f.chartTypeDialog(); }},
+        {"pressure", [](chart::Form1& f) { f.Command4->click(); return f.pressureDialog(); }},
+        {"saved data", [](chart::Form1& f) { f.Command1->click(); return f.savedDataViewer(); }},
+        {"any other", [](chart::Form1& f) { f.setMixingWindow(new QWidget); return f.mixingWindow(); }},
+    };
+    for (const Child& child : children) {
+        start();
+        form->show();
+        QWidget* window = child.open(*form);
+        ASSERT_NE(window, nullptr) << child.name;
+        ASSERT_NE(window->windowHandle(), nullptr) << child.name;
+        EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle()) << child.name;
+        EXPECT_EQ(window->parentWidget(), nullptr) << child.name; // still a window of its own
+    }
+}
+
+} // namespace
