@@ -30,8 +30,8 @@ int main(int argc, char** argv)
     double fastest = 1e300, total = 0;
     std::uint64_t calls = 0;
     for (int i = 0; i < charts; ++i) {
-        form.state.Text15 = "121"; // no chart on the surface: draw again
-        form.state.Text30 = "1";
+        form.state.drawnLowerDryBulbText = "121"; // no chart on the surface: draw again
+        form.state.chartTypeText = "1";
         const std::uint64_t callsBefore = moistair::propertyCalls();
         const auto start = Clock::now();
         form.drawchart();

@@ -43,7 +43,7 @@ TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
 
     // Shown again while open, it only comes forward and keeps the choice.
     dialog->Option2->setChecked(true);
-    form->state.Text15 = "121";
+    form->state.drawnLowerDryBulbText = "121";
     form->Command3->click();
     EXPECT_EQ(form->chartTypeDialog(), dialog);
     EXPECT_TRUE(dialog->Option2->isChecked());
@@ -52,18 +52,18 @@ TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
 TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
 {
     drawChart(ChartType::Blank);
-    EXPECT_EQ(form->state.Text30, "2");
+    EXPECT_EQ(form->state.chartTypeText, "2");
     deleteClosedWindows(); // the closed dialog goes
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
-    EXPECT_EQ(form->state.Text15, "0");
-    EXPECT_EQ(form->state.Text16, "120");
-    EXPECT_EQ(form->state.Text17, "0");
-    EXPECT_EQ(form->state.Text18, "0.03");
+    EXPECT_EQ(form->state.drawnLowerDryBulbText, "0");
+    EXPECT_EQ(form->state.drawnHigherDryBulbText, "120");
+    EXPECT_EQ(form->state.drawnLowerHumidityRatioText, "0");
+    EXPECT_EQ(form->state.drawnHigherHumidityRatioText, "0.03");
     EXPECT_FALSE(surface.lines().empty());
     EXPECT_EQ(form->Label4->text(), "");
 
     // A new showing loads with the standard chart chosen again.
-    form->state.Text15 = "121";
+    form->state.drawnLowerDryBulbText = "121";
     form->Command3->click();
     ASSERT_NE(form->chartTypeDialog(), nullptr);
     EXPECT_TRUE(form->chartTypeDialog()->Option1->isChecked());
@@ -75,7 +75,7 @@ TEST_F(ChartCommands, TheDialogsExitOnlyCloses)
     form->chartTypeDialog()->Command2->click();
     deleteClosedWindows();
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
-    EXPECT_EQ(form->state.Text30, "");
+    EXPECT_EQ(form->state.chartTypeText, "");
     EXPECT_TRUE(surface.lines().empty());
 }
 
@@ -126,7 +126,7 @@ TEST_F(ChartCommands, LimitsChangedWhileTheDialogIsOpenAreTestedAgain)
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{"Choose Higher humidity ratio for chart only from the drop down menu"});
     EXPECT_TRUE(surface.lines().empty());
-    EXPECT_EQ(form->state.Text15, "");
+    EXPECT_EQ(form->state.drawnLowerDryBulbText, "");
 }
 
 TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
@@ -145,9 +145,9 @@ TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(form->Label13->text().isEmpty());
     EXPECT_EQ(form->Label26->text(), ".4404820");
-    EXPECT_EQ(form->state.Text15, "121");
-    EXPECT_EQ(form->state.ldbexe, 121);
-    EXPECT_EQ(form->state.Text16, "120");
+    EXPECT_EQ(form->state.drawnLowerDryBulbText, "121");
+    EXPECT_EQ(form->state.drawnLowerDryBulb, 121);
+    EXPECT_EQ(form->state.drawnHigherDryBulbText, "120");
     EXPECT_TRUE(surface.visible().empty());
     EXPECT_GE(countOf(Kind::Focus), 1);
 }

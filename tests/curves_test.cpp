@@ -41,7 +41,7 @@ protected:
     // and frame factors; the returned context reads the same limit texts.
     DrawContext framed(Limits limits, const char* pressure = "29.92126")
     {
-        state.Text12 = pressure;
+        state.workingPressureText = pressure;
         state.atm = numtext::leadingNumberOr0(pressure);
         state.ldb = *numtext::wholeNumber(limits.ldb);
         state.hdb = *numtext::wholeNumber(limits.hdb);

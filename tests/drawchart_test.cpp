@@ -29,7 +29,7 @@ struct Limits {
 
 class Drawing : public ::testing::Test {
 protected:
-    Drawing() { state.Text12 = "29.92126"; }
+    Drawing() { state.workingPressureText = "29.92126"; }
 
     DrawContext context(Limits limits)
     {
@@ -43,10 +43,10 @@ protected:
         DrawContext ctx = context(limits);
         state.atm = pressure;
         chart::readChartLimits(state, ctx.limits);
-        state.tot1 = state.hhr - state.lhr;
-        state.tot2 = state.hdb - state.ldb;
-        state.is1 = state.tot1 * 6000 / 4500;
-        state.is2 = state.tot2 * 12 / 10;
+        state.humidityRatioSpan = state.hhr - state.lhr;
+        state.dryBulbSpan = state.hdb - state.ldb;
+        state.is1 = state.humidityRatioSpan * 6000 / 4500;
+        state.is2 = state.dryBulbSpan * 12 / 10;
         return ctx;
     }
 
@@ -248,7 +248,7 @@ TEST_F(Drawing, ALimitThatIsNotANumberKeepsItsValue)
 TEST_F(Drawing, ARefusedDrawTouchesNothing)
 {
     DrawContext ctx = context({"0", "120", "0.030", "0.010"});
-    state.Text30 = "1";
+    state.chartTypeText = "1";
     chart::drawchart(ctx, dialogs);
     EXPECT_TRUE(surface.log().empty());
     EXPECT_EQ(busy, 0);
@@ -257,24 +257,24 @@ TEST_F(Drawing, ARefusedDrawTouchesNothing)
 
 TEST_F(Drawing, TheSameChartIsNotDrawnAgain)
 {
-    state.Text15 = "0";
-    state.Text16 = "120";
-    state.Text17 = "0";
-    state.Text18 = "0.03";
-    state.Text30 = "2";
+    state.drawnLowerDryBulbText = "0";
+    state.drawnHigherDryBulbText = "120";
+    state.drawnLowerHumidityRatioText = "0";
+    state.drawnHigherHumidityRatioText = "0.03";
+    state.chartTypeText = "2";
     DrawContext ctx = context({"0", "120", "0", "0.030"});
     chart::drawchart(ctx, dialogs);
     EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_EQ(surface.log().size(), 1u);
     EXPECT_EQ(surface.log()[0].kind, ui::RecordingSurface::Kind::Focus);
-    EXPECT_EQ(state.ldbexe, 0);
-    EXPECT_EQ(state.hhrexe, 0.03);
+    EXPECT_EQ(state.drawnLowerDryBulb, 0);
+    EXPECT_EQ(state.drawnHigherHumidityRatio, 0.03);
 }
 
 TEST_F(Drawing, ABlankChartFromStartToEnd)
 {
-    state.Text15 = "121";
-    state.Text30 = "2";
+    state.drawnLowerDryBulbText = "121";
+    state.chartTypeText = "2";
     DrawContext ctx = context({"0", "120", "0", "0.030"});
     chart::drawchart(ctx, dialogs);
 
@@ -292,10 +292,10 @@ TEST_F(Drawing, ABlankChartFromStartToEnd)
     // Frame factors and the drawn limits.
     EXPECT_DOUBLE_EQ(state.is1, 0.03 * 6000 / 4500);
     EXPECT_DOUBLE_EQ(state.is2, 120 * 12 / 10.0);
-    EXPECT_EQ(state.Text15, "0");
-    EXPECT_EQ(state.Text16, "120");
-    EXPECT_EQ(state.Text17, "0");
-    EXPECT_EQ(state.Text18, "0.03");
+    EXPECT_EQ(state.drawnLowerDryBulbText, "0");
+    EXPECT_EQ(state.drawnHigherDryBulbText, "120");
+    EXPECT_EQ(state.drawnLowerHumidityRatioText, "0");
+    EXPECT_EQ(state.drawnHigherHumidityRatioText, "0.03");
     EXPECT_EQ(busy, 0); // set once, cleared once
     // The blank chart has the saturation curve alone among the families.
     for (const Op& line : lines) {

@@ -55,12 +55,12 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_EQ(f.Combo5->currentText(), "0");
     EXPECT_EQ(f.Combo6->currentText(), "0.030");
 
-    EXPECT_EQ(f.state.Text12, "29.92126");
-    EXPECT_EQ(f.state.Text22, "0");
-    EXPECT_EQ(f.state.Text23, "29.92126");
+    EXPECT_EQ(f.state.workingPressureText, "29.92126");
+    EXPECT_EQ(f.state.pressureUnitText, "0");
+    EXPECT_EQ(f.state.typedPressureText, "29.92126");
     EXPECT_EQ(f.state.atm, 29.92126);
-    EXPECT_EQ(f.state.Text15, "");
-    EXPECT_EQ(f.state.Text30, "");
+    EXPECT_EQ(f.state.drawnLowerDryBulbText, "");
+    EXPECT_EQ(f.state.chartTypeText, "");
     EXPECT_EQ(f.state.is1, 0);
     EXPECT_EQ(f.state.is2, 0);
     for (QLabel* label : {f.Label13, f.Label14, f.Label15, f.Label16, f.Label17, f.Label18, f.Label24, f.Label26})

@@ -35,14 +35,14 @@ std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
 // The main window's pressure cells, compared as one.
 struct PressureCells {
-    std::string Text12, Text22, Text23, Text15;
+    std::string workingPressureText, pressureUnitText, typedPressureText, drawnLowerDryBulbText;
     bool operator==(const PressureCells&) const = default;
 };
 
 void PrintTo(const PressureCells& c, std::ostream* os)
 {
-    *os << "{Text12 \"" << c.Text12 << "\", Text22 \"" << c.Text22 << "\", Text23 \"" << c.Text23
-        << "\", Text15 \"" << c.Text15 << "\"}";
+    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText << "\", typedPressureText \"" << c.typedPressureText
+        << "\", drawnLowerDryBulbText \"" << c.drawnLowerDryBulbText << "\"}";
 }
 
 class PressureDialog : public testsupport::MainWindowTest {
@@ -52,7 +52,7 @@ protected:
     PressureCells pressureCells() const
     {
         const chart::MainState& s = form->state;
-        return {s.Text12, s.Text22, s.Text23, s.Text15};
+        return {s.workingPressureText, s.pressureUnitText, s.typedPressureText, s.drawnLowerDryBulbText};
     }
 
     std::vector<QLineEdit*> inputBoxes() const
@@ -103,7 +103,7 @@ protected:
         for (QLabel* label : emptiedLabels())
             label->setText("1.0000000");
         form->Label26->setText("1.0000000");
-        form->state.Text15 = "0";
+        form->state.drawnLowerDryBulbText = "0";
         surface.line(0, 0, 100, 100);
         surface.snapshot();
         surface.forgetLog();
@@ -113,10 +113,10 @@ protected:
 
 TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
 {
-    form->state.Text12 = "20";
-    form->state.Text22 = "1";
-    form->state.Text23 = "20";
-    form->state.Text15 = "0";
+    form->state.workingPressureText = "20";
+    form->state.pressureUnitText = "1";
+    form->state.typedPressureText = "20";
+    form->state.drawnLowerDryBulbText = "0";
 
     Form2& dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Change pressure");
@@ -136,7 +136,7 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     EXPECT_EQ(text(dialog.Label10), "");
 
     // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(pressureCells(), (PressureCells{.Text12 = "29.92126", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
+    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -274,8 +274,8 @@ TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
     const struct {
         int unit;
         const char* typed;
-        const char* Text12;
-        const char* Text23;
+        const char* workingPressureText;
+        const char* typedPressureText;
         const char* caption;
     } cases[] = {
         {Default, "", "29.92126", "29.92126", "Atmos. pr=29.92126 In Hg"},
@@ -287,7 +287,7 @@ TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
-        form->state.Text12 = "1";
+        form->state.workingPressureText = "1";
         surface.forgetLog();
         setPressure(c.unit, c.typed);
 
@@ -297,9 +297,9 @@ TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
         EXPECT_EQ(dialogs.messages()[0].title, "DELETE");
         dialogs = ui::ScriptedDialogs();
 
-        EXPECT_EQ(form->state.Text12, c.Text12);
-        EXPECT_EQ(form->state.Text22, std::to_string(c.unit));
-        EXPECT_EQ(form->state.Text23, c.Text23);
+        EXPECT_EQ(form->state.workingPressureText, c.workingPressureText);
+        EXPECT_EQ(form->state.pressureUnitText, std::to_string(c.unit));
+        EXPECT_EQ(form->state.typedPressureText, c.typedPressureText);
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
 
@@ -334,7 +334,7 @@ TEST_F(PressureDialog, SetClearsTheChartAndTheMainWindowInputs)
     EXPECT_EQ(text(form->Label26), "1.0000000");
     // Emptying Text4 and Text5 each ran the live readout.
     EXPECT_EQ(readoutRuns, 2);
-    EXPECT_EQ(form->state.Text15, "121");
+    EXPECT_EQ(form->state.drawnLowerDryBulbText, "121");
 }
 
 TEST_F(PressureDialog, SetRunsTheReadoutOnlyForAPointValueThatHeldText)
@@ -363,9 +363,9 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
         form->state = chart::MainState{};
-        form->state.Text22 = "0";
-        form->state.Text23 = "29.92126";
-        form->state.Text15 = "0";
+        form->state.pressureUnitText = "0";
+        form->state.typedPressureText = "29.92126";
+        form->state.drawnLowerDryBulbText = "0";
         fillMainWindow();
         dialogs = ui::ScriptedDialogs();
         setPressure(c.unit, c.typed);
@@ -373,7 +373,7 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         if (c.accepted) {
             EXPECT_EQ(dialogs.messages().size(), 1u);
             EXPECT_EQ(form->pressureDialog(), nullptr);
-            EXPECT_EQ(form->state.Text15, "121");
+            EXPECT_EQ(form->state.drawnLowerDryBulbText, "121");
             continue;
         }
         ASSERT_EQ(dialogs.messages().size(), 2u);
@@ -386,7 +386,7 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         EXPECT_EQ(text(dialog->Text1), c.typed);
         EXPECT_FALSE(form->isEnabled());
         EXPECT_EQ(pressureCells(),
-                  (PressureCells{.Text12 = "29.92126", .Text22 = "0", .Text23 = "29.92126", .Text15 = "0"}));
+                  (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "0", .typedPressureText = "29.92126", .drawnLowerDryBulbText = "0"}));
         EXPECT_EQ(text(form->Text4), "5");
         EXPECT_EQ(text(form->Label13), "1.0000000");
         EXPECT_TRUE(surface.log().empty());
@@ -407,7 +407,7 @@ TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
     dialogs.queueAnswer(ui::Answer::Yes);
     dialog->Command1->click();
     EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{confirmation, outOfRange, confirmation}));
-    EXPECT_EQ(form->state.Text12, "25");
+    EXPECT_EQ(form->state.workingPressureText, "25");
     EXPECT_EQ(form->pressureDialog(), nullptr);
     EXPECT_TRUE(form->isEnabled());
 }
@@ -425,8 +425,8 @@ TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)
     EXPECT_EQ(form->pressureDialog(), &dialog);
     EXPECT_EQ(text(dialog.Text1), "20");
     EXPECT_FALSE(form->isEnabled());
-    EXPECT_EQ(form->state.Text12, "29.92126");
-    EXPECT_EQ(form->state.Text15, "0");
+    EXPECT_EQ(form->state.workingPressureText, "29.92126");
+    EXPECT_EQ(form->state.drawnLowerDryBulbText, "0");
     EXPECT_EQ(text(form->Text4), "5");
     EXPECT_TRUE(surface.log().empty());
 }
@@ -436,12 +436,12 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
     setPressure(InchesHg, "20");
     surface.forgetLog();
     dialogs = ui::ScriptedDialogs();
-    form->state.Text15 = "0"; // as a chart drawn at 20 inches leaves it
+    form->state.drawnLowerDryBulbText = "0"; // as a chart drawn at 20 inches leaves it
 
     // By "Return to chart", and by the window's own close box.
     for (bool byCloseBox : {false, true}) {
         SCOPED_TRACE(byCloseBox);
-        form->state.Text12 = "20";
+        form->state.workingPressureText = "20";
         Form2& dialog = open();
         if (byCloseBox)
             dialog.close();
@@ -450,7 +450,7 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(pressureCells(), (PressureCells{.Text12 = "20", .Text22 = "1", .Text23 = "20", .Text15 = "0"}));
+        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }
@@ -484,9 +484,9 @@ TEST_F(PressureDialog, EachOpeningStartsAfresh)
     Form2& dialog = open();
     EXPECT_EQ(dialog.Combo1->currentIndex(), Default);
     EXPECT_EQ(text(dialog.Text1), "29.92126");
-    EXPECT_EQ(form->state.Text12, "29.92126");
-    EXPECT_EQ(form->state.Text22, "2");
-    EXPECT_EQ(form->state.Text23, "10");
+    EXPECT_EQ(form->state.workingPressureText, "29.92126");
+    EXPECT_EQ(form->state.pressureUnitText, "2");
+    EXPECT_EQ(form->state.typedPressureText, "10");
 
     // Asked again while open, the dialog only comes forward as it is.
     chooseUnit(dialog, InchesHg);

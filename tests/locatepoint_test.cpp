@@ -215,8 +215,8 @@ TEST_F(LocatePoint, ThePressureRowFollowsTheUnitTheUserGaveItIn)
     give(DB, "75", WB, "65");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
-        form->state.Text22 = c.unit;
-        form->state.Text23 = c.typed;
+        form->state.pressureUnitText = c.unit;
+        form->state.typedPressureText = c.typed;
         point::Form3* result = locate();
         ASSERT_NE(result, nullptr);
         EXPECT_EQ(result->Label20->text(), c.caption);
@@ -448,8 +448,8 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
 
 TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
 {
-    form->state.Text22 = "2";
-    form->state.Text23 = "14.7";
+    form->state.pressureUnitText = "2";
+    form->state.typedPressureText = "14.7";
     point::Form3* result = locate75and65();
     ASSERT_NE(result, nullptr);
     result->Command3->click();
@@ -459,8 +459,8 @@ TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
     EXPECT_EQ(lines[3].toStdString() + "\n", captionLine("Atmos. pr (Pounds/sq inch)", "14.7"));
     exitResult(result);
 
-    form->state.Text22 = "3";
-    form->state.Text23 = "abc";
+    form->state.pressureUnitText = "3";
+    form->state.typedPressureText = "abc";
     result = locate();
     ASSERT_NE(result, nullptr);
     result->Command3->click();

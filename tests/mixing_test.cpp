@@ -173,7 +173,7 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
     EXPECT_EQ(w->Text51, "0");
     EXPECT_EQ(w->Text52, "0");
     EXPECT_FALSE(w->Command3->isEnabled());
-    EXPECT_EQ(w->Text23, form->state.Text23);
+    EXPECT_EQ(w->typedPressureText, form->state.typedPressureText);
 
     // The captions are those of the grid, typing errors included.
     EXPECT_EQ(text(w->Label21), "Steram 2");
@@ -193,7 +193,7 @@ TEST_F(Mixing, LoadTakesTheWorkingPressureOfTheMainWindow)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text12);
-        form->state.Text12 = c.text12;
+        form->state.workingPressureText = c.text12;
         Form5* w = open();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->atm, c.atm);
@@ -435,7 +435,7 @@ TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 {
     Form5* w = openMixed();
     ASSERT_NE(w, nullptr);
-    form->state.Text12 = "25";
+    form->state.workingPressureText = "25";
     w->Text2->setText("999");
     EXPECT_EQ(text(w->Label28), numtext::formatprop(moistair::psychro_v(75, 65, 25)));
     EXPECT_EQ(w->atm, 25);
@@ -463,8 +463,8 @@ TEST_F(Mixing, ThePressureRowFollowsTheMainWindowsUnit)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
-        form->state.Text22 = c.unit;
-        form->state.Text23 = c.typed;
+        form->state.pressureUnitText = c.unit;
+        form->state.typedPressureText = c.typed;
         Form5* w = openMixed();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(text(w->Label20), c.caption);
@@ -619,8 +619,8 @@ TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
         SCOPED_TRACE(c.caption);
         writeFile(runDataPath(), "\r\n");
         form->Command2->setEnabled(false);
-        form->state.Text22 = c.unit;
-        form->state.Text23 = c.typed;
+        form->state.pressureUnitText = c.unit;
+        form->state.typedPressureText = c.typed;
         Form5* w = open();
         ASSERT_NE(w, nullptr);
         give1(w, DB, "75", WB, "65", "1e3");

@@ -62,24 +62,24 @@ protected:
     // of an earlier chart still recorded.
     void prepare(Limits limits, double atm = standardAtm)
     {
-        state.Text12 = numtext::generalText(atm);
+        state.workingPressureText = numtext::generalText(atm);
         state.atm = atm;
         state.ldb = limits.ldb;
         state.hdb = limits.hdb;
         state.lhr = limits.lhr;
         state.hhr = limits.hhr;
-        state.tot1 = limits.hhr - limits.lhr;
-        state.tot2 = limits.hdb - limits.ldb;
-        state.is1 = state.tot1 * 6000 / 4500;
-        state.is2 = state.tot2 * 12 / 10;
-        state.Text22 = "0";
-        state.Text23 = "29.92126";
-        state.Text15 = "121";
-        state.Text16 = "50";
-        state.Text17 = "0.01";
-        state.Text18 = "0.02";
-        state.ldbexe = 121;
-        state.hhrexe = 0.02;
+        state.humidityRatioSpan = limits.hhr - limits.lhr;
+        state.dryBulbSpan = limits.hdb - limits.ldb;
+        state.is1 = state.humidityRatioSpan * 6000 / 4500;
+        state.is2 = state.dryBulbSpan * 12 / 10;
+        state.pressureUnitText = "0";
+        state.typedPressureText = "29.92126";
+        state.drawnLowerDryBulbText = "121";
+        state.drawnHigherDryBulbText = "50";
+        state.drawnLowerHumidityRatioText = "0.01";
+        state.drawnHigherHumidityRatioText = "0.02";
+        state.drawnLowerDryBulb = 121;
+        state.drawnHigherHumidityRatio = 0.02;
     }
 
     void draw(Limits limits, double atm = standardAtm)
@@ -294,8 +294,8 @@ TEST_F(ScalesTest, PressureCaptionNamesTheUnitOfThePressureAsTyped)
         SCOPED_TRACE("unit " + c.unit);
         surface.forgetLog();
         prepare(defaultChart);
-        state.Text22 = c.unit;
-        state.Text23 = c.typed;
+        state.pressureUnitText = c.unit;
+        state.typedPressureText = c.typed;
         chart::DrawContext ctx = context();
         chart::printPressureCaption(ctx);
         expectTexts(surface.texts(), {{c.printed, 100 * W / 6000, 50 * H / 6000}});
@@ -370,7 +370,7 @@ TEST_F(ScalesTest, EndOfDrawingClearsTheBusyIndicatorTakesTheFocusAndRecordsTheL
 {
     struct Case {
         Limits limits;
-        std::string Text15, Text16, Text17, Text18;
+        std::string drawnLowerDryBulbText, drawnHigherDryBulbText, drawnLowerHumidityRatioText, drawnHigherHumidityRatioText;
     };
     const Case cases[] = {
         {defaultChart, "0", "120", "0", "0.03"},
@@ -378,7 +378,7 @@ TEST_F(ScalesTest, EndOfDrawingClearsTheBusyIndicatorTakesTheFocusAndRecordsTheL
         {{10, 20, 0.02, 0.03}, "10", "20", "0.02", "0.03"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.Text15 + " to " + c.Text16);
+        SCOPED_TRACE(c.drawnLowerDryBulbText + " to " + c.drawnHigherDryBulbText);
         surface.forgetLog();
         clearbusyCalls = 0;
         setbusyCalls = 0;
@@ -388,12 +388,12 @@ TEST_F(ScalesTest, EndOfDrawingClearsTheBusyIndicatorTakesTheFocusAndRecordsTheL
         EXPECT_EQ(focusesAtClearbusy, 0);
         EXPECT_EQ(surface.focusCount(), 1);
         EXPECT_EQ(surface.log().back().kind, ui::RecordingSurface::Kind::Focus);
-        EXPECT_EQ(state.ldbexe, c.limits.ldb);
-        EXPECT_EQ(state.hhrexe, c.limits.hhr);
-        EXPECT_EQ(state.Text15, c.Text15);
-        EXPECT_EQ(state.Text16, c.Text16);
-        EXPECT_EQ(state.Text17, c.Text17);
-        EXPECT_EQ(state.Text18, c.Text18);
+        EXPECT_EQ(state.drawnLowerDryBulb, c.limits.ldb);
+        EXPECT_EQ(state.drawnHigherHumidityRatio, c.limits.hhr);
+        EXPECT_EQ(state.drawnLowerDryBulbText, c.drawnLowerDryBulbText);
+        EXPECT_EQ(state.drawnHigherDryBulbText, c.drawnHigherDryBulbText);
+        EXPECT_EQ(state.drawnLowerHumidityRatioText, c.drawnLowerHumidityRatioText);
+        EXPECT_EQ(state.drawnHigherHumidityRatioText, c.drawnHigherHumidityRatioText);
     }
 }
 

@@ -54,10 +54,10 @@ double dryBulbGridStep(double span)
 
 void setFrameFactors(MainState& s)
 {
-    s.tot1 = s.hhr - s.lhr;
-    s.tot2 = s.hdb - s.ldb;
-    s.is1 = s.tot1 * 6000 / 4500;
-    s.is2 = s.tot2 * 12 / 10;
+    s.humidityRatioSpan = s.hhr - s.lhr;
+    s.dryBulbSpan = s.hdb - s.ldb;
+    s.is1 = s.humidityRatioSpan * 6000 / 4500;
+    s.is2 = s.dryBulbSpan * 12 / 10;
 }
 
 // One horizontal grid line: from the saturation curve to the right edge when
@@ -91,7 +91,7 @@ void drawDryBulbGridLine(DrawContext& ctx, const ChartFrame& frame, int i, doubl
 
 void drawCurveFamilies(DrawContext& ctx)
 {
-    const bool standard = numtext::leadingNumberOr0(ctx.state.Text30) == 1;
+    const bool standard = numtext::leadingNumberOr0(ctx.state.chartTypeText) == 1;
     if (standard)
         drawrhlines(ctx);
     else
@@ -131,10 +131,10 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 DrawnLimits readDrawnLimits(MainState& state)
 {
     DrawnLimits drawn;
-    drawn.ldb = state.ldbexe = numtext::leadingNumberOr0(state.Text15);
-    drawn.hdb = numtext::leadingNumberOr0(state.Text16);
-    drawn.lhr = numtext::leadingNumberOr0(state.Text17);
-    drawn.hhr = state.hhrexe = numtext::leadingNumberOr0(state.Text18);
+    drawn.ldb = state.drawnLowerDryBulb = numtext::leadingNumberOr0(state.drawnLowerDryBulbText);
+    drawn.hdb = numtext::leadingNumberOr0(state.drawnHigherDryBulbText);
+    drawn.lhr = numtext::leadingNumberOr0(state.drawnLowerHumidityRatioText);
+    drawn.hhr = state.drawnHigherHumidityRatio = numtext::leadingNumberOr0(state.drawnHigherHumidityRatioText);
     return drawn;
 }
 
@@ -151,7 +151,7 @@ void drawhumidityratiogrid(DrawContext& ctx)
     const float margin = float(100 * ctx.H / 6000);
     for (int i = 1;; ++i) {
         drawHumidityRatioGridLine(ctx, frame, i, step);
-        const float heightLeft = float(ctx.H * (s.tot1 - i * step) / s.is1);
+        const float heightLeft = float(ctx.H * (s.humidityRatioSpan - i * step) / s.is1);
         if (!(margin <= heightLeft))
             break;
     }

@@ -13,18 +13,18 @@ namespace chart {
 // The first failing test shows its message and returns false.
 bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
-// The limits of the chart on the surface, as Text15 to Text18 hold them.
+// The limits of the chart on the surface, as drawnLowerDryBulbText to drawnHigherHumidityRatioText hold them.
 struct DrawnLimits {
     double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
 };
 
-// Reads Text15 to Text18 into ldbexe and hhrexe and returns all four.
+// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into drawnLowerDryBulb and drawnHigherHumidityRatio and returns all four.
 DrawnLimits readDrawnLimits(MainState& state);
 
 // True when the chosen limits are those of the chart on the surface.
 bool isSameChart(const MainState& state, const DrawnLimits& drawn);
 
-// Draws the chart of the chosen limits and of the type in Text30 ("1"
+// Draws the chart of the chosen limits and of the type in chartTypeText ("1"
 // standard, "2" blank), unless the limits are refused or already drawn.
 void drawchart(DrawContext& ctx, ui::Dialogs& dialogs);
 

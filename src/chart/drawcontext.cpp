@@ -33,14 +33,14 @@ ChosenLimits chosenLimits(const LimitTexts& limits)
 
 ChartFrame frameOf(double W, double H, const ChosenLimits& limits)
 {
-    const double tot1 = limits.hhr - limits.lhr;
-    const double tot2 = limits.hdb - limits.ldb;
-    return {W, H, limits.ldb, limits.lhr, tot1 * 6000 / 4500, tot2 * 12 / 10};
+    const double humidityRatioSpan = limits.hhr - limits.lhr;
+    const double dryBulbSpan = limits.hdb - limits.ldb;
+    return {W, H, limits.ldb, limits.lhr, humidityRatioSpan * 6000 / 4500, dryBulbSpan * 12 / 10};
 }
 
 void readWorkingPressure(MainState& state)
 {
-    state.atm = numtext::leadingNumberOr0(state.Text12);
+    state.atm = numtext::leadingNumberOr0(state.workingPressureText);
 }
 
 } // namespace chart

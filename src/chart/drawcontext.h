@@ -54,7 +54,7 @@ bool convertLimit(const std::string& text, char localeDecimal, double& limit);
 // four converted.
 bool readChartLimits(MainState& state, const LimitTexts& limits);
 
-// atm = the number in Text12.
+// atm = the number in workingPressureText.
 void readWorkingPressure(MainState& state);
 
 } // namespace chart

@@ -291,7 +291,7 @@ void Form1::showChartTypeDialog()
 {
     if (!form6_) {
         form6_ = new Form6([this](const char* chartType) {
-            state.Text30 = chartType;
+            state.chartTypeText = chartType;
             drawchart();
         });
     }
@@ -328,8 +328,8 @@ void Form1::clearChartAndInputs(Readout readout)
         label->clear();
     if (readout == Readout::BlankDewPoint)
         Label24->clear();
-    state.ldbexe = nochart;
-    state.Text15 = numtext::generalText(nochart);
+    state.drawnLowerDryBulb = nochart;
+    state.drawnLowerDryBulbText = numtext::generalText(nochart);
     surface().takeFocus();
 }
 
@@ -497,8 +497,8 @@ bool Form1::load()
     fillLists();
     selectListItem(Combo1, 0);
     selectListItem(Combo2, 1);
-    state.Text22 = "0";
-    state.Text23 = standardPressureText;
+    state.pressureUnitText = "0";
+    state.typedPressureText = standardPressureText;
     sizeSurfaceToScreen();
     emptyRunData();
     Command2->setEnabled(false);
@@ -507,19 +507,19 @@ bool Form1::load()
 
 void Form1::setWorkingPressure()
 {
-    double typed = numtext::leadingNumberOr0(state.Text12);
+    double typed = numtext::leadingNumberOr0(state.workingPressureText);
     if (typed > 0) {
         state.atm = typed;
     } else {
         state.atm = standardPressure;
-        state.Text12 = standardPressureText;
+        state.workingPressureText = standardPressureText;
     }
 }
 
 void Form1::printStartCaption()
 {
     surface().setCurrentPosition(W() / 12 - 0.8 * W() / 12, 4700 * H() / 6000 - 4650 * H() / 6000);
-    surface().print({"Atmos. pr=", numtext::leadingNumberOr0(state.Text12), " ", "In Hg"});
+    surface().print({"Atmos. pr=", numtext::leadingNumberOr0(state.workingPressureText), " ", "In Hg"});
 }
 
 bool Form1::askToEndForSmallScreen()

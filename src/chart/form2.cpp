@@ -183,8 +183,8 @@ void Form2::load()
     Label4->setText(units[0].caption);
     Text1->setText(standardPressureText);
     Text1->setEnabled(false);
-    pressureAtOpening_ = main_.state.Text12;
-    main_.state.Text12 = standardPressureText;
+    pressureAtOpening_ = main_.state.workingPressureText;
+    main_.state.workingPressureText = standardPressureText;
     bringMainForward();
     main_.setEnabled(false);
     show();
@@ -245,7 +245,7 @@ void Form2::setClicked()
         return;
     }
     if (!pressure->empty())
-        main_.state.Text12 = *pressure;
+        main_.state.workingPressureText = *pressure;
     applyPressure();
 }
 
@@ -256,8 +256,8 @@ void Form2::applyPressure()
 {
     main_.clearChartAndInputs(Form1::Readout::BlankDewPoint);
     bringMainForward();
-    main_.state.Text22 = numtext::generalText(ui::listIndex(Combo1));
-    main_.state.Text23 = Text1->text().toStdString();
+    main_.state.pressureUnitText = numtext::generalText(ui::listIndex(Combo1));
+    main_.state.typedPressureText = Text1->text().toStdString();
     DrawContext ctx = main_.drawContext();
     printPressureCaption(ctx);
     pressureSet_ = true;
@@ -270,7 +270,7 @@ void Form2::closeEvent(QCloseEvent* event)
     // Every later computation, and the captions that name the pressure, must
     // agree: without Set the pressure in force before the dialog stays.
     if (!pressureSet_)
-        main_.state.Text12 = pressureAtOpening_;
+        main_.state.workingPressureText = pressureAtOpening_;
     main_.setEnabled(true);
     bringMainForward();
     QWidget::closeEvent(event);

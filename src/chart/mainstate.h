@@ -1,6 +1,6 @@
 #pragma once
 // The state that the main window shares with every other window and
-// operation: the hidden text cells and the public numbers. Values pass between
+// operation: texts and numbers that the operations read and write. Values pass between
 // operations as these texts and are read back as numbers.
 
 #include "moistair/linespans.h"
@@ -17,7 +17,7 @@ inline constexpr const char* propertyCaptions[7] = {
     "Specific enthalpy, btu/lb", "Dew point, Deg F", "Specific vol, cuf/lb",
 };
 
-// The lower dry bulb that Text15 holds when no chart is on the surface.
+// The lower dry bulb that drawnLowerDryBulbText holds when no chart is on the surface.
 inline constexpr double nochart = 121;
 
 // The working pressure at standard sea level, inches of mercury.
@@ -25,28 +25,28 @@ inline constexpr double standardPressure = 29.92126;
 inline constexpr const char* standardPressureText = "29.92126";
 
 struct MainState {
-    // Hidden text cells.
-    std::string Text12;  // working pressure, inches of mercury
-    std::string Text22;  // pressure unit of the pressure last set: "0" to "3"
-    std::string Text23;  // the pressure as the user typed it in that unit
-    std::string Text15;  // lower dry bulb of the chart on the surface; "121" when none
-    std::string Text16;  // higher dry bulb of the chart on the surface
-    std::string Text17;  // lower humidity ratio of the chart on the surface
-    std::string Text18;  // higher humidity ratio of the chart on the surface
-    std::string Text30;  // chart type of the draw under way: "1" standard, "2" blank
+    // Texts that hold what the operations pass to one another.
+    std::string workingPressureText;          // working pressure, inches of mercury
+    std::string pressureUnitText;             // unit of the pressure last set: "0" to "3"
+    std::string typedPressureText;            // the pressure as the user typed it in that unit
+    std::string drawnLowerDryBulbText;        // lower dry bulb of the chart on the surface; "121" when none
+    std::string drawnHigherDryBulbText;       // higher dry bulb of the chart on the surface
+    std::string drawnLowerHumidityRatioText;  // lower humidity ratio of the chart on the surface
+    std::string drawnHigherHumidityRatioText; // higher humidity ratio of the chart on the surface
+    std::string chartTypeText;                // chart type of the draw under way: "1" standard, "2" blank
 
-    // Public numbers.
-    double atm = 0;      // working pressure, inches of mercury
-    double ldb = 0;      // lower dry-bulb limit chosen, deg F
-    double hdb = 0;      // higher dry-bulb limit chosen, deg F
-    double lhr = 0;      // lower humidity-ratio limit chosen, lb/lb
-    double hhr = 0;      // higher humidity-ratio limit chosen, lb/lb
-    double ldbexe = 0;   // lower dry bulb of the chart on the surface
-    double hhrexe = 0;   // higher humidity ratio of the chart on the surface
-    double tot1 = 0;     // hhr - lhr of the chart last drawn
-    double tot2 = 0;     // hdb - ldb of the chart last drawn
-    double is1 = 0;      // vertical scale factor of the chart last drawn; 0 before any
-    double is2 = 0;      // horizontal scale factor of the chart last drawn; 0 before any
+    // Numbers.
+    double atm = 0;                      // working pressure, inches of mercury
+    double ldb = 0;                      // lower dry-bulb limit chosen, deg F
+    double hdb = 0;                      // higher dry-bulb limit chosen, deg F
+    double lhr = 0;                      // lower humidity-ratio limit chosen, lb/lb
+    double hhr = 0;                      // higher humidity-ratio limit chosen, lb/lb
+    double drawnLowerDryBulb = 0;        // lower dry bulb of the chart on the surface
+    double drawnHigherHumidityRatio = 0; // higher humidity ratio of the chart on the surface
+    double humidityRatioSpan = 0;        // hhr - lhr of the chart last drawn
+    double dryBulbSpan = 0;              // hdb - ldb of the chart last drawn
+    double is1 = 0;                      // vertical scale factor of the chart last drawn; 0 before any
+    double is2 = 0;                      // horizontal scale factor of the chart last drawn; 0 before any
 
     // Result fields that the solvers keep from one call to the next.
     moistair::WetBulbFields wetBulb;

@@ -236,12 +236,12 @@ void endDrawing(DrawContext& ctx)
         ctx.clearbusy();
     ctx.surface.takeFocus();
     MainState& state = ctx.state;
-    state.ldbexe = state.ldb;
-    state.hhrexe = state.hhr;
-    state.Text15 = numtext::generalText(state.ldbexe);
-    state.Text16 = numtext::generalText(state.hdb);
-    state.Text17 = numtext::generalText(state.lhr);
-    state.Text18 = numtext::generalText(state.hhrexe);
+    state.drawnLowerDryBulb = state.ldb;
+    state.drawnHigherHumidityRatio = state.hhr;
+    state.drawnLowerDryBulbText = numtext::generalText(state.drawnLowerDryBulb);
+    state.drawnHigherDryBulbText = numtext::generalText(state.hdb);
+    state.drawnLowerHumidityRatioText = numtext::generalText(state.lhr);
+    state.drawnHigherHumidityRatioText = numtext::generalText(state.drawnHigherHumidityRatio);
 }
 
 } // namespace
@@ -249,12 +249,12 @@ void endDrawing(DrawContext& ctx)
 // A unit outside 0 to 3 has no caption.
 void printPressureCaption(DrawContext& ctx)
 {
-    const double unit = numtext::leadingNumberOr0(ctx.state.Text22);
+    const double unit = numtext::leadingNumberOr0(ctx.state.pressureUnitText);
     for (int i = 0; i < int(std::size(pressureCaptions)); ++i) {
         if (unit != i)
             continue;
         const PressureCaption& caption = pressureCaptions[i];
-        printAt(ctx, pressureCaptionPlace, {caption.quantity, ctx.state.Text23, " ", caption.unit});
+        printAt(ctx, pressureCaptionPlace, {caption.quantity, ctx.state.typedPressureText, " ", caption.unit});
     }
 }
 

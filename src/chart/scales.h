@@ -6,7 +6,7 @@
 
 namespace chart {
 
-// Prints the caption of the working pressure in the unit of Text22 ("Atmos.
+// Prints the caption of the working pressure in the unit of pressureUnitText ("Atmos.
 // pr=29.92126 In Hg", "Site elevation=5000 ft") at the top left of the chart.
 void printPressureCaption(DrawContext& ctx);
 
@@ -14,7 +14,7 @@ void printPressureCaption(DrawContext& ctx);
 // the captions, the origin label and the vapour-pressure scale over the
 // frame and grids of the chart being drawn; then clears the busy indicator,
 // gives the surface the focus and records the limits of the chart now drawn
-// (ldbexe, hhrexe, Text15 to Text18).
+// (drawnLowerDryBulb, drawnHigherHumidityRatio, drawnLowerDryBulbText to drawnHigherHumidityRatioText).
 void drawscales(DrawContext& ctx);
 
 } // namespace chart

@@ -53,10 +53,10 @@ bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& str
     frame.hdb = chosen.hdb;
     frame.lhr = chosen.lhr;
     frame.hhr = chosen.hhr;
-    frame.tot1 = frame.hhr - frame.lhr;
-    frame.tot2 = frame.hdb - frame.ldb;
-    frame.is1 = frame.tot1 * 6000 / 4500;
-    frame.is2 = frame.tot2 * 12 / 10;
+    frame.humidityRatioSpan = frame.hhr - frame.lhr;
+    frame.dryBulbSpan = frame.hdb - frame.ldb;
+    frame.is1 = frame.humidityRatioSpan * 6000 / 4500;
+    frame.is2 = frame.dryBulbSpan * 12 / 10;
     const moistair::ChartFrame mapping{float(W), float(H), frame.ldb, frame.lhr, frame.is1, frame.is2};
 
     Marker markers[] = {

@@ -22,7 +22,7 @@ struct MixPoint {
 // not a number reads as 0.
 struct MixFrame {
     double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
-    double tot1 = 0, tot2 = 0;
+    double humidityRatioSpan = 0, dryBulbSpan = 0;
     double is1 = 0, is2 = 0;
 };
 

@@ -199,7 +199,7 @@ void Form5::selectListItem(QComboBox* list, int index)
 
 bool Form5::load()
 {
-    const double pressure = numtext::leadingNumberOr0(main_.state.Text12);
+    const double pressure = numtext::leadingNumberOr0(main_.state.workingPressureText);
     atm = pressure > 0 ? pressure : chart::standardPressure;
 
     if (!chart::CheckRez(main_.dialogs().screenSize(), 1024, 728)) {
@@ -220,7 +220,7 @@ bool Form5::load()
     selectListItem(Combo3, 0);
     selectListItem(Combo4, 1);
 
-    Text23 = main_.state.Text23;
+    typedPressureText = main_.state.typedPressureText;
     return true;
 }
 
@@ -262,7 +262,7 @@ void Form5::streampoint(const StreamCells& c)
         cell->clear();
 
     point::SolveWindow window;
-    window.pressureText = &main_.state.Text12;
+    window.pressureText = &main_.state.workingPressureText;
     window.atm = &atm;
     window.fields = &wetBulb;
     window.span = &span;
@@ -298,7 +298,7 @@ void Form5::mixstreams()
                            textOf(c.dryair), textOf(c.vapour), textOf(c.moistair)};
     };
     const std::optional<MixedColumn> mix =
-        mixing::mixstreams(streamTexts(stream1Cells()), streamTexts(stream2Cells()), Text23, main_.state.Text12, atm);
+        mixing::mixstreams(streamTexts(stream1Cells()), streamTexts(stream2Cells()), typedPressureText, main_.state.workingPressureText, atm);
     if (!mix) {
         blankMixedColumn();
         Command3->setEnabled(false);

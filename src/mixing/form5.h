@@ -70,7 +70,7 @@ public:
     double atm = 0;                  // working pressure, inches of mercury
     std::string Text51 = "0";        // stream 1 solved: "1" or "0"
     std::string Text52 = "0";        // stream 2 solved: "1" or "0"
-    std::string Text23;              // the main window's typed pressure, copied at load
+    std::string typedPressureText;              // the main window's typed pressure, copied at load
     moistair::WetBulbFields wetBulb; // result fields of the wet-bulb solvers, shared by both streams
     moistair::LineSpan span;         // line span of the solves, shared by both streams
     MixFrame frame;                  // chart frame of the last drawing

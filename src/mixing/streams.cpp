@@ -32,7 +32,7 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     if (!state)
         return std::nullopt;
     const point::MoistAirState& s = *state;
-    const double atm = window.atm ? *window.atm : numtext::leadingNumberOr0(main.Text12);
+    const double atm = window.atm ? *window.atm : numtext::leadingNumberOr0(main.workingPressureText);
 
     StreamColumn column;
     column.db = formatprop(s.db);
@@ -44,8 +44,8 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     column.dp = formatprop(s.dp);
     skipOnFailure([&] { column.pv = formatprop(moistair::psychro_pv1(s.db, s.wb, atm)); });
 
-    column.pressureCaption = point::pressureRowCaption(main.Text22, window.localeDecimal);
-    column.prvalue = point::pressureRowValue(main.Text23, window.localeDecimal);
+    column.pressureCaption = point::pressureRowCaption(main.pressureUnitText, window.localeDecimal);
+    column.prvalue = point::pressureRowValue(main.typedPressureText, window.localeDecimal);
 
     skipOnFailure([&] { column.pvs = formatprop(moistair::psychro_pvs(s.db)); });
 

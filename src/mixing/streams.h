@@ -40,7 +40,7 @@ struct StreamColumn {
 // input gives no valid state: two equal properties, humidity ratio with dew
 // point, an empty value, a search that runs out or a state that fails the
 // validity check. window.atm takes the working pressure of the main window's
-// Text12 whenever the input passes those first refusals.
+// workingPressureText whenever the input passes those first refusals.
 std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
                                         point::SolveWindow& window);
 

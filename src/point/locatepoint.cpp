@@ -51,8 +51,8 @@ void Command14_Click(chart::Form1& form)
     };
     for (const auto& [label, value] : values)
         label->setText(shown(value));
-    result->Label20->setText(QString::fromStdString(pressureRowCaption(form.state.Text22, window.localeDecimal)));
-    result->Label21->setText(QString::fromStdString(pressureRowValue(form.state.Text23, window.localeDecimal)));
+    result->Label20->setText(QString::fromStdString(pressureRowCaption(form.state.pressureUnitText, window.localeDecimal)));
+    result->Label21->setText(QString::fromStdString(pressureRowValue(form.state.typedPressureText, window.localeDecimal)));
 
     form.setEnabled(false);
     form.setLocatePointWindow(result);

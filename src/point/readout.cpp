@@ -16,7 +16,7 @@ namespace point {
 SolveWindow mainSolveWindow(chart::Form1& form)
 {
     SolveWindow window;
-    window.pressureText = &form.state.Text12;
+    window.pressureText = &form.state.workingPressureText;
     window.atm = &form.state.atm;
     window.fields = &form.state.wetBulb;
     window.span = &form.state.span;

@@ -37,7 +37,7 @@ struct MoistAirState {
 // mixing window each have their own working pressure, result fields and line
 // span; both read the main window's working-pressure text.
 struct SolveWindow {
-    const std::string* pressureText = nullptr;  // the main window's Text12
+    const std::string* pressureText = nullptr;  // the main window's workingPressureText
     double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
     moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
     moistair::LineSpan* span = nullptr;         // the window's line span
