@@ -1,7 +1,7 @@
 // Measures drawing the default standard chart on the window's own surface,
 // offscreen: the time per chart and the property-function calls per chart.
 // Run by hand: build/chartbench [charts]
-#include "chart/form1.h"
+#include "windows/mainwindow.h"
 #include "moistair/psychro.h"
 #include "ui/scripteddialogs.h"
 
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
 
     QTemporaryDir folder;
     ui::ScriptedDialogs dialogs; // a 1920 by 1080 screen
-    chart::Form1 form({&dialogs, folder.path().toStdString(), nullptr});
+    windows::MainWindow form({&dialogs, folder.path().toStdString(), nullptr});
     if (!form.load())
         return 1;
     form.show();

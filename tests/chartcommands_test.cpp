@@ -16,8 +16,8 @@
 
 namespace {
 
-using chart::Form1;
 using testsupport::ChartType;
+using windows::MainWindow;
 using Kind = ui::RecordingSurface::Kind;
 
 const char* const sameChartMessage =
@@ -32,21 +32,21 @@ protected:
 
 TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
 {
-    form->Command3->click();
+    form->drawChartButton->click();
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(countOf(Kind::Clear), 1); // the start-up caption goes
-    chart::Form6* dialog = form->chartTypeDialog();
+    windows::ChartTypeDialog* dialog = form->chartTypeDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Chart type option");
-    EXPECT_TRUE(dialog->Option1->isChecked());
+    EXPECT_TRUE(dialog->standardChartOption->isChecked());
     EXPECT_TRUE(form->isEnabled());
 
     // Shown again while open, it only comes forward and keeps the choice.
-    dialog->Option2->setChecked(true);
+    dialog->blankChartOption->setChecked(true);
     form->state.drawnLowerDryBulbText = "121";
-    form->Command3->click();
+    form->drawChartButton->click();
     EXPECT_EQ(form->chartTypeDialog(), dialog);
-    EXPECT_TRUE(dialog->Option2->isChecked());
+    EXPECT_TRUE(dialog->blankChartOption->isChecked());
 }
 
 TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
@@ -60,19 +60,19 @@ TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
     EXPECT_EQ(form->state.drawnLowerHumidityRatioText, "0");
     EXPECT_EQ(form->state.drawnHigherHumidityRatioText, "0.03");
     EXPECT_FALSE(surface.lines().empty());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
 
     // A new showing loads with the standard chart chosen again.
     form->state.drawnLowerDryBulbText = "121";
-    form->Command3->click();
+    form->drawChartButton->click();
     ASSERT_NE(form->chartTypeDialog(), nullptr);
-    EXPECT_TRUE(form->chartTypeDialog()->Option1->isChecked());
+    EXPECT_TRUE(form->chartTypeDialog()->standardChartOption->isChecked());
 }
 
 TEST_F(ChartCommands, TheDialogsExitOnlyCloses)
 {
-    form->Command3->click();
-    form->chartTypeDialog()->Command2->click();
+    form->drawChartButton->click();
+    form->chartTypeDialog()->exitButton->click();
     deleteClosedWindows();
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
     EXPECT_EQ(form->state.chartTypeText, "");
@@ -83,15 +83,15 @@ TEST_F(ChartCommands, DrawingTwiceWithTheSameLimitsIsRefused)
 {
     drawChart();
     surface.forgetLog();
-    form->Command3->click();
+    form->drawChartButton->click();
     ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{sameChartMessage});
     EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
     EXPECT_EQ(countOf(Kind::Clear), 0);
     EXPECT_EQ(countOf(Kind::Focus), 1);
 
     // After "Clear chart" the same limits are drawn again.
-    form->Command12->click();
-    form->Command3->click();
+    form->clearChartButton->click();
+    form->drawChartButton->click();
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_NE(form->chartTypeDialog(), nullptr);
 }
@@ -99,18 +99,18 @@ TEST_F(ChartCommands, DrawingTwiceWithTheSameLimitsIsRefused)
 TEST_F(ChartCommands, AnExitedDialogLeavesTheSurfaceClearedAndThePreviousLimitsRecorded)
 {
     drawChart();
-    form->Combo4->setEditText("100");
-    form->Command3->click();
-    form->chartTypeDialog()->Command2->click();
-    form->Combo4->setEditText("120");
-    form->Command3->click();
+    form->higherDryBulbList->setEditText("100");
+    form->drawChartButton->click();
+    form->chartTypeDialog()->exitButton->click();
+    form->higherDryBulbList->setEditText("120");
+    form->drawChartButton->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{sameChartMessage});
 }
 
 TEST_F(ChartCommands, ALimitOutsideTheListsIsRefusedBeforeAnythingIsCleared)
 {
-    form->Combo3->setEditText("15");
-    form->Command3->click();
+    form->lowerDryBulbList->setEditText("15");
+    form->drawChartButton->click();
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{"Choose Lower Dry bulb temperature for chart only from the drop down menu"});
     EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::OkCancel);
@@ -120,9 +120,9 @@ TEST_F(ChartCommands, ALimitOutsideTheListsIsRefusedBeforeAnythingIsCleared)
 
 TEST_F(ChartCommands, LimitsChangedWhileTheDialogIsOpenAreTestedAgain)
 {
-    form->Command3->click();
-    form->Combo6->setEditText("0.05");
-    form->chartTypeDialog()->Command1->click();
+    form->drawChartButton->click();
+    form->higherHumidityRatioList->setEditText("0.05");
+    form->chartTypeDialog()->drawChartButton->click();
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{"Choose Higher humidity ratio for chart only from the drop down menu"});
     EXPECT_TRUE(surface.lines().empty());
@@ -132,19 +132,20 @@ TEST_F(ChartCommands, LimitsChangedWhileTheDialogIsOpenAreTestedAgain)
 TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
 {
     drawChart();
-    form->Text1->setText("50");
-    form->Text4->setText("75");
-    form->Text5->setText("62.5");
-    form->Text7->setText("A");
-    form->Label26->setText(".4404820");
-    form->Label13->setText("75");
+    form->relativeHumidityLineValue->setText("50");
+    form->firstPropertyValue->setText("75");
+    form->secondPropertyValue->setText("62.5");
+    form->pointIdentification->setText("A");
+    form->readoutVapourPressure->setText(".4404820");
+    form->readoutDryBulb->setText("75");
     readoutRuns = 0;
-    form->Command12->click();
-    EXPECT_EQ(readoutRuns, 2); // Text4, then Text5
-    for (QLineEdit* box : {form->Text1, form->Text4, form->Text5, form->Text7})
+    form->clearChartButton->click();
+    EXPECT_EQ(readoutRuns, 2); // the first point value, then the second
+    for (QLineEdit* box : {form->relativeHumidityLineValue, form->firstPropertyValue, form->secondPropertyValue,
+                           form->pointIdentification})
         EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_TRUE(form->Label13->text().isEmpty());
-    EXPECT_EQ(form->Label26->text(), ".4404820");
+    EXPECT_TRUE(form->readoutDryBulb->text().isEmpty());
+    EXPECT_EQ(form->readoutVapourPressure->text(), ".4404820");
     EXPECT_EQ(form->state.drawnLowerDryBulbText, "121");
     EXPECT_EQ(form->state.drawnLowerDryBulb, 121);
     EXPECT_EQ(form->state.drawnHigherDryBulbText, "120");
@@ -154,7 +155,7 @@ TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
 
 TEST_F(ChartCommands, SaveChartCancelled)
 {
-    form->Command11->click();
+    form->saveChartButton->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Dialog Cancelled"});
     EXPECT_TRUE(surface.picture().empty());
     ASSERT_EQ(dialogs.saveRequests().size(), 1u);
@@ -170,22 +171,22 @@ TEST_F(ChartCommands, TheSavedChartStaysBeneathNewDrawingsUntilClearChart)
     drawChart(ChartType::Blank);
     const std::string name = inFolder("chart");
     dialogs.queueSaveName(name);
-    form->Command11->click();
+    form->saveChartButton->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"You saved the files as  " + name});
     EXPECT_EQ(surface.savedPaths(), std::vector<std::string>{name});
     const std::size_t saved = surface.picture().size();
     EXPECT_GT(saved, 0u);
 
     // The next save dialog offers the name last chosen.
-    form->Command11->click();
+    form->saveChartButton->click();
     EXPECT_EQ(dialogs.saveRequests().back().initialName, name);
 
-    form->Combo4->setEditText("100");
+    form->higherDryBulbList->setEditText("100");
     drawChart();
     EXPECT_EQ(surface.picture().size(), saved);
     EXPECT_GT(surface.visible().size(), saved);
 
-    form->Command12->click();
+    form->clearChartButton->click();
     EXPECT_TRUE(surface.picture().empty());
     EXPECT_TRUE(surface.visible().empty());
 }
@@ -195,7 +196,7 @@ TEST_F(ChartCommands, AChartThatCannotBeWrittenIsReportedWithItsPathAndReason)
     surface.failSaves("Permission denied");
     const std::string name = inFolder("chart.bmp");
     dialogs.queueSaveName(name);
-    form->Command11->click();
+    form->saveChartButton->click();
     const std::vector<std::string> texts = dialogs.messageTexts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0], "You saved the files as  " + name);
@@ -209,16 +210,16 @@ TEST(SavedCharts, TheDefaultStandardAndBlankCharts)
 {
     QTemporaryDir folder;
     ui::ScriptedDialogs dialogs;
-    Form1 form({&dialogs, folder.path().toStdString(), nullptr});
+    MainWindow form({&dialogs, folder.path().toStdString(), nullptr});
     ASSERT_TRUE(form.load());
     struct Chart { ChartType type; const char* file; };
     for (Chart c : {Chart{ChartType::Standard, "/standard-chart.bmp"}, Chart{ChartType::Blank, "/blank-chart.bmp"}}) {
-        form.Command12->click();
+        form.clearChartButton->click();
         ASSERT_NO_FATAL_FAILURE(testsupport::drawChart(form, c.type));
         const std::string path = std::string(PSYCHART_BUILD_DIR) + c.file;
         QFile::remove(QString::fromStdString(path));
         dialogs.queueSaveName(path);
-        form.Command11->click();
+        form.saveChartButton->click();
         QImage saved(QString::fromStdString(path));
         ASSERT_FALSE(saved.isNull()) << path;
         EXPECT_EQ(saved.width(), 1920);

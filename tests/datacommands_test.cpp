@@ -1,7 +1,7 @@
 // The main window's commands on the run data file through its controls:
 // "View saved data" with the viewer, "Save data in file", "Exit" and "Help";
 // and the help document that the build puts next to the program.
-#include "chart/form4.h"
+#include "windows/saveddataviewer.h"
 #include "mainwindow_fixture.h"
 
 #include <QApplication>
@@ -14,9 +14,9 @@
 
 namespace {
 
-using chart::Form4;
 using testsupport::readFile;
 using testsupport::writeFile;
+using windows::SavedDataViewer;
 
 bool contains(const std::string& text, const std::string& part)
 {
@@ -43,13 +43,13 @@ protected:
     {
         std::string reason;
         ASSERT_TRUE(form->runData().append(lines, reason)) << reason;
-        form->Command2->setEnabled(true);
+        form->saveDataInFileButton->setEnabled(true);
     }
 
-    Form4& openViewer()
+    SavedDataViewer& openViewer()
     {
-        form->Command1->click();
-        Form4* viewer = form->savedDataViewer();
+        form->viewSavedDataButton->click();
+        SavedDataViewer* viewer = form->savedDataViewer();
         EXPECT_NE(viewer, nullptr);
         return *viewer;
     }
@@ -59,12 +59,12 @@ protected:
 
 TEST_F(DataCommands, TheViewerRightAfterStartShowsOneEmptyLine)
 {
-    Form4& viewer = openViewer();
+    SavedDataViewer& viewer = openViewer();
     EXPECT_EQ(viewer.windowTitle(), "View saved data");
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.parent(), nullptr);
-    EXPECT_EQ(viewer.Text1->toPlainText(), asShown("\r\n"));
-    EXPECT_EQ(viewer.Text1->blockCount(), 2); // the empty line, and the place after its line end
+    EXPECT_EQ(viewer.savedData->toPlainText(), asShown("\r\n"));
+    EXPECT_EQ(viewer.savedData->blockCount(), 2); // the empty line, and the place after its line end
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
@@ -75,22 +75,21 @@ TEST_F(DataCommands, TheViewerShowsTheRecordsOneAfterTheOther)
     const std::vector<std::string> record{"--------", "Point Id                      A", "--------"};
     saveRecord(record);
     saveRecord(record);
-    Form4& viewer = openViewer();
-    EXPECT_EQ(viewer.Text1->toPlainText(),
-              asShown("\r\n--------\r\nPoint Id                      A\r\n--------\r\n"
-                      "--------\r\nPoint Id                      A\r\n--------\r\n"));
+    SavedDataViewer& viewer = openViewer();
+    EXPECT_EQ(viewer.savedData->toPlainText(), asShown("\r\n--------\r\nPoint Id                      A\r\n--------\r\n"
+                                                       "--------\r\nPoint Id                      A\r\n--------\r\n"));
 }
 
 TEST_F(DataCommands, ReturnToChartEnablesTheMainWindowAndClosesTheViewer)
 {
-    openViewer().Command1->click();
+    openViewer().returnButton->click();
     EXPECT_TRUE(form->isEnabled());
     deleteClosedWindows();
     EXPECT_EQ(form->savedDataViewer(), nullptr);
 
     // A new viewer shows the file as it stands now.
     saveRecord({"Dry bulb"});
-    EXPECT_EQ(openViewer().Text1->toPlainText(), asShown("\r\nDry bulb\r\n"));
+    EXPECT_EQ(openViewer().savedData->toPlainText(), asShown("\r\nDry bulb\r\n"));
     EXPECT_FALSE(form->isEnabled());
 }
 
@@ -116,7 +115,7 @@ TEST_F(DataCommands, ClosingTheMainWindowClosesTheViewerAndKeepsTheRunDataFile)
 TEST_F(DataCommands, ARunDataFileThatCannotBeReadIsReportedAndTheViewerStaysShut)
 {
     ASSERT_TRUE(QFile::remove(QString::fromStdString(runDataPath())));
-    form->Command1->click();
+    form->viewSavedDataButton->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const std::string& text = dialogs.messages()[0].text;
     EXPECT_TRUE(contains(text, runDataPath())) << text;
@@ -128,7 +127,7 @@ TEST_F(DataCommands, ARunDataFileThatCannotBeReadIsReportedAndTheViewerStaysShut
 TEST_F(DataCommands, SaveDataInFileCancelled)
 {
     saveRecord({"Dry bulb"});
-    form->Command2->click();
+    form->saveDataInFileButton->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"Dialog Cancelled"});
     EXPECT_EQ(surface.focusCount(), 1);
     ASSERT_EQ(dialogs.saveRequests().size(), 1u);
@@ -147,7 +146,7 @@ TEST_F(DataCommands, SaveDataInFileCopiesTheRunExactlyOverAnOlderFile)
     const std::string name = inFolder("points"); // no extension is added
     writeFile(name, "an older and much longer file, which must go as a whole\r\n");
     dialogs.queueSaveName(name);
-    form->Command2->click();
+    form->saveDataInFileButton->click();
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{"You saved the files as  " + name});
     EXPECT_EQ(readFile(name), readFile(runDataPath()));
     EXPECT_EQ(surface.focusCount(), 0);
@@ -155,7 +154,7 @@ TEST_F(DataCommands, SaveDataInFileCopiesTheRunExactlyOverAnOlderFile)
     // The run data file goes on collecting, and the next save copies it all.
     saveRecord({"Wet bulb"});
     dialogs.queueSaveName(name);
-    form->Command2->click();
+    form->saveDataInFileButton->click();
     EXPECT_EQ(readFile(name), "\r\ncaf\xc3\xa9\r\nDry bulb temp (Deg F)                                   75.0000000\r\n"
                               "Wet bulb\r\n");
     EXPECT_EQ(dialogs.saveRequests().back().initialName, name);
@@ -166,14 +165,14 @@ TEST_F(DataCommands, BothSaveDialogsOfferTheNameLastChosenInEither)
     saveRecord({"Dry bulb"});
     const std::string chartName = inFolder("chart.bmp");
     dialogs.queueSaveName(chartName);
-    form->Command11->click(); // Save chart
-    form->Command2->click();  // Save data in file, cancelled
+    form->saveChartButton->click();      // Save chart
+    form->saveDataInFileButton->click(); // Save data in file, cancelled
     EXPECT_EQ(dialogs.saveRequests().back().initialName, chartName);
 
     const std::string dataName = inFolder("data.txt");
     dialogs.queueSaveName(dataName);
-    form->Command2->click();
-    form->Command11->click(); // cancelled
+    form->saveDataInFileButton->click();
+    form->saveChartButton->click(); // cancelled
     EXPECT_EQ(dialogs.saveRequests().back().initialName, dataName);
     EXPECT_EQ(dialogs.saveRequests().back().title, "Save File");
 }
@@ -181,7 +180,12 @@ TEST_F(DataCommands, BothSaveDialogsOfferTheNameLastChosenInEither)
 TEST_F(DataCommands, ACopyThatFailsIsReportedAfterTheNameAndLeavesTheOldFile)
 {
     saveRecord({"Dry bulb"});
-    struct Case { const char* what; std::string name; bool removeRunData; const char* reason; };
+    struct Case {
+        const char* what;
+        std::string name;
+        bool removeRunData;
+        const char* reason;
+    };
     const Case cases[] = {
         {"a name that is a folder", inFolder("a folder"), false, "directory"},
         {"a run data file removed from outside", inFolder("points.txt"), true, "No such file or directory"},
@@ -194,7 +198,7 @@ TEST_F(DataCommands, ACopyThatFailsIsReportedAfterTheNameAndLeavesTheOldFile)
         }
         dialogs.queueSaveName(c.name);
         const std::size_t before = dialogs.messages().size();
-        form->Command2->click();
+        form->saveDataInFileButton->click();
         const std::vector<std::string> texts = dialogs.messageTexts();
         ASSERT_EQ(texts.size(), before + 2) << c.what;
         EXPECT_EQ(texts[before], "You saved the files as  " + c.name) << c.what;
@@ -209,7 +213,7 @@ TEST_F(DataCommands, BothSaveDialogsRefuseANameInAFolderThatDoesNotExist)
 {
     saveRecord({"Dry bulb"});
     const std::string name = inFolder("no such folder/points.txt");
-    for (QPushButton* save : {form->Command2, form->Command11}) {
+    for (QPushButton* save : {form->saveDataInFileButton, form->saveChartButton}) {
         dialogs.queueSaveName(name);
         const std::size_t before = dialogs.messages().size();
         save->click();
@@ -225,14 +229,14 @@ TEST_F(DataCommands, BothSaveDialogsRefuseANameInAFolderThatDoesNotExist)
 TEST_F(DataCommands, ExitDeletesTheRunDataFileAndEndsTheProgram)
 {
     saveRecord({"Dry bulb"});
-    openViewer().Command1->click();
-    form->Command8->click();
+    openViewer().returnButton->click();
+    form->exitButton->click();
     EXPECT_FALSE(QFile::exists(QString::fromStdString(runDataPath())));
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(dialogs.messages().empty());
 
     // A file already gone is no reason to stay.
-    form->Command8->click();
+    form->exitButton->click();
     EXPECT_EQ(quits, 2);
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -240,12 +244,12 @@ TEST_F(DataCommands, ExitDeletesTheRunDataFileAndEndsTheProgram)
 TEST_F(DataCommands, HelpOpensTheDocumentInTheProgramsFolder)
 {
     const std::string help = inFolder("Psychrometric chart-English Units.chm");
-    form->Command16->click();
+    form->helpButton->click();
     EXPECT_EQ(dialogs.openedDocuments(), std::vector<std::string>{help});
     EXPECT_TRUE(dialogs.messages().empty());
 
     dialogs.setOpenResult(false, "The file does not exist.");
-    form->Command16->click();
+    form->helpButton->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const std::string& text = dialogs.messages()[0].text;
     EXPECT_TRUE(contains(text, help)) << text;

@@ -60,27 +60,30 @@ protected:
 TEST_F(LineCommands, RefuseUnlessTheChartWasDrawnWithTheLimitsNowChosen)
 {
     // Before any chart: the drawn limits read 0, the chosen ones do not.
-    EXPECT_EQ(press(form->Text2, form->Command6, "60"), std::vector<std::string>{drawFirst});
+    EXPECT_EQ(press(form->wetBulbLineValue, form->wetBulbLineButton, "60"), std::vector<std::string>{drawFirst});
     EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::OkCancel);
     EXPECT_TRUE(surface.lines().empty());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
     EXPECT_GE(surface.focusCount(), 1);
 
     drawBlankChart();
-    form->Combo4->setEditText("100"); // chosen anew, not drawn
-    EXPECT_EQ(press(form->Text1, form->Command5, "50"), std::vector<std::string>{drawFirst});
-    form->Combo4->setEditText("120");
-    EXPECT_TRUE(press(form->Text1, form->Command5, "50").empty());
+    form->higherDryBulbList->setEditText("100"); // chosen anew, not drawn
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"),
+              std::vector<std::string>{drawFirst});
+    form->higherDryBulbList->setEditText("120");
+    EXPECT_TRUE(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50").empty());
 
-    form->Command12->click(); // no chart any more
-    EXPECT_EQ(press(form->Text1, form->Command5, "50"), std::vector<std::string>{drawFirst});
+    form->clearChartButton->click(); // no chart any more
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"),
+              std::vector<std::string>{drawFirst});
 }
 
 TEST_F(LineCommands, WithAllLimitsZeroBeforeAnyChartNothingLiesWithinThem)
 {
-    for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+    for (QComboBox* list :
+         {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
         list->setEditText("0");
-    EXPECT_EQ(press(form->Text2, form->Command6, "60"), std::vector<std::string>{notFeasible});
+    EXPECT_EQ(press(form->wetBulbLineValue, form->wetBulbLineButton, "60"), std::vector<std::string>{notFeasible});
     EXPECT_TRUE(surface.lines().empty());
 }
 
@@ -89,16 +92,17 @@ TEST_F(LineCommands, InputTestsOfRelativeHumidityAndVolume)
     drawBlankChart();
     struct Case { QLineEdit* box; QPushButton* button; const char* value; bool drawsALine; };
     const Case cases[] = {
-        {form->Text1, form->Command5, "0", true},
-        {form->Text1, form->Command5, "100", true},
-        {form->Text1, form->Command5, "-1", false},
-        {form->Text1, form->Command5, "100.5", false},
-        {form->Text1, form->Command5, "fifty", true}, // not a number: the 0 percent line
-        {form->Text6, form->Command9, "14", true},
-        {form->Text6, form->Command9, "0", false},
-        {form->Text6, form->Command9, "-3", false},
-        {form->Text6, form->Command9, "78.5", false},
-        {form->Text6, form->Command9, "", false},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "0", true},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100", true},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "-1", false},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100.5", false},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "fifty",
+         true}, // not a number: the 0 percent line
+        {form->volumeLineValue, form->volumeLineButton, "14", true},
+        {form->volumeLineValue, form->volumeLineButton, "0", false},
+        {form->volumeLineValue, form->volumeLineButton, "-3", false},
+        {form->volumeLineValue, form->volumeLineButton, "78.5", false},
+        {form->volumeLineValue, form->volumeLineButton, "", false},
     };
     for (const Case& c : cases) {
         const std::size_t lines = surface.lines().size();
@@ -115,7 +119,8 @@ TEST_F(LineCommands, ARelativeHumidityJustAbove100IsTracedButCountsAsNotDrawn)
 {
     // The input test reads it as 100; the value itself lies above 100.
     drawBlankChart();
-    EXPECT_EQ(press(form->Text1, form->Command5, "100.00000000000003"), std::vector<std::string>{notFeasible});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100.00000000000003"),
+              std::vector<std::string>{notFeasible});
     EXPECT_FALSE(linesIn(ui::palette::green).empty());
     EXPECT_TRUE(surface.texts().empty());
 }
@@ -124,24 +129,25 @@ TEST_F(LineCommands, AVolumeOf78IsTracedAndOneAbove78IsNot)
 {
     drawBlankChart();
     std::uint64_t before = moistair::propertyCalls();
-    press(form->Text6, form->Command9, "78");
+    press(form->volumeLineValue, form->volumeLineButton, "78");
     EXPECT_GT(moistair::propertyCalls(), before);
     before = moistair::propertyCalls();
-    press(form->Text6, form->Command9, "78.0000000000001");
+    press(form->volumeLineValue, form->volumeLineButton, "78.0000000000001");
     EXPECT_EQ(moistair::propertyCalls(), before);
 }
 
 TEST_F(LineCommands, TheZeroPercentLineRunsAlongTheBottomEdge)
 {
     drawBlankChart();
-    EXPECT_TRUE(press(form->Text1, form->Command5, "").empty());
+    EXPECT_TRUE(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "").empty());
     for (const Op& line : linesIn(ui::palette::green))
         EXPECT_EQ(line.y2, 4700 * form->H() / 6000);
     ASSERT_FALSE(surface.texts().empty());
     EXPECT_EQ(surface.texts().back().text, "Rh= 0 ");
 
     drawBlankChart({.lhr = "0.010"});
-    EXPECT_EQ(press(form->Text1, form->Command5, ""), std::vector<std::string>{notFeasible});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, ""),
+              std::vector<std::string>{notFeasible});
 }
 
 TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)
@@ -149,10 +155,10 @@ TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)
     drawBlankChart();
     struct Case { QLineEdit* box; QPushButton* button; const char* value; ui::Colour colour; const char* label; };
     const Case cases[] = {
-        {form->Text1, form->Command5, "50", ui::palette::green, "Rh= 50 "},
-        {form->Text2, form->Command6, "60", ui::palette::darkRed, "WB= 60 "},
-        {form->Text3, form->Command7, "30", ui::palette::grey, "h= 30 "},
-        {form->Text6, form->Command9, "13.5", ui::palette::lightMagenta, "v= 13.5 "},
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50", ui::palette::green, "Rh= 50 "},
+        {form->wetBulbLineValue, form->wetBulbLineButton, "60", ui::palette::darkRed, "WB= 60 "},
+        {form->enthalpyLineValue, form->enthalpyLineButton, "30", ui::palette::grey, "h= 30 "},
+        {form->volumeLineValue, form->volumeLineButton, "13.5", ui::palette::lightMagenta, "v= 13.5 "},
     };
     for (const Case& c : cases) {
         surface.forgetLog();
@@ -162,7 +168,7 @@ TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)
         ASSERT_EQ(surface.texts().size(), 1u) << c.value;
         EXPECT_EQ(surface.texts()[0].text, c.label);
         EXPECT_EQ(surface.refreshCount(), static_cast<int>(surface.lines().size()));
-        EXPECT_EQ(form->Label4->text(), "");
+        EXPECT_EQ(form->busyIndicator->text(), "");
     }
     // Lines accumulate: all four and their labels stay on the surface.
     for (const Case& c : cases) {
@@ -181,7 +187,7 @@ TEST_F(LineCommands, WhereTheLabelsStand)
     drawBlankChart();
     // The wet-bulb label at the end of the last segment: the lowest whole
     // dry bulb whose relative humidity is at most 100, here the wet bulb.
-    press(form->Text2, form->Command6, "60");
+    press(form->wetBulbLineValue, form->wetBulbLineButton, "60");
     std::vector<Op> lines = linesIn(ui::palette::darkRed);
     ASSERT_FALSE(lines.empty());
     EXPECT_NEAR(dryBulbAt(lines.back().x2), 60, 1e-9);
@@ -189,7 +195,7 @@ TEST_F(LineCommands, WhereTheLabelsStand)
 
     // The enthalpy label at the end of the first segment.
     surface.forgetLog();
-    press(form->Text3, form->Command7, "30");
+    press(form->enthalpyLineValue, form->enthalpyLineButton, "30");
     lines = linesIn(ui::palette::grey);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(surface.texts().back().x1, float(lines.front().x2));
@@ -199,14 +205,14 @@ TEST_F(LineCommands, WhereTheLabelsStand)
 TEST_F(LineCommands, AWetBulbAboveTheHigherLimitLessTwoDrawsNothing)
 {
     drawBlankChart({.hdb = "50"});
-    EXPECT_TRUE(press(form->Text2, form->Command6, "47.9").empty());
-    EXPECT_EQ(press(form->Text2, form->Command6, "48.1"), std::vector<std::string>{notFeasible});
+    EXPECT_TRUE(press(form->wetBulbLineValue, form->wetBulbLineButton, "47.9").empty());
+    EXPECT_EQ(press(form->wetBulbLineValue, form->wetBulbLineButton, "48.1"), std::vector<std::string>{notFeasible});
 }
 
 TEST_F(LineCommands, ALineEnteringAcrossTheBottomStartsBelowIt)
 {
     drawBlankChart({.lhr = "0.010"});
-    press(form->Text2, form->Command6, "70");
+    press(form->wetBulbLineValue, form->wetBulbLineButton, "70");
     const std::vector<Op> lines = linesIn(ui::palette::darkRed);
     ASSERT_FALSE(lines.empty());
     EXPECT_GT(lines.front().y1, 4700 * form->H() / 6000); // from the last point below the edge

@@ -1,7 +1,7 @@
 // "Locate point": its refusals, the result window "Locate point", marking the
 // point on the chart and the point record in the run data file.
 #include "mainwindow_fixture.h"
-#include "point/form3.h"
+#include "windows/pointresultwindow.h"
 #include "point/marking.h"
 #include "point/records.h"
 
@@ -34,15 +34,15 @@ protected:
     void SetUp() override { start(); }
 
     // Presses "Locate point"; gives the result window when it opened.
-    point::Form3* locate()
+    windows::PointResultWindow* locate()
     {
-        form->Command14->click();
-        return qobject_cast<point::Form3*>(form->locatePointWindow());
+        form->locatePointButton->click();
+        return qobject_cast<windows::PointResultWindow*>(form->locatePointWindow());
     }
 
     // Dry bulb 75 and wet bulb 65 on a blank chart of the default limits,
     // located; the result window must open.
-    point::Form3* locate75and65()
+    windows::PointResultWindow* locate75and65()
     {
         drawChart(ChartType::Blank);
         give(DB, "75", WB, "65");
@@ -51,9 +51,9 @@ protected:
     }
 
     // Leaves the result window by the button, and lets it go.
-    void exitResult(point::Form3* result)
+    void exitResult(windows::PointResultWindow* result)
     {
-        result->Command2->click();
+        result->exitButton->click();
         deleteClosedWindows();
         ASSERT_EQ(form->locatePointWindow(), nullptr);
     }
@@ -61,17 +61,18 @@ protected:
     std::vector<QString> readout() const
     {
         std::vector<QString> shown;
-        for (const QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
-                                    form->Label18, form->Label24, form->Label26})
+        for (const QLabel* label :
+             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
+              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             shown.push_back(label->text());
         return shown;
     }
 
-    static std::vector<QString> values(const point::Form3& result)
+    static std::vector<QString> values(const windows::PointResultWindow& result)
     {
         std::vector<QString> shown;
-        for (const QLabel* label : {result.Label7, result.Label8, result.Label9, result.Label10, result.Label11,
-                                    result.Label12, result.Label13, result.Label19})
+        for (const QLabel* label : {result.dryBulb, result.wetBulb, result.relativeHumidity, result.enthalpy,
+                                    result.volume, result.humidityRatio, result.dewPoint, result.vapourPressure})
             shown.push_back(label->text());
         return shown;
     }
@@ -98,8 +99,8 @@ TEST_F(LocatePoint, RefusesUnusableInputInOrderBeforeAskingForAChart)
         SCOPED_TRACE(c.what);
         give(c.kind1, c.text1, c.kind2, c.text2);
         if (c.kind1 < 0) {
-            form->Combo1->setEditText("typed over");
-            form->Combo2->setEditText("typed over");
+            form->firstPropertyList->setEditText("typed over");
+            form->secondPropertyList->setEditText("typed over");
         }
         const std::size_t before = dialogs.messages().size();
         EXPECT_EQ(locate(), nullptr);
@@ -128,24 +129,25 @@ TEST_F(LocatePoint, SolvesOnlyOnTheChartOfTheLimitsNowChosen)
         switch (c.before) {
         case Before::Nothing: break;
         case Before::AllLimits0:
-            for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+            for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList,
+                                    form->higherHumidityRatioList})
                 list->setEditText("0");
             break;
         case Before::ChartDrawn: drawChart(ChartType::Blank); break;
         case Before::OtherLimitChosen:
             drawChart(ChartType::Blank);
-            form->Combo4->setEditText("110");
+            form->higherDryBulbList->setEditText("110");
             break;
         case Before::ChartCleared:
             drawChart(ChartType::Blank);
-            form->Command12->click();
+            form->clearChartButton->click();
             break;
         }
         give(DB, "75", WB, "65");
         form->setbusy();
         const int focused = surface.focusCount();
         const std::size_t before = dialogs.messages().size();
-        point::Form3* result = locate();
+        windows::PointResultWindow* result = locate();
         if (c.opens) {
             ASSERT_NE(result, nullptr);
             EXPECT_EQ(dialogs.messages().size(), before);
@@ -156,7 +158,7 @@ TEST_F(LocatePoint, SolvesOnlyOnTheChartOfTheLimitsNowChosen)
             EXPECT_EQ(dialogs.messages().back().text, drawFirst);
             EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::OkCancel);
             EXPECT_EQ(dialogs.messages().back().title, "");
-            EXPECT_EQ(form->Label4->text(), "");
+            EXPECT_EQ(form->busyIndicator->text(), "");
             EXPECT_EQ(surface.focusCount(), focused + 1);
             EXPECT_TRUE(form->isEnabled());
         }
@@ -165,23 +167,23 @@ TEST_F(LocatePoint, SolvesOnlyOnTheChartOfTheLimitsNowChosen)
 
 TEST_F(LocatePoint, ShowsTheSolvedPointAndDisablesTheMainWindow)
 {
-    form->Text7->setText(" AHU-2  supply ");
-    point::Form3* result = locate75and65();
+    form->pointIdentification->setText(" AHU-2  supply ");
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(result->windowTitle(), "Locate point");
     EXPECT_EQ(result->parent(), nullptr);
     EXPECT_TRUE(result->isVisible());
     EXPECT_EQ(values(*result), at75and65);
-    EXPECT_EQ(result->Label20->text(), "Atmos. pr (in Hg)");
-    EXPECT_EQ(result->Label21->text(), "29.92126");
-    EXPECT_EQ(result->Label15->text(), "Properties of the specified point are as below:");
-    EXPECT_EQ(result->Label16->text(), " AHU-2  supply ");
+    EXPECT_EQ(result->pressureCaption->text(), "Atmos. pr (in Hg)");
+    EXPECT_EQ(result->pressureValue->text(), "29.92126");
+    EXPECT_EQ(result->heading->text(), "Properties of the specified point are as below:");
+    EXPECT_EQ(result->pointId->text(), " AHU-2  supply ");
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(surface.log().empty()); // nothing is drawn yet
 
     // The disabled main window takes no second "Locate point".
-    form->Command14->click();
+    form->locatePointButton->click();
     EXPECT_EQ(form->locatePointWindow(), result);
 }
 
@@ -195,7 +197,7 @@ TEST_F(LocatePoint, ReportsAPointThatCannotBeSolved)
     ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{notFeasible});
     EXPECT_EQ(dialogs.messages().back().buttons, ui::Buttons::Ok);
     EXPECT_EQ(dialogs.messages().back().title, "");
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
     EXPECT_EQ(surface.focusCount(), focused + 1);
     EXPECT_TRUE(form->isEnabled());
 }
@@ -217,35 +219,35 @@ TEST_F(LocatePoint, ThePressureRowFollowsTheUnitTheUserGaveItIn)
         SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
         form->state.pressureUnitText = c.unit;
         form->state.typedPressureText = c.typed;
-        point::Form3* result = locate();
+        windows::PointResultWindow* result = locate();
         ASSERT_NE(result, nullptr);
-        EXPECT_EQ(result->Label20->text(), c.caption);
-        EXPECT_EQ(result->Label21->text(), c.value);
+        EXPECT_EQ(result->pressureCaption->text(), c.caption);
+        EXPECT_EQ(result->pressureValue->text(), c.value);
         exitResult(result);
     }
 }
 
 TEST_F(LocatePoint, ThePointIdentificationIsTakenWhenTheWindowOpens)
 {
-    point::Form3* result = locate75and65();
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
-    EXPECT_EQ(result->Label16->text(), "Nil");
+    EXPECT_EQ(result->pointId->text(), "Nil");
     exitResult(result);
 
-    form->Text7->setText("P2");
+    form->pointIdentification->setText("P2");
     result = locate();
     ASSERT_NE(result, nullptr);
-    EXPECT_EQ(result->Label16->text(), "P2");
-    form->Text7->setText("changed later");
-    EXPECT_EQ(result->Label16->text(), "P2");
+    EXPECT_EQ(result->pointId->text(), "P2");
+    form->pointIdentification->setText("changed later");
+    EXPECT_EQ(result->pointId->text(), "P2");
     exitResult(result);
 
     // Typed text is shown as typed, never as markup.
-    form->Text7->setText("<b>AHU</b> & <i>2</i>");
+    form->pointIdentification->setText("<b>AHU</b> & <i>2</i>");
     result = locate();
     ASSERT_NE(result, nullptr);
-    EXPECT_EQ(result->Label16->text(), "<b>AHU</b> & <i>2</i>");
-    EXPECT_EQ(result->Label16->textFormat(), Qt::PlainText);
+    EXPECT_EQ(result->pointId->text(), "<b>AHU</b> & <i>2</i>");
+    EXPECT_EQ(result->pointId->textFormat(), Qt::PlainText);
 }
 
 TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
@@ -255,7 +257,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
     for (Way way : {Way::Button, Way::TitleBar, Way::MainWindowClosed}) {
         SCOPED_TRACE(int(way));
         start();
-        point::Form3* result = locate75and65();
+        windows::PointResultWindow* result = locate75and65();
         ASSERT_NE(result, nullptr);
         const std::vector<QString> shown = readout();
         const std::size_t drawn = surface.drawn().size();
@@ -263,14 +265,16 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
         const int focused = surface.focusCount();
         form->setbusy();
         switch (way) {
-        case Way::Button: result->Command2->click(); break;
+        case Way::Button:
+            result->exitButton->click();
+            break;
         case Way::TitleBar: result->close(); break;
         case Way::MainWindowClosed: form->close(); break;
         }
         deleteClosedWindows();
         EXPECT_EQ(form->locatePointWindow(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(form->Label4->text(), "");
+        EXPECT_EQ(form->busyIndicator->text(), "");
         EXPECT_EQ(surface.focusCount(), focused + 1);
         EXPECT_EQ(readout(), shown);
         EXPECT_EQ(surface.drawn().size(), drawn);
@@ -281,7 +285,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
 
 TEST_F(LocatePoint, TheResultWindowGoesWithTheMainWindow)
 {
-    QPointer<point::Form3> result = locate75and65();
+    QPointer<windows::PointResultWindow> result = locate75and65();
     ASSERT_FALSE(result.isNull());
     form.reset();
     EXPECT_TRUE(result.isNull());
@@ -291,12 +295,12 @@ TEST_F(LocatePoint, TheResultWindowGoesWithTheMainWindow)
 
 TEST_F(LocatePoint, MarksAPointInsideTheChartWhereTheChartPlacesIt)
 {
-    form->Text7->setText("AHU-2");
-    point::Form3* result = locate75and65();
+    form->pointIdentification->setText("AHU-2");
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
     const std::vector<QString> shown = values(*result);
     const chart::ChartFrame frame = form->drawContext().frame(); // of the chart drawn
-    result->Command1->click();
+    result->locateOnChartButton->click();
     deleteClosedWindows();
 
     const std::vector<Op> circles = surface.circles();
@@ -317,20 +321,20 @@ TEST_F(LocatePoint, MarksAPointInsideTheChartWhereTheChartPlacesIt)
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(form->locatePointWindow(), nullptr);
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
 
     // A second point adds its own dot; an empty identification prints
     // nothing visible.
-    form->Text7->clear();
+    form->pointIdentification->clear();
     give(DB, "60", WB, "50");
     result = locate();
     ASSERT_NE(result, nullptr);
-    result->Command1->click();
+    result->locateOnChartButton->click();
     deleteClosedWindows();
     EXPECT_EQ(surface.circles().size(), 38u);
     ASSERT_EQ(surface.texts().size(), 2u);
     EXPECT_EQ(surface.texts()[1].text, "");
-    EXPECT_EQ(form->Label13->text(), "60.0000000");
+    EXPECT_EQ(form->readoutDryBulb->text(), "60.0000000");
 }
 
 TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
@@ -338,11 +342,11 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
     // The chart of 0..60 deg F holds no dry bulb of 75.
     drawChart(ChartType::Blank, {"0", "60", "0", "0.030"});
     give(DB, "75", WB, "65");
-    point::Form3* result = locate();
+    windows::PointResultWindow* result = locate();
     ASSERT_NE(result, nullptr);
-    form->Label26->setText("kept");
+    form->readoutVapourPressure->setText("kept");
     surface.forgetLog();
-    result->Command1->click();
+    result->locateOnChartButton->click();
     deleteClosedWindows();
 
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{outOfChart});
@@ -355,17 +359,18 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
     EXPECT_EQ(readout(), blank);
     EXPECT_EQ(form->locatePointWindow(), nullptr);
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
 }
 
 TEST_F(LocatePoint, TheLimitsThemselvesLieInsideTheChart)
 {
-    for (QComboBox* list : {form->Combo3, form->Combo4, form->Combo5, form->Combo6})
+    for (QComboBox* list :
+         {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
         list->setEditText("");
-    form->Combo3->setEditText("70");
-    form->Combo4->setEditText("120");
-    form->Combo5->setEditText("0.010");
-    form->Combo6->setEditText("0.030");
+    form->lowerDryBulbList->setEditText("70");
+    form->higherDryBulbList->setEditText("120");
+    form->lowerHumidityRatioList->setEditText("0.010");
+    form->higherHumidityRatioList->setEditText("0.030");
     const double W = form->W(), H = form->H();
     struct Case { const char* what; point::PointTexts point; bool inside; double x, y; };
     auto at = [](const char* db, const char* rh, const char* hr) {
@@ -386,18 +391,19 @@ TEST_F(LocatePoint, TheLimitsThemselvesLieInsideTheChart)
         SCOPED_TRACE(c.what);
         surface.forgetLog();
         const std::size_t before = dialogs.messages().size();
-        point::markLocatedPoint(*form, c.point);
+        point::PointContext context = form->pointContext();
+        point::markLocatedPoint(context, c.point);
         if (c.inside) {
             ASSERT_EQ(surface.circles().size(), 19u);
             EXPECT_FLOAT_EQ(float(surface.circles()[0].x1), float(c.x));
             EXPECT_FLOAT_EQ(float(surface.circles()[0].y1), float(c.y));
             EXPECT_EQ(dialogs.messages().size(), before);
-            EXPECT_EQ(form->Label13->text().toStdString(), c.point.db);
+            EXPECT_EQ(form->readoutDryBulb->text().toStdString(), c.point.db);
         } else {
             EXPECT_TRUE(surface.circles().empty());
             ASSERT_EQ(dialogs.messages().size(), before + 1);
             EXPECT_EQ(dialogs.messages().back().text, outOfChart);
-            EXPECT_EQ(form->Label13->text(), "");
+            EXPECT_EQ(form->readoutDryBulb->text(), "");
         }
     }
 }
@@ -421,10 +427,10 @@ TEST(PointRecordLines, ZoneAdvancesMoveToTheNextZoneStop)
 
 TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
 {
-    form->Text7->setText("AHU-2 supply");
-    point::Form3* result = locate75and65();
+    form->pointIdentification->setText("AHU-2 supply");
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
-    ASSERT_FALSE(form->Command2->isEnabledTo(form.get()));
+    ASSERT_FALSE(form->saveDataInFileButton->isEnabledTo(form.get()));
     const std::string record = std::string("-------------------------\r\n")
         + captionLine("Point Id", "AHU-2 supply") + captionLine("Atmos. pr (in Hg)", "29.92126")
         + captionLine("Dry bulb temp (Deg F)", "75.0000000") + captionLine("Wet bulb temp (Deg F)", "65.0000000")
@@ -434,12 +440,12 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
         + captionLine("Humidity ratio (lb/lb of air)", ".0109749") + captionLine("Dew point (Deg F)", "59.7940869")
         + captionLine("Vapor pressure (In Hg)", ".5188098") + "----------------------------\r\n";
 
-    result->Command3->click();
+    result->saveDataButton->click();
     EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + record);
-    EXPECT_TRUE(form->Command2->isEnabledTo(form.get()));
-    result->Command3->click();
+    EXPECT_TRUE(form->saveDataInFileButton->isEnabledTo(form.get()));
+    result->saveDataButton->click();
     EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + record + record);
-    EXPECT_TRUE(form->Command2->isEnabledTo(form.get()));
+    EXPECT_TRUE(form->saveDataInFileButton->isEnabledTo(form.get()));
     EXPECT_EQ(form->locatePointWindow(), result);
     EXPECT_TRUE(result->isVisible());
     EXPECT_FALSE(form->isEnabled());
@@ -450,9 +456,9 @@ TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
 {
     form->state.pressureUnitText = "2";
     form->state.typedPressureText = "14.7";
-    point::Form3* result = locate75and65();
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
-    result->Command3->click();
+    result->saveDataButton->click();
     const QList<QByteArray> lines = readFile(runDataPath()).split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[2].toStdString() + "\n", captionLine("Point Id", "Nil"));
@@ -463,7 +469,7 @@ TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
     form->state.typedPressureText = "abc";
     result = locate();
     ASSERT_NE(result, nullptr);
-    result->Command3->click();
+    result->saveDataButton->click();
     const QList<QByteArray> after = readFile(runDataPath()).split('\n');
     ASSERT_GE(after.size(), 16);
     EXPECT_EQ(after[15].toStdString() + "\n", captionLine("Site elevation (ft)", ""));
@@ -471,14 +477,14 @@ TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
 
 TEST_F(LocatePoint, ARecordThatCannotBeWrittenIsReportedAndNotClaimed)
 {
-    point::Form3* result = locate75and65();
+    windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
     ASSERT_TRUE(QFile::remove(QString::fromStdString(runDataPath())));
     ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt"));
-    result->Command3->click();
+    result->saveDataButton->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_NE(dialogs.messages()[0].text.find(runDataPath()), std::string::npos);
-    EXPECT_FALSE(form->Command2->isEnabledTo(form.get()));
+    EXPECT_FALSE(form->saveDataInFileButton->isEnabledTo(form.get()));
     EXPECT_EQ(form->locatePointWindow(), result);
 }
 

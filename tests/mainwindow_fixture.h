@@ -4,8 +4,8 @@
 // live readout attached and counted; and the steps that the tests of several
 // windows take through its controls.
 
-#include "chart/form1.h"
-#include "chart/form6.h"
+#include "windows/mainwindow.h"
+#include "windows/charttypedialog.h"
 #include "filebytes.h"
 #include "point/readout.h"
 #include "ui/recordingsurface.h"
@@ -28,7 +28,7 @@ namespace testsupport {
 
 enum class ChartType { Standard, Blank };
 
-// The chart limits as typed into the lists Combo3 to Combo6; by default those
+// The chart limits as typed into the four chart-limit lists; by default those
 // the window starts with.
 struct ChartLimits {
     const char* ldb = "0";
@@ -39,13 +39,13 @@ struct ChartLimits {
 
 // Presses "Draw chart" and, in the chart-type dialog it opens, picks the chart
 // type and presses the dialog's own "Draw chart".
-inline void drawChart(chart::Form1& form, ChartType type)
+inline void drawChart(windows::MainWindow& form, ChartType type)
 {
-    form.Command3->click();
-    chart::Form6* dialog = form.chartTypeDialog();
+    form.drawChartButton->click();
+    windows::ChartTypeDialog* dialog = form.chartTypeDialog();
     ASSERT_NE(dialog, nullptr);
-    (type == ChartType::Standard ? dialog->Option1 : dialog->Option2)->setChecked(true);
-    dialog->Command1->click();
+    (type == ChartType::Standard ? dialog->standardChartOption : dialog->blankChartOption)->setChecked(true);
+    dialog->drawChartButton->click();
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -54,12 +54,11 @@ protected:
 
     // Builds the main window without loading it. Its program's folder is the
     // test's folder unless another is named.
-    chart::Form1& build(std::string dataFolder = "")
+    windows::MainWindow& build(std::string dataFolder = "")
     {
         if (dataFolder.empty())
             dataFolder = folder.path().toStdString();
-        form = std::make_unique<chart::Form1>(chart::Form1Setup{&dialogs, dataFolder, &surface});
-        point::attach(*form);
+        form = std::make_unique<windows::MainWindow>(windows::MainWindowSetup{&dialogs, dataFolder, &surface});
         auto readout = form->hooks.updatereadout;
         form->hooks.updatereadout = [this, readout] {
             ++readoutRuns;
@@ -82,10 +81,10 @@ protected:
     // Chooses the two properties of a point and types their values.
     void give(int kind1, const char* text1, int kind2, const char* text2)
     {
-        form->selectListItem(form->Combo1, kind1);
-        form->selectListItem(form->Combo2, kind2);
-        form->Text4->setText(text1);
-        form->Text5->setText(text2);
+        form->selectListItem(form->firstPropertyList, kind1);
+        form->selectListItem(form->secondPropertyList, kind2);
+        form->firstPropertyValue->setText(text1);
+        form->secondPropertyValue->setText(text2);
     }
 
     void drawChart(ChartType type = ChartType::Standard) { testsupport::drawChart(*form, type); }
@@ -93,10 +92,10 @@ protected:
     // Types the limits into the four lists, then draws.
     void drawChart(ChartType type, const ChartLimits& limits)
     {
-        form->Combo3->setEditText(limits.ldb);
-        form->Combo4->setEditText(limits.hdb);
-        form->Combo5->setEditText(limits.lhr);
-        form->Combo6->setEditText(limits.hhr);
+        form->lowerDryBulbList->setEditText(limits.ldb);
+        form->higherDryBulbList->setEditText(limits.hdb);
+        form->lowerHumidityRatioList->setEditText(limits.lhr);
+        form->higherHumidityRatioList->setEditText(limits.hhr);
         drawChart(type);
     }
 
@@ -110,7 +109,7 @@ protected:
     QTemporaryDir folder;
     ui::ScriptedDialogs dialogs;
     ui::RecordingSurface surface;
-    std::unique_ptr<chart::Form1> form;
+    std::unique_ptr<windows::MainWindow> form;
     int readoutRuns = 0; // runs of the live readout
 };
 

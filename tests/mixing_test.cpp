@@ -2,7 +2,7 @@
 // stream columns and mixed column as the inputs change, drawing the mix on
 // the chart, the mixing record, and leaving it.
 #include "mainwindow_fixture.h"
-#include "mixing/form5.h"
+#include "windows/mixingwindow.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 
@@ -21,10 +21,10 @@
 
 namespace {
 
-using mixing::Form5;
-using mixing::Step;
 using testsupport::readFile;
 using testsupport::writeFile;
+using windows::MixingWindow;
+using windows::Step;
 
 enum Kind { DB, WB, RH, HR, H, DP, V };
 
@@ -40,20 +40,20 @@ protected:
     {
         start();
         form->hooks.quit = [this] { ++quits; };
-        mixing::attach(*form, [this](Step step) { steps.push_back(step); });
+        windows::traceMixingSteps(*form, [this](Step step) { steps.push_back(step); });
     }
 
     // Presses "Mixing problem"; gives the mixing window when it opened.
-    Form5* open()
+    MixingWindow* open()
     {
-        form->Command13->click();
-        return qobject_cast<Form5*>(form->mixingWindow());
+        form->mixingProblemButton->click();
+        return qobject_cast<MixingWindow*>(form->mixingWindow());
     }
 
     // Opens the window and forgets the steps its loading ran.
-    Form5* openFresh()
+    MixingWindow* openFresh()
     {
-        Form5* window = open();
+        MixingWindow* window = open();
         steps.clear();
         return window;
     }
@@ -69,13 +69,15 @@ protected:
         value2->setText(text2);
         acfm->setText(flow);
     }
-    static void give1(Form5* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
+    static void give1(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
     {
-        give(w->Combo1, w->Text4, w->Combo2, w->Text5, w->Text2, k1, t1, k2, t2, flow);
+        give(w->stream1FirstList, w->stream1FirstValue, w->stream1SecondList, w->stream1SecondValue, w->stream1AirFlow,
+             k1, t1, k2, t2, flow);
     }
-    static void give2(Form5* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
+    static void give2(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
     {
-        give(w->Combo3, w->Text6, w->Combo4, w->Text7, w->Text3, k1, t1, k2, t2, flow);
+        give(w->stream2FirstList, w->stream2FirstValue, w->stream2SecondList, w->stream2SecondValue, w->stream2AirFlow,
+             k1, t1, k2, t2, flow);
     }
 
     // The user's choice of an item in a list.
@@ -86,9 +88,9 @@ protected:
     }
 
     // Two solved streams with positive air flows: the mixed column is full.
-    Form5* openMixed()
+    MixingWindow* openMixed()
     {
-        Form5* w = open();
+        MixingWindow* w = open();
         if (!w)
             return nullptr;
         give1(w, DB, "75", WB, "65", "1000");
@@ -98,22 +100,26 @@ protected:
     }
 
     // The 13 value cells of a stream column, the air flow aside, in row order.
-    static std::vector<std::string> column(const Form5::StreamCells& c)
+    static std::vector<std::string> column(const MixingWindow::StreamCells& c)
     {
         std::vector<std::string> cells;
-        for (const QLabel* cell : {c.prvalue, c.db, c.wb, c.rh, c.h, c.v, c.hr, c.dp, c.pv, c.pvs, c.dryair,
-                                   c.vapour, c.moistair})
+        for (const QLabel* cell :
+             {c.cells.pressure, c.cells.dryBulb, c.cells.wetBulb, c.cells.relativeHumidity, c.cells.enthalpy,
+              c.cells.volume, c.cells.humidityRatio, c.cells.dewPoint, c.cells.vapourPressure,
+              c.cells.saturationPressure, c.cells.dryAirFlow, c.cells.vapourFlow, c.cells.moistAirFlow})
             cells.push_back(text(cell));
         return cells;
     }
 
     // The 14 cells of the mixed column, the air flow first.
-    static std::vector<std::string> mixedColumn(const Form5* w)
+    static std::vector<std::string> mixedColumn(const MixingWindow* w)
     {
         std::vector<std::string> cells;
-        for (const QLabel* cell : {w->Label50, w->Label41, w->Label42, w->Label43, w->Label44, w->Label45,
-                                   w->Label46, w->Label47, w->Label48, w->Label49, w->Label64, w->Label65,
-                                   w->Label66, w->Label67})
+        for (const QLabel* cell : {w->mixedAirFlow, w->mixedColumn.pressure, w->mixedColumn.dryBulb,
+                                   w->mixedColumn.wetBulb, w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy,
+                                   w->mixedColumn.volume, w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint,
+                                   w->mixedColumn.vapourPressure, w->mixedColumn.saturationPressure,
+                                   w->mixedColumn.dryAirFlow, w->mixedColumn.vapourFlow, w->mixedColumn.moistAirFlow})
             cells.push_back(text(cell));
         return cells;
     }
@@ -140,7 +146,7 @@ protected:
 
 TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
 {
-    Form5* w = open();
+    MixingWindow* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(w->isVisible());
@@ -148,37 +154,38 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
     EXPECT_EQ(w->windowTitle(), "Mixing problem");
     EXPECT_TRUE(dialogs.messages().empty());
 
-    for (QComboBox* list : {w->Combo1, w->Combo2, w->Combo3, w->Combo4}) {
+    for (QComboBox* list : {w->stream1FirstList, w->stream1SecondList, w->stream2FirstList, w->stream2SecondList}) {
         SCOPED_TRACE(list->objectName().toStdString());
         ASSERT_EQ(list->count(), 7);
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(list->itemText(i).toStdString(), chart::propertyCaptions[i]);
     }
-    EXPECT_EQ(w->Combo1->currentText(), "Dry bulb temp, Deg F");
-    EXPECT_EQ(w->Combo2->currentText(), "Wet bulb temp, Deg F");
-    EXPECT_EQ(w->Combo3->currentText(), "Dry bulb temp, Deg F");
-    EXPECT_EQ(w->Combo4->currentText(), "Wet bulb temp, Deg F");
+    EXPECT_EQ(w->stream1FirstList->currentText(), "Dry bulb temp, Deg F");
+    EXPECT_EQ(w->stream1SecondList->currentText(), "Wet bulb temp, Deg F");
+    EXPECT_EQ(w->stream2FirstList->currentText(), "Dry bulb temp, Deg F");
+    EXPECT_EQ(w->stream2SecondList->currentText(), "Wet bulb temp, Deg F");
 
     // The loading selections solve each stream twice, each followed by the
     // mix, all with empty values.
     EXPECT_EQ(steps, (std::vector<Step>{Step::Stream1, Step::Mix, Step::Stream1, Step::Mix, Step::Stream2, Step::Mix,
                                         Step::Stream2, Step::Mix}));
 
-    for (QLineEdit* box : {w->Text2, w->Text3, w->Text4, w->Text5, w->Text6, w->Text7})
+    for (QLineEdit* box : {w->stream1AirFlow, w->stream2AirFlow, w->stream1FirstValue, w->stream1SecondValue,
+                           w->stream2FirstValue, w->stream2SecondValue})
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(allEmpty(column(w->stream1Cells())));
     EXPECT_TRUE(allEmpty(column(w->stream2Cells())));
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
-    EXPECT_EQ(text(w->Label20), "");
-    EXPECT_EQ(w->Text51, "0");
-    EXPECT_EQ(w->Text52, "0");
-    EXPECT_FALSE(w->Command3->isEnabled());
+    EXPECT_EQ(text(w->pressureCaption), "");
+    EXPECT_EQ(w->stream1Solved, "0");
+    EXPECT_EQ(w->stream2Solved, "0");
+    EXPECT_FALSE(w->saveDataButton->isEnabled());
     EXPECT_EQ(w->typedPressureText, form->state.typedPressureText);
 
     // The captions are those of the grid, typing errors included.
-    EXPECT_EQ(text(w->Label21), "Steram 2");
-    EXPECT_EQ(text(w->Label53), "Dry air fow rate (lb/min)");
-    EXPECT_EQ(text(w->Label54), "Water vapor flow rate  (lb/min)");
+    EXPECT_EQ(text(w->stream2Heading), "Steram 2");
+    EXPECT_EQ(text(w->dryAirFlowCaption), "Dry air fow rate (lb/min)");
+    EXPECT_EQ(text(w->vapourFlowCaption), "Water vapor flow rate  (lb/min)");
 }
 
 TEST_F(Mixing, LoadTakesTheWorkingPressureOfTheMainWindow)
@@ -194,10 +201,10 @@ TEST_F(Mixing, LoadTakesTheWorkingPressureOfTheMainWindow)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text12);
         form->state.workingPressureText = c.text12;
-        Form5* w = open();
+        MixingWindow* w = open();
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->atm, c.atm);
-        w->Command4->click();
+        w->exitButton->click();
         deleteClosedWindows();
     }
 }
@@ -227,7 +234,7 @@ TEST_F(Mixing, ScreenQuestion)
         steps.clear();
         quits = 0;
 
-        Form5* w = open();
+        MixingWindow* w = open();
         if (c.asks) {
             ASSERT_EQ(dialogs.messages().size(), 1u);
             EXPECT_EQ(dialogs.messages()[0].text, screenQuestion);
@@ -249,15 +256,15 @@ TEST_F(Mixing, ScreenQuestion)
         ASSERT_NE(w, nullptr);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(steps.size(), 8u);
-        EXPECT_EQ(w->Combo4->currentIndex(), 1);
-        w->Command4->click();
+        EXPECT_EQ(w->stream2SecondList->currentIndex(), 1);
+        w->exitButton->click();
         deleteClosedWindows();
     }
 }
 
 TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
 {
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     struct Case {
         const char* name;
@@ -267,17 +274,21 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
     const std::vector<Step> one1{Step::Stream1, Step::Mix};
     const std::vector<Step> one2{Step::Stream2, Step::Mix};
     const Case cases[] = {
-        {"typing 75 into the first value of stream 1", [&] { w->Text4->setText("7"); w->Text4->setText("75"); },
+        {"typing 75 into the first value of stream 1",
+         [&] {
+             w->stream1FirstValue->setText("7");
+             w->stream1FirstValue->setText("75");
+         },
          {Step::Stream1, Step::Mix, Step::Stream1, Step::Mix}},
-        {"second value of stream 1", [&] { w->Text5->setText("64"); }, one1},
-        {"air flow of stream 1", [&] { w->Text2->setText("900"); }, one1},
-        {"first list of stream 1", [&] { choose(w->Combo1, DB); }, one1},
-        {"second list of stream 1", [&] { choose(w->Combo2, WB); }, one1},
-        {"first value of stream 2", [&] { w->Text6->setText("94"); }, one2},
-        {"second value of stream 2", [&] { w->Text7->setText("71"); }, one2},
-        {"air flow of stream 2", [&] { w->Text3->setText("400"); }, one2},
-        {"first list of stream 2", [&] { choose(w->Combo3, RH); }, one2},
-        {"second list of stream 2", [&] { choose(w->Combo4, WB); }, one2},
+        {"second value of stream 1", [&] { w->stream1SecondValue->setText("64"); }, one1},
+        {"air flow of stream 1", [&] { w->stream1AirFlow->setText("900"); }, one1},
+        {"first list of stream 1", [&] { choose(w->stream1FirstList, DB); }, one1},
+        {"second list of stream 1", [&] { choose(w->stream1SecondList, WB); }, one1},
+        {"first value of stream 2", [&] { w->stream2FirstValue->setText("94"); }, one2},
+        {"second value of stream 2", [&] { w->stream2SecondValue->setText("71"); }, one2},
+        {"air flow of stream 2", [&] { w->stream2AirFlow->setText("400"); }, one2},
+        {"first list of stream 2", [&] { choose(w->stream2FirstList, RH); }, one2},
+        {"second list of stream 2", [&] { choose(w->stream2SecondList, WB); }, one2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,16 +304,22 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
 TEST_F(Mixing, AStreamColumnShowsTheStateOfItsAirAndItsFlows)
 {
     // The main window's readout of the same point.
-    form->Text4->setText("75");
-    form->Text5->setText("65");
-    Form5* w = open();
+    form->firstPropertyValue->setText("75");
+    form->secondPropertyValue->setText("65");
+    MixingWindow* w = open();
     ASSERT_NE(w, nullptr);
     give1(w, DB, "75", WB, "65", "1000");
 
-    const Form5::StreamCells c = w->stream1Cells();
+    const MixingWindow::StreamCells c = w->stream1Cells();
     const std::pair<const QLabel*, const QLabel*> same[] = {
-        {c.db, form->Label13}, {c.wb, form->Label14}, {c.rh, form->Label15}, {c.h, form->Label16},
-        {c.v, form->Label17},  {c.hr, form->Label18}, {c.dp, form->Label24}, {c.pv, form->Label26},
+        {c.cells.dryBulb, form->readoutDryBulb},
+        {c.cells.wetBulb, form->readoutWetBulb},
+        {c.cells.relativeHumidity, form->readoutRelativeHumidity},
+        {c.cells.enthalpy, form->readoutEnthalpy},
+        {c.cells.volume, form->readoutVolume},
+        {c.cells.humidityRatio, form->readoutHumidityRatio},
+        {c.cells.dewPoint, form->readoutDewPoint},
+        {c.cells.vapourPressure, form->readoutVapourPressure},
     };
     for (const auto& [cell, readout] : same) {
         EXPECT_FALSE(cell->text().isEmpty());
@@ -312,19 +329,19 @@ TEST_F(Mixing, AStreamColumnShowsTheStateOfItsAirAndItsFlows)
     const double atm = 29.92126;
     const double v = moistair::psychro_v(75, 65, atm);
     const double hr = moistair::psychro_w(75, 65, atm);
-    EXPECT_EQ(text(w->Label20), "Atmos. pr (in Hg)");
-    EXPECT_EQ(text(c.prvalue), "29.92126");
-    EXPECT_EQ(text(c.pvs), numtext::formatprop(moistair::psychro_pvs(75)));
+    EXPECT_EQ(text(w->pressureCaption), "Atmos. pr (in Hg)");
+    EXPECT_EQ(text(c.cells.pressure), "29.92126");
+    EXPECT_EQ(text(c.cells.saturationPressure), numtext::formatprop(moistair::psychro_pvs(75)));
     // The dry air from the full-precision volume; the vapour from the dry
     // air as shown; the moist air the sum of the two shown.
     const std::string dryair = numtext::formatprop(1000 / v);
     const std::string vapour = numtext::formatprop(numtext::leadingNumberOr0(dryair) * hr);
-    EXPECT_EQ(text(c.dryair), dryair);
-    EXPECT_EQ(text(c.vapour), vapour);
-    EXPECT_EQ(text(c.moistair),
+    EXPECT_EQ(text(c.cells.dryAirFlow), dryair);
+    EXPECT_EQ(text(c.cells.vapourFlow), vapour);
+    EXPECT_EQ(text(c.cells.moistAirFlow),
               numtext::formatprop(numtext::leadingNumberOr0(dryair) + numtext::leadingNumberOr0(vapour)));
-    EXPECT_EQ(w->Text51, "1");
-    EXPECT_EQ(w->Text52, "0");
+    EXPECT_EQ(w->stream1Solved, "1");
+    EXPECT_EQ(w->stream2Solved, "0");
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -355,7 +372,7 @@ TEST_F(Mixing, InputWithoutAValidStateLeavesTheColumnBlank)
         {"a line with no point in the fixed bounds", H, "70", RH, "50", false},
         {"a line of enthalpy within the fixed bounds", H, "30", RH, "50", true},
     };
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     const std::vector<std::string> stream2 = column(w->stream2Cells());
     for (const Case& c : cases) {
@@ -363,18 +380,18 @@ TEST_F(Mixing, InputWithoutAValidStateLeavesTheColumnBlank)
         give1(w, DB, "75", WB, "65", "1000");
         ASSERT_TRUE(allFilled(mixedColumn(w)));
         give1(w, c.kind1, c.text1, c.kind2, c.text2, "1000");
-        EXPECT_EQ(w->Text51, c.solved ? "1" : "0");
+        EXPECT_EQ(w->stream1Solved, c.solved ? "1" : "0");
         if (c.solved) {
             EXPECT_TRUE(allFilled(column(w->stream1Cells())));
             EXPECT_TRUE(allFilled(mixedColumn(w)));
-            EXPECT_TRUE(w->Command3->isEnabled());
+            EXPECT_TRUE(w->saveDataButton->isEnabled());
         } else {
             EXPECT_TRUE(allEmpty(column(w->stream1Cells())));
             EXPECT_TRUE(allEmpty(mixedColumn(w)));
-            EXPECT_FALSE(w->Command3->isEnabled());
+            EXPECT_FALSE(w->saveDataButton->isEnabled());
         }
         EXPECT_EQ(column(w->stream2Cells()), stream2);
-        EXPECT_EQ(text(w->Label20), "Atmos. pr (in Hg)");
+        EXPECT_EQ(text(w->pressureCaption), "Atmos. pr (in Hg)");
     }
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -401,46 +418,46 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
         // A negative flow too small to show keeps its sign.
         {"-0.0000001", "-.0000000", ".0000000", ".0000000"},
     };
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.acfm);
-        w->Text2->setText(QString::fromStdString(c.acfm));
-        const Form5::StreamCells s = w->stream1Cells();
-        EXPECT_EQ(w->Text51, "1");
-        EXPECT_EQ(text(s.dryair), c.dryair);
+        w->stream1AirFlow->setText(QString::fromStdString(c.acfm));
+        const MixingWindow::StreamCells s = w->stream1Cells();
+        EXPECT_EQ(w->stream1Solved, "1");
+        EXPECT_EQ(text(s.cells.dryAirFlow), c.dryair);
         if (!c.vapour.empty()) {
-            EXPECT_EQ(text(s.vapour), c.vapour);
-            EXPECT_EQ(text(s.moistair), c.moistair);
+            EXPECT_EQ(text(s.cells.vapourFlow), c.vapour);
+            EXPECT_EQ(text(s.cells.moistAirFlow), c.moistair);
         } else {
-            EXPECT_EQ(text(s.vapour)[0], '-');
-            EXPECT_EQ(text(s.moistair)[0], '-');
+            EXPECT_EQ(text(s.cells.vapourFlow)[0], '-');
+            EXPECT_EQ(text(s.cells.moistAirFlow)[0], '-');
         }
-        EXPECT_FALSE(text(s.db).empty());
-        EXPECT_FALSE(text(s.pvs).empty());
+        EXPECT_FALSE(text(s.cells.dryBulb).empty());
+        EXPECT_FALSE(text(s.cells.saturationPressure).empty());
         EXPECT_TRUE(allEmpty(mixedColumn(w)));
-        EXPECT_FALSE(w->Command3->isEnabled());
+        EXPECT_FALSE(w->saveDataButton->isEnabled());
     }
 
     // Flows so small that their mass flows show as 0 give no mix either.
-    w->Text2->setText("1e-9");
-    w->Text3->setText("1e-9");
-    EXPECT_EQ(w->Text51, "1");
-    EXPECT_EQ(w->Text52, "1");
+    w->stream1AirFlow->setText("1e-9");
+    w->stream2AirFlow->setText("1e-9");
+    EXPECT_EQ(w->stream1Solved, "1");
+    EXPECT_EQ(w->stream2Solved, "1");
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
-    EXPECT_FALSE(w->Command3->isEnabled());
+    EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
 
 TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 {
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     form->state.workingPressureText = "25";
-    w->Text2->setText("999");
-    EXPECT_EQ(text(w->Label28), numtext::formatprop(moistair::psychro_v(75, 65, 25)));
+    w->stream1AirFlow->setText("999");
+    EXPECT_EQ(text(w->stream1Column.volume), numtext::formatprop(moistair::psychro_v(75, 65, 25)));
     EXPECT_EQ(w->atm, 25);
     // Stream 2 still shows its state at the pressure it was solved at.
-    EXPECT_EQ(text(w->Label37), numtext::formatprop(moistair::psychro_v(95, 70, 29.92126)));
+    EXPECT_EQ(text(w->stream2Column.volume), numtext::formatprop(moistair::psychro_v(95, 70, 29.92126)));
 }
 
 TEST_F(Mixing, ThePressureRowFollowsTheMainWindowsUnit)
@@ -465,56 +482,62 @@ TEST_F(Mixing, ThePressureRowFollowsTheMainWindowsUnit)
         SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
         form->state.pressureUnitText = c.unit;
         form->state.typedPressureText = c.typed;
-        Form5* w = openMixed();
+        MixingWindow* w = openMixed();
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(text(w->Label20), c.caption);
-        EXPECT_EQ(text(w->Label23), c.streamValue);
-        EXPECT_EQ(text(w->Label32), c.streamValue);
-        EXPECT_EQ(text(w->Label41), c.mixedValue);
-        EXPECT_TRUE(w->Command3->isEnabled());
-        w->Command4->click();
+        EXPECT_EQ(text(w->pressureCaption), c.caption);
+        EXPECT_EQ(text(w->stream1Column.pressure), c.streamValue);
+        EXPECT_EQ(text(w->stream2Column.pressure), c.streamValue);
+        EXPECT_EQ(text(w->mixedColumn.pressure), c.mixedValue);
+        EXPECT_TRUE(w->saveDataButton->isEnabled());
+        w->exitButton->click();
         deleteClosedWindows();
     }
 }
 
 TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows)
 {
-    Form5* w = open();
+    MixingWindow* w = open();
     ASSERT_NE(w, nullptr);
     give1(w, DB, "75", WB, "65", "60");
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
-    EXPECT_FALSE(w->Command3->isEnabled());
+    EXPECT_FALSE(w->saveDataButton->isEnabled());
     give2(w, DB, "95", WB, "70", "2.5");
-    EXPECT_EQ(text(w->Label50), "62.5");
+    EXPECT_EQ(text(w->mixedAirFlow), "62.5");
     EXPECT_TRUE(allFilled(mixedColumn(w)));
-    EXPECT_TRUE(w->Command3->isEnabled());
+    EXPECT_TRUE(w->saveDataButton->isEnabled());
 
     // What the mix computes from the two columns as they show them.
     double atm = 0;
-    auto texts = [](const Form5::StreamCells& c, const std::string& solved) {
-        return mixing::StreamTexts{solved, c.acfm->text().toStdString(), text(c.h), text(c.hr),
-                                   text(c.dryair), text(c.vapour), text(c.moistair)};
+    auto texts = [](const MixingWindow::StreamCells& c, const std::string& solved) {
+        return mixing::StreamTexts{solved,
+                                   c.airFlow->text().toStdString(),
+                                   text(c.cells.enthalpy),
+                                   text(c.cells.humidityRatio),
+                                   text(c.cells.dryAirFlow),
+                                   text(c.cells.vapourFlow),
+                                   text(c.cells.moistAirFlow)};
     };
-    const std::optional<mixing::MixedColumn> mix = mixing::mixstreams(
-        texts(w->stream1Cells(), w->Text51), texts(w->stream2Cells(), w->Text52), "29.92126", "29.92126", atm);
+    const std::optional<mixing::MixedColumn> mix
+        = mixing::mixstreams(texts(w->stream1Cells(), w->stream1Solved), texts(w->stream2Cells(), w->stream2Solved),
+                             "29.92126", "29.92126", atm);
     ASSERT_TRUE(mix);
     EXPECT_EQ(mixedColumn(w), (std::vector<std::string>{mix->acfm, mix->prvalue, mix->db, mix->wb, mix->rh, mix->h,
                                                         mix->v, mix->hr, mix->dp, mix->pv, mix->pvs, mix->dryair,
                                                         mix->vapour, mix->moistair}));
 
     // A change that leaves a stream unsolved empties the mix again.
-    w->Text6->clear();
+    w->stream2FirstValue->clear();
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
-    EXPECT_FALSE(w->Command3->isEnabled());
+    EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
 
 TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
 {
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     form->setbusy();
     surface.forgetLog();
-    w->Command1->click();
+    w->drawMixButton->click();
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(surface.circles().size(), 19u + 39u + 19u);
     std::vector<std::string> labels;
@@ -527,7 +550,7 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     EXPECT_EQ(surface.circles()[0].x1, float(x));
     // The main window is back, its busy indicator and focus untouched.
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(form->Label4->text(), "PLEASE WAIT");
+    EXPECT_EQ(form->busyIndicator->text(), "PLEASE WAIT");
     EXPECT_EQ(surface.focusCount(), 0);
     deleteClosedWindows();
     EXPECT_EQ(form->mixingWindow(), nullptr);
@@ -535,7 +558,7 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     // A second mixing adds its marks to those of the first.
     w = openMixed();
     ASSERT_NE(w, nullptr);
-    w->Command1->click();
+    w->drawMixButton->click();
     EXPECT_EQ(surface.ofKind(ui::RecordingSurface::Kind::Circle).size(), 2u * 77u);
     int drawnCircles = 0;
     for (const auto& op : surface.drawn())
@@ -545,11 +568,11 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
 
 TEST_F(Mixing, APointOutsideTheChosenLimitsIsNamedAndTheWindowStays)
 {
-    form->Combo4->setEditText("90");
-    Form5* w = openMixed();
+    form->higherDryBulbList->setEditText("90");
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     surface.forgetLog();
-    w->Command1->click();
+    w->drawMixButton->click();
     // Stream 2 at 95 deg F lies beyond the higher limit of 90.
     EXPECT_EQ(dialogs.messageTexts(),
               (std::vector<std::string>{"The stream2 point as per input parameters is out of chart limits"}));
@@ -560,8 +583,8 @@ TEST_F(Mixing, APointOutsideTheChosenLimitsIsNamedAndTheWindowStays)
     EXPECT_FALSE(form->isEnabled());
 
     // Not solved: stream 1 is named first.
-    w->Text4->clear();
-    w->Command1->click();
+    w->stream1FirstValue->clear();
+    w->drawMixButton->click();
     EXPECT_EQ(dialogs.messageTexts().back(), "The stream1 point as per input parameters is out of chart limits");
     EXPECT_TRUE(surface.log().empty());
 }
@@ -584,20 +607,23 @@ std::string block(const std::string& title, const std::string& acfm, const std::
            + line("Dew point (Deg F)", 39, text(cells[7])) + line("Vapor pressure (In Hg)", 34, text(cells[8]));
 }
 
-std::string record(const Form5* w, const std::string& pressureCaption, std::size_t pressureBlanks)
+std::string record(const MixingWindow* w, const std::string& pressureCaption, std::size_t pressureBlanks)
 {
     return std::string(34, '-') + "\r\n"
-           + block("Stream 1", w->Text2->text().toStdString(), pressureCaption, pressureBlanks,
-                   {w->Label23, w->Label24, w->Label25, w->Label26, w->Label27, w->Label28, w->Label29, w->Label30,
-                    w->Label31})
+           + block("Stream 1", w->stream1AirFlow->text().toStdString(), pressureCaption, pressureBlanks,
+                   {w->stream1Column.pressure, w->stream1Column.dryBulb, w->stream1Column.wetBulb,
+                    w->stream1Column.relativeHumidity, w->stream1Column.enthalpy, w->stream1Column.volume,
+                    w->stream1Column.humidityRatio, w->stream1Column.dewPoint, w->stream1Column.vapourPressure})
            + "\r\n"
-           + block("Steram 2", w->Text3->text().toStdString(), pressureCaption, pressureBlanks,
-                   {w->Label32, w->Label33, w->Label34, w->Label35, w->Label36, w->Label37, w->Label38, w->Label39,
-                    w->Label40})
+           + block("Steram 2", w->stream2AirFlow->text().toStdString(), pressureCaption, pressureBlanks,
+                   {w->stream2Column.pressure, w->stream2Column.dryBulb, w->stream2Column.wetBulb,
+                    w->stream2Column.relativeHumidity, w->stream2Column.enthalpy, w->stream2Column.volume,
+                    w->stream2Column.humidityRatio, w->stream2Column.dewPoint, w->stream2Column.vapourPressure})
            + "\r\n"
-           + block("Mixed stream", text(w->Label50), pressureCaption, pressureBlanks,
-                   {w->Label41, w->Label42, w->Label43, w->Label44, w->Label45, w->Label46, w->Label47, w->Label48,
-                    w->Label49})
+           + block("Mixed stream", text(w->mixedAirFlow), pressureCaption, pressureBlanks,
+                   {w->mixedColumn.pressure, w->mixedColumn.dryBulb, w->mixedColumn.wetBulb,
+                    w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy, w->mixedColumn.volume,
+                    w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint, w->mixedColumn.vapourPressure})
            + std::string(29, '-') + "\r\n";
 }
 
@@ -618,20 +644,20 @@ TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         writeFile(runDataPath(), "\r\n");
-        form->Command2->setEnabled(false);
+        form->saveDataInFileButton->setEnabled(false);
         form->state.pressureUnitText = c.unit;
         form->state.typedPressureText = c.typed;
-        Form5* w = open();
+        MixingWindow* w = open();
         ASSERT_NE(w, nullptr);
         give1(w, DB, "75", WB, "65", "1e3");
         give2(w, DB, "95", WB, "70", "500");
-        ASSERT_TRUE(w->Command3->isEnabled());
+        ASSERT_TRUE(w->saveDataButton->isEnabled());
         const std::vector<std::string> before = mixedColumn(w);
 
-        w->Command3->click();
+        w->saveDataButton->click();
         const std::string expected = record(w, c.caption, c.blanks);
         EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + expected);
-        EXPECT_TRUE(form->Command2->isEnabledTo(form.get()));
+        EXPECT_TRUE(form->saveDataInFileButton->isEnabledTo(form.get()));
         // The typed air flow as typed, the mixed one as the sum shown.
         EXPECT_NE(expected.find(line("Air flow rate (acfm)", 36, "1e3")), std::string::npos);
         EXPECT_NE(expected.find(line("Air flow rate (acfm)", 36, "1500")), std::string::npos);
@@ -639,26 +665,26 @@ TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
 
         // A second press appends the same record again; the window stays as
         // it was.
-        w->Command3->click();
+        w->saveDataButton->click();
         EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + expected + expected);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(mixedColumn(w), before);
         EXPECT_FALSE(form->isEnabled());
         EXPECT_TRUE(dialogs.messages().empty());
-        w->Command4->click();
+        w->exitButton->click();
         deleteClosedWindows();
     }
 }
 
 TEST_F(Mixing, ExitReturnsToTheChartWithNothingKept)
 {
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     form->setbusy();
     surface.forgetLog();
-    w->Command4->click();
+    w->exitButton->click();
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
     EXPECT_EQ(surface.focusCount(), 1);
     EXPECT_EQ(surface.log().size(), 1u); // the focus; the chart is unchanged
     EXPECT_EQ(readFile(runDataPath()), "\r\n");
@@ -668,23 +694,23 @@ TEST_F(Mixing, ExitReturnsToTheChartWithNothingKept)
     // Reopening shows none of the earlier inputs or results.
     w = open();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->Text4->text().isEmpty());
-    EXPECT_TRUE(w->Text2->text().isEmpty());
+    EXPECT_TRUE(w->stream1FirstValue->text().isEmpty());
+    EXPECT_TRUE(w->stream1AirFlow->text().isEmpty());
     EXPECT_TRUE(allEmpty(column(w->stream1Cells())));
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
-    EXPECT_EQ(text(w->Label20), "");
-    EXPECT_FALSE(w->Command3->isEnabled());
+    EXPECT_EQ(text(w->pressureCaption), "");
+    EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
 
 TEST_F(Mixing, ClosingByTheTitleBarReturnsToTheChart)
 {
-    Form5* w = openMixed();
+    MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     form->setbusy();
     surface.forgetLog();
     w->close();
     EXPECT_TRUE(form->isEnabled());
-    EXPECT_EQ(form->Label4->text(), "");
+    EXPECT_EQ(form->busyIndicator->text(), "");
     EXPECT_EQ(surface.focusCount(), 1);
     deleteClosedWindows();
     EXPECT_EQ(form->mixingWindow(), nullptr);

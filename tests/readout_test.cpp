@@ -29,8 +29,9 @@ protected:
     std::vector<QString> readout() const
     {
         std::vector<QString> shown;
-        for (const QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
-                                    form->Label18, form->Label24, form->Label26})
+        for (const QLabel* label :
+             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
+              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             shown.push_back(label->text());
         return shown;
     }
@@ -54,8 +55,8 @@ TEST_F(Readout, ShowsTheStateOnEveryChangeAndKeepsTheVapourPressureOfTheLastPoin
     EXPECT_EQ(readout(), at75and65);
 
     // Wet bulb 6 gives a negative humidity ratio: no point.
-    form->Text5->backspace();
-    ASSERT_EQ(form->Text5->text(), "6");
+    form->secondPropertyValue->backspace();
+    ASSERT_EQ(form->secondPropertyValue->text(), "6");
     std::vector<QString> blank(7);
     blank.push_back(".5188098");
     EXPECT_EQ(readout(), blank);
@@ -81,8 +82,9 @@ TEST_F(Readout, InputThatGivesNoPointBlanksTheReadoutSilently)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         give(c.kind1, c.text1, c.kind2, c.text2);
-        for (QLabel* label : {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17,
-                              form->Label18, form->Label24, form->Label26})
+        for (QLabel* label :
+             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
+              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             label->setText("old");
         form->hooks.updatereadout();
         std::vector<QString> blank(7);
@@ -101,18 +103,18 @@ TEST_F(Readout, TheRelativeHumidityLineBeforeTheFirstChartBringsUpItsMessageAtEv
     EXPECT_EQ(dialogs.messages()[0].text, notFeasible);
     EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
     EXPECT_EQ(dialogs.messages()[0].title, "");
-    form->Text5->setText("29");
+    form->secondPropertyValue->setText("29");
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(dialogs.messages()[1].text, notFeasible);
 
     // On a drawn chart the line is found and the point shown.
     drawChart(ChartType::Blank);
     const std::size_t before = dialogs.messages().size();
-    form->Text5->setText("28");
+    form->secondPropertyValue->setText("28");
     EXPECT_EQ(dialogs.messages().size(), before);
-    EXPECT_EQ(form->Label15->text(), "50.0000000");
-    EXPECT_EQ(form->Label16->text(), "28.0000000");
-    EXPECT_FALSE(form->Label13->text().isEmpty());
+    EXPECT_EQ(form->readoutRelativeHumidity->text(), "50.0000000");
+    EXPECT_EQ(form->readoutEnthalpy->text(), "28.0000000");
+    EXPECT_FALSE(form->readoutDryBulb->text().isEmpty());
 }
 
 TEST_F(Readout, ReadsTheLocaleSeparatorsAndShowsATinyNegativeWithItsSign)
@@ -122,11 +124,11 @@ TEST_F(Readout, ReadsTheLocaleSeparatorsAndShowsATinyNegativeWithItsSign)
     give(DB, "7,5", WB, "65"); // the grouping separator: 75
     EXPECT_EQ(readout(), at75and65);
     give(DB, "70", DP, "1,000"); // a dew point of 1000: out of range
-    EXPECT_TRUE(form->Label13->text().isEmpty());
+    EXPECT_TRUE(form->readoutDryBulb->text().isEmpty());
     QLocale::setDefault(before);
 
     give(DB, "70", DP, "-0.00000001");
-    EXPECT_EQ(form->Label24->text(), "-.0000000");
+    EXPECT_EQ(form->readoutDewPoint->text(), "-.0000000");
 }
 
 } // namespace
@@ -145,20 +147,20 @@ void typeOver(QComboBox* list, const QString& text)
 TEST_F(Readout, TypingOverAPropertyListLeavesItWithoutAChoiceAndRunsNothing)
 {
     give(DB, "75", WB, "65");
-    ASSERT_FALSE(form->Label13->text().isEmpty());
+    ASSERT_FALSE(form->readoutDryBulb->text().isEmpty());
     readoutRuns = 0;
 
-    typeOver(form->Combo2, "Rel humidity, percent"); // even an item's own text
+    typeOver(form->secondPropertyList, "Rel humidity, percent"); // even an item's own text
     EXPECT_EQ(readoutRuns, 0);
-    EXPECT_EQ(ui::listIndex(form->Combo2), -1);
-    typeOver(form->Combo1, "r"); // nothing is completed
-    EXPECT_EQ(form->Combo1->currentText(), "r");
+    EXPECT_EQ(ui::listIndex(form->secondPropertyList), -1);
+    typeOver(form->firstPropertyList, "r"); // nothing is completed
+    EXPECT_EQ(form->firstPropertyList->currentText(), "r");
     EXPECT_EQ(readoutRuns, 0);
 
     // A choice from the list itself counts again.
-    form->Combo2->showPopup();
-    form->Combo2->hidePopup();
-    emit form->Combo2->activated(1);
+    form->secondPropertyList->showPopup();
+    form->secondPropertyList->hidePopup();
+    emit form->secondPropertyList->activated(1);
     EXPECT_EQ(readoutRuns, 1);
 }
 

@@ -2,11 +2,12 @@
 // and the whole chart lies on the part of the surface the window shows; its
 // child windows stay in front of it.
 #include "mainwindow_fixture.h"
-#include "chart/form2.h"
-#include "chart/form4.h"
 #include "ui/qtchartsurface.h"
 #include "ui/recordingsurface.h"
 #include "ui/surfacefont.h"
+#include "windows/mixingwindow.h"
+#include "windows/pressuredialog.h"
+#include "windows/saveddataviewer.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -23,7 +24,9 @@ namespace {
 
 using Kind = ui::RecordingSurface::Kind;
 
-struct Screen { int width, height; };
+struct Screen {
+    int width, height;
+};
 const Screen screens[] = {{1024, 768}, {1280, 800}, {1366, 768}, {1920, 1080}, {2560, 1440}};
 
 class ScreenLayout : public testsupport::MainWindowTest {
@@ -53,8 +56,9 @@ QRectF textBox(const ui::RecordingSurface::Operation& text)
 TEST_F(ScreenLayout, TheMainWindowAndEveryControlLieOnTheScreen)
 {
     // The band keeps its order however many rows it takes.
-    const char* commandOrder[] = {"Command3", "Command12", "Command11", "Command4", "Command13",
-                                  "Command1", "Command2",  "Command16", "Command8"};
+    const char* commandOrder[]
+        = {"drawChartButton",     "clearChartButton",     "saveChartButton", "setPressureButton", "mixingProblemButton",
+           "viewSavedDataButton", "saveDataInFileButton", "helpButton",      "exitButton"};
     for (Screen screen : screens) {
         startOn(screen);
         SCOPED_TRACE(testing::Message() << screen.width << " by " << screen.height);
@@ -107,12 +111,31 @@ TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
 
 TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
 {
-    struct Child { const char* name; std::function<QWidget*(chart::Form1&)> open; };
+    struct Child {
+        const char* name;
+        std::function<QWidget*(windows::MainWindow&)> open;
+    };
     const Child children[] = {
-        {"chart type", [](chart::Form1& f) { f.Command3->click(); return f.chartTypeDialog(); }},
-        {"pressure", [](chart::Form1& f) { f.Command4->click(); return f.pressureDialog(); }},
-        {"saved data", [](chart::Form1& f) { f.Command1->click(); return f.savedDataViewer(); }},
-        {"any other", [](chart::Form1& f) { f.setMixingWindow(new QWidget); return f.mixingWindow(); }},
+        {"chart type",
+         [](windows::MainWindow& f) {
+             f.drawChartButton->click();
+             return f.chartTypeDialog();
+         }},
+        {"pressure",
+         [](windows::MainWindow& f) {
+             f.setPressureButton->click();
+             return f.pressureDialog();
+         }},
+        {"saved data",
+         [](windows::MainWindow& f) {
+             f.viewSavedDataButton->click();
+             return f.savedDataViewer();
+         }},
+        {"mixing",
+         [](windows::MainWindow& f) {
+             f.mixingProblemButton->click();
+             return f.mixingWindow();
+         }},
     };
     for (const Child& child : children) {
         start();

@@ -1,9 +1,7 @@
 // The psychrometric chart program: one main window, started from built-in
 // defaults.
-#include "chart/form1.h"
-#include "mixing/form5.h"
-#include "point/readout.h"
 #include "ui/qtdialogs.h"
+#include "windows/mainwindow.h"
 
 #include <QApplication>
 
@@ -13,12 +11,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Psychrometric chart - English Units");
 
     ui::QtDialogs dialogs;
-    chart::Form1 form({&dialogs, QCoreApplication::applicationDirPath().toStdString(), nullptr});
-    dialogs.setParent(&form);
-    point::attach(form);
-    mixing::attach(form);
-    if (!form.load())
+    windows::MainWindow window({&dialogs, QCoreApplication::applicationDirPath().toStdString(), nullptr});
+    dialogs.setParent(&window);
+    if (!window.load())
         return 0;
-    form.showMaximized();
+    window.showMaximized();
     return app.exec();
 }

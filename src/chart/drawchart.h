@@ -18,7 +18,8 @@ struct DrawnLimits {
     double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
 };
 
-// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into drawnLowerDryBulb and drawnHigherHumidityRatio and returns all four.
+// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into drawnLowerDryBulb and drawnHigherHumidityRatio and
+// returns all four.
 DrawnLimits readDrawnLimits(MainState& state);
 
 // True when the chosen limits are those of the chart on the surface.

@@ -154,8 +154,8 @@ std::optional<double> typedNumber(std::string_view text, char localeDecimal, std
     while (i < text.size() && isBlank(text[i]))
         ++i;
     Scanned s;
-    i = scanNumber(text, i, [localeDecimal](char c) { return c == '.' || c == localeDecimal; }, s,
-                   Grouping{localeGrouping});
+    i = scanNumber(
+        text, i, [localeDecimal](char c) { return c == '.' || c == localeDecimal; }, s, Grouping{localeGrouping});
     while (i < text.size() && isBlank(text[i]))
         ++i;
     if (!s.hasDigits || i != text.size())

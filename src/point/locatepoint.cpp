@@ -1,62 +1,35 @@
 #include "point/locatepoint.h"
 
 #include "chart/drawchart.h"
-#include "chart/form1.h"
-#include "numtext/numtext.h"
-#include "point/form3.h"
 #include "point/readout.h"
-#include "ui/controls.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "point/records.h"
 
 namespace point {
-namespace {
 
-QString shown(double value)
+bool checkdrawnlimits(PointContext& context)
 {
-    return QString::fromStdString(numtext::formatprop(value));
-}
-
-} // namespace
-
-bool checkdrawnlimits(chart::Form1& form)
-{
-    chart::MainState& state = form.state;
-    const chart::DrawnLimits drawn = chart::readDrawnLimits(state);
-    chart::readChartLimits(state, form.limitTexts());
-    if (chart::isSameChart(state, drawn))
+    chart::DrawContext& draw = context.draw;
+    const chart::DrawnLimits drawn = chart::readDrawnLimits(draw.state);
+    chart::readChartLimits(draw.state, draw.limits);
+    if (chart::isSameChart(draw.state, drawn))
         return true;
-    form.dialogs().message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
-    form.clearbusy();
-    form.surface().takeFocus();
+    context.dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+    draw.clearbusy();
+    draw.surface.takeFocus();
     return false;
 }
 
-void Command14_Click(chart::Form1& form)
+std::optional<LocatedPoint> locatePoint(PointContext& context, const PointInputs& inputs)
 {
-    SolveWindow window = mainSolveWindow(form);
-    window.drawnChartTest = [&form] { return checkdrawnlimits(form); };
-    const std::optional<MoistAirState> point =
-        solvepoint(ui::listIndex(form.Combo1), form.Text4->text().toStdString(), ui::listIndex(form.Combo2),
-                   form.Text5->text().toStdString(), {Reporting::WithMessages, SpanBounds::Chart}, window);
+    SolveWindow window = mainSolveWindow(context);
+    window.drawnChartTest = [&context] { return checkdrawnlimits(context); };
+    const std::optional<MoistAirState> point = solvepoint(inputs.kind1, inputs.text1, inputs.kind2, inputs.text2,
+                                                          {Reporting::WithMessages, SpanBounds::Chart}, window);
     if (!point)
-        return;
-
-    auto* result = new Form3(form);
-    const std::pair<QLabel*, double> values[] = {
-        {result->Label7, point->db},  {result->Label8, point->wb},  {result->Label9, point->rh},
-        {result->Label10, point->h},  {result->Label11, point->v}, {result->Label12, point->hr},
-        {result->Label13, point->dp}, {result->Label19, point->pv},
-    };
-    for (const auto& [label, value] : values)
-        label->setText(shown(value));
-    result->Label20->setText(QString::fromStdString(pressureRowCaption(form.state.pressureUnitText, window.localeDecimal)));
-    result->Label21->setText(QString::fromStdString(pressureRowValue(form.state.typedPressureText, window.localeDecimal)));
-
-    form.setEnabled(false);
-    form.setLocatePointWindow(result);
-    result->show();
+        return std::nullopt;
+    const chart::MainState& state = context.draw.state;
+    return LocatedPoint{*point, pressureRowCaption(state.pressureUnitText, window.localeDecimal),
+                        pressureRowValue(state.typedPressureText, window.localeDecimal)};
 }
 
 } // namespace point

@@ -2,11 +2,9 @@
 // Marking a located point on the chart: a red dot and the point's
 // identification where the point lies, by the chart limits now chosen.
 
-#include <string>
+#include "point/pointcontext.h"
 
-namespace chart {
-class Form1;
-}
+#include <string>
 
 namespace point {
 
@@ -20,6 +18,6 @@ struct PointTexts {
 // (relative humidity at most 100), marks it on the chart surface and shows it
 // in the readout; otherwise says that it is out of chart limits and leaves
 // the readout blank but for the vapour pressure.
-void markLocatedPoint(chart::Form1& main, const PointTexts& point);
+void markLocatedPoint(PointContext& context, const PointTexts& point);
 
 } // namespace point

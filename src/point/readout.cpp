@@ -1,91 +1,80 @@
 #include "point/readout.h"
 
-#include "chart/drawcontext.h"
-#include "chart/form1.h"
-#include "chart/mainstate.h"
 #include "moistair/linespans.h"
 #include "numtext/numtext.h"
-#include "point/locatepoint.h"
-#include "ui/controls.h"
-
-#include <QLabel>
-#include <QLineEdit>
+#include "ui/localenumbers.h"
 
 namespace point {
 
-SolveWindow mainSolveWindow(chart::Form1& form)
+SolveWindow mainSolveWindow(PointContext& context)
 {
+    chart::DrawContext& draw = context.draw;
+    chart::MainState& state = draw.state;
     SolveWindow window;
-    window.pressureText = &form.state.workingPressureText;
-    window.atm = &form.state.atm;
-    window.fields = &form.state.wetBulb;
-    window.span = &form.state.span;
+    window.pressureText = &state.workingPressureText;
+    window.atm = &state.atm;
+    window.fields = &state.wetBulb;
+    window.span = &state.span;
     // A span along a line of the chart reads the limits now chosen and the
     // working pressure into the shared state, and places the line by the
     // scale of the chart drawn last.
-    window.chartBounds = [&form] {
-        chart::MainState& state = form.state;
-        chart::readChartLimits(state, form.limitTexts());
+    window.chartBounds = [&context] {
+        chart::DrawContext& draw = context.draw;
+        chart::MainState& state = draw.state;
+        chart::readChartLimits(state, draw.limits);
         chart::readWorkingPressure(state);
         moistair::ChartBounds bounds;
         bounds.ldb = state.ldb;
         bounds.hdb = state.hdb;
         bounds.lhr = state.lhr;
         bounds.hhr = state.hhr;
-        bounds.W = form.W();
-        bounds.H = form.H();
+        bounds.W = draw.W;
+        bounds.H = draw.H;
         bounds.is1 = state.is1;
         bounds.is2 = state.is2;
         bounds.atm = state.atm;
-        bounds.lineNotFound = [&form] {
-            form.dialogs().message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
+        bounds.lineNotFound = [&context] {
+            context.dialogs.message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
         };
-        bounds.walkStopped = [&form] {
-            form.clearbusy();
-            form.surface().takeFocus();
+        bounds.walkStopped = [&draw] {
+            draw.clearbusy();
+            draw.surface.takeFocus();
         };
         return bounds;
     };
-    window.dialogs = &form.dialogs();
-    window.clearbusy = [&form] { form.clearbusy(); };
-    window.focusChart = [&form] { form.surface().takeFocus(); };
+    window.dialogs = &context.dialogs;
+    window.clearbusy = draw.clearbusy;
+    window.focusChart = [&draw] { draw.surface.takeFocus(); };
     window.localeDecimal = ui::localeDecimal();
     window.localeGrouping = ui::localeGrouping();
     return window;
 }
 
-void blankReadout(chart::Form1& form)
+ReadoutTexts blankedReadout()
 {
-    for (QLabel* label : {form.Label13, form.Label14, form.Label15, form.Label16, form.Label17, form.Label18,
-                          form.Label24})
-        label->clear();
+    ReadoutTexts texts;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i)
+        texts[i] = "";
+    return texts;
 }
 
-void showReadout(chart::Form1& form, const MoistAirState& state)
+ReadoutTexts readoutOf(const MoistAirState& state)
 {
-    const std::pair<QLabel*, double> shown[] = {
-        {form.Label13, state.db}, {form.Label14, state.wb}, {form.Label15, state.rh}, {form.Label16, state.h},
-        {form.Label17, state.v},  {form.Label18, state.hr}, {form.Label24, state.dp}, {form.Label26, state.pv},
-    };
-    for (const auto& [label, value] : shown)
-        label->setText(QString::fromStdString(numtext::formatprop(value)));
+    ReadoutTexts texts;
+    const double values[] = {state.db, state.wb, state.rh, state.h, state.v, state.hr, state.dp, state.pv};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = numtext::formatprop(values[i]);
+    return texts;
 }
 
-void updatereadout(chart::Form1& form)
+void updatereadout(PointContext& context, const PointInputs& inputs)
 {
-    blankReadout(form);
-    SolveWindow window = mainSolveWindow(form);
-    const std::optional<MoistAirState> point =
-        solvepoint(ui::listIndex(form.Combo1), form.Text4->text().toStdString(), ui::listIndex(form.Combo2),
-                   form.Text5->text().toStdString(), {Reporting::Silent, SpanBounds::Chart}, window);
+    context.showReadout(blankedReadout());
+    SolveWindow window = mainSolveWindow(context);
+    const std::optional<MoistAirState> point = solvepoint(inputs.kind1, inputs.text1, inputs.kind2, inputs.text2,
+                                                          {Reporting::Silent, SpanBounds::Chart}, window);
     if (point)
-        showReadout(form, *point);
-}
-
-void attach(chart::Form1& form)
-{
-    form.hooks.updatereadout = [&form] { updatereadout(form); };
-    form.hooks.locatePoint = [&form] { Command14_Click(form); };
+        context.showReadout(readoutOf(*point));
 }
 
 } // namespace point

@@ -1,11 +1,10 @@
 #include "point/records.h"
-#include <optional>
 
+#include "chart/rundatafile.h"
 #include "numtext/numtext.h"
+#include "ui/dialogs.h"
 
-#include "chart/form1.h"
-
-#include <QPushButton>
+#include <optional>
 
 namespace point {
 
@@ -70,16 +69,13 @@ void RecordLines::pointId(const std::string& caption, const std::string& id)
     lines_.push_back(line + id);
 }
 
-bool appendRecord(chart::Form1& main, const RecordLines& record)
+bool appendRecord(const chart::RunDataFile& runData, ui::Dialogs& dialogs, const RecordLines& record)
 {
     std::string reason;
-    if (!main.runData().append(record.lines(), reason)) {
-        main.dialogs().message("The data could not be saved in " + main.runData().path() + ": " + reason,
-                               ui::Buttons::Ok);
-        return false;
-    }
-    main.Command2->setEnabled(true);
-    return true;
+    if (runData.append(record.lines(), reason))
+        return true;
+    dialogs.message("The data could not be saved in " + runData.path() + ": " + reason, ui::Buttons::Ok);
+    return false;
 }
 
 } // namespace point

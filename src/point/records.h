@@ -8,7 +8,10 @@
 #include <vector>
 
 namespace chart {
-class Form1;
+class RunDataFile;
+}
+namespace ui {
+class Dialogs;
 }
 
 namespace point {
@@ -50,10 +53,9 @@ private:
 // Writes blanks up to the next zone stop strictly after the end of the line.
 void zoneAdvance(std::string& line);
 
-// Appends the record to the main window's run data file and enables its
-// "Save data in file". When the file cannot be written the user is told the
-// path and the reason, and "Save data in file" is left as it was. Returns
-// whether the record was written.
-bool appendRecord(chart::Form1& main, const RecordLines& record);
+// Appends the record to the run data file. When the file cannot be written
+// the user is told the path and the reason. Returns whether the record was
+// written: only then may "Save data in file" be enabled.
+bool appendRecord(const chart::RunDataFile& runData, ui::Dialogs& dialogs, const RecordLines& record);
 
 } // namespace point

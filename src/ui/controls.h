@@ -7,11 +7,8 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLocale>
 #include <QSignalBlocker>
 #include <QStringList>
-
-#include <string>
 
 namespace ui {
 
@@ -42,19 +39,6 @@ inline int listIndex(const QComboBox* list)
     if (index < 0 || list->currentText() != list->itemText(index))
         return -1;
     return index;
-}
-
-// The decimal separator of the user's locale, which a typed number may use
-// besides the point.
-inline char localeDecimal()
-{
-    return QLocale().decimalPoint().at(0).toLatin1();
-}
-
-// The grouping separator of the user's locale, in UTF-8.
-inline std::string localeGrouping()
-{
-    return QLocale().groupSeparator().toStdString();
 }
 
 // Every label of the window shows its text as it stands: a typed text such as

@@ -3,7 +3,18 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdint>
+
 namespace ui {
+
+bool screenIsAtLeast(const ScreenSize& screen, int pixelWidth, int pixelHeight)
+{
+    const std::int32_t twipsWidth = pixelWidth * 15;
+    const std::int32_t twipsHeight = pixelHeight * 15;
+    if (screen.widthTwips < twipsWidth)
+        return false;
+    return screen.heightTwips >= twipsHeight;
+}
 
 std::optional<std::string> missingFolderOf(const std::string& fileName)
 {

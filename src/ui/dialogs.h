@@ -18,6 +18,10 @@ struct ScreenSize {
     int heightTwips = 0;
 };
 
+// True when the screen is at least pixelWidth by pixelHeight pixels, counting
+// 15 twips to the pixel whatever the screen's real resolution.
+bool screenIsAtLeast(const ScreenSize& screen, int pixelWidth, int pixelHeight);
+
 // What the save-file dialog is asked with. The filter is written as pairs
 // "description|pattern|description|pattern"; filterIndex counts from 1.
 struct SaveFileRequest {

@@ -16,9 +16,9 @@
 
 namespace {
 
-using chart::Form1;
 using testsupport::readFile;
 using testsupport::writeFile;
+using windows::MainWindow;
 
 class StartUp : public testsupport::MainWindowTest {};
 
@@ -33,27 +33,27 @@ QStringList items(const QComboBox* list)
 TEST_F(StartUp, LeavesTheDefaultState)
 {
     writeFile(runDataPath(), "records of the last run\r\n");
-    Form1& f = build();
+    MainWindow& f = build();
     ASSERT_TRUE(f.load());
 
     EXPECT_EQ(f.windowTitle(), "Psychrometric chart - English Units");
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(readoutRuns, 2);
 
-    const QStringList properties{"Dry bulb temp, Deg F", "Wet bulb temp, Deg F", "Rel humidity, percent",
+    const QStringList properties{"Dry bulb temp, Deg F",    "Wet bulb temp, Deg F",      "Rel humidity, percent",
                                  "Humidity ratio, decimal", "Specific enthalpy, btu/lb", "Dew point, Deg F",
                                  "Specific vol, cuf/lb"};
-    EXPECT_EQ(items(f.Combo1), properties);
-    EXPECT_EQ(items(f.Combo2), properties);
-    EXPECT_EQ(ui::listIndex(f.Combo1), 0);
-    EXPECT_EQ(ui::listIndex(f.Combo2), 1);
-    EXPECT_EQ(items(f.Combo3).size(), 13);
-    EXPECT_EQ(items(f.Combo3).last(), "120");
-    EXPECT_EQ(items(f.Combo5), (QStringList{"0", "0.010", "0.020", "0.030"}));
-    EXPECT_EQ(f.Combo3->currentText(), "0");
-    EXPECT_EQ(f.Combo4->currentText(), "120");
-    EXPECT_EQ(f.Combo5->currentText(), "0");
-    EXPECT_EQ(f.Combo6->currentText(), "0.030");
+    EXPECT_EQ(items(f.firstPropertyList), properties);
+    EXPECT_EQ(items(f.secondPropertyList), properties);
+    EXPECT_EQ(ui::listIndex(f.firstPropertyList), 0);
+    EXPECT_EQ(ui::listIndex(f.secondPropertyList), 1);
+    EXPECT_EQ(items(f.lowerDryBulbList).size(), 13);
+    EXPECT_EQ(items(f.lowerDryBulbList).last(), "120");
+    EXPECT_EQ(items(f.lowerHumidityRatioList), (QStringList{"0", "0.010", "0.020", "0.030"}));
+    EXPECT_EQ(f.lowerDryBulbList->currentText(), "0");
+    EXPECT_EQ(f.higherDryBulbList->currentText(), "120");
+    EXPECT_EQ(f.lowerHumidityRatioList->currentText(), "0");
+    EXPECT_EQ(f.higherHumidityRatioList->currentText(), "0.030");
 
     EXPECT_EQ(f.state.workingPressureText, "29.92126");
     EXPECT_EQ(f.state.pressureUnitText, "0");
@@ -63,15 +63,16 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_EQ(f.state.chartTypeText, "");
     EXPECT_EQ(f.state.is1, 0);
     EXPECT_EQ(f.state.is2, 0);
-    for (QLabel* label : {f.Label13, f.Label14, f.Label15, f.Label16, f.Label17, f.Label18, f.Label24, f.Label26})
+    for (QLabel* label : {f.readoutDryBulb, f.readoutWetBulb, f.readoutRelativeHumidity, f.readoutEnthalpy,
+                          f.readoutVolume, f.readoutHumidityRatio, f.readoutDewPoint, f.readoutVapourPressure})
         EXPECT_TRUE(label->text().isEmpty());
-    EXPECT_FALSE(f.Command2->isEnabled());
+    EXPECT_FALSE(f.saveDataInFileButton->isEnabled());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
 }
 
 TEST_F(StartUp, PrintsThePressureCaptionAtTheTopLeft)
 {
-    Form1& f = build();
+    MainWindow& f = build();
     ASSERT_TRUE(f.load());
     const auto texts = surface.texts();
     ASSERT_EQ(texts.size(), 1u);
@@ -85,7 +86,7 @@ TEST_F(StartUp, PrintsThePressureCaptionAtTheTopLeft)
 TEST_F(StartUp, SizesTheSurfaceToTheScreen)
 {
     dialogs.setScreenSize({1280 * 15, 1024 * 15});
-    Form1& f = build(); // drawing goes to the recording surface; the window keeps its own
+    MainWindow& f = build(); // drawing goes to the recording surface; the window keeps its own
     ASSERT_TRUE(f.load());
     const QRect shown = f.findChild<QWidget*>("graphArea")->geometry(); // where the surface is seen
     EXPECT_EQ(shown.left(), 0);
@@ -96,19 +97,19 @@ TEST_F(StartUp, SizesTheSurfaceToTheScreen)
 
 TEST_F(StartUp, AsksOnAScreenSmallerThan1024By728Pixels)
 {
-    struct Case { int width, height; bool asks; };
+    struct Case {
+        int width, height;
+        bool asks;
+    };
     const Case cases[] = {
-        {1024 * 15, 728 * 15, false},
-        {1920 * 15, 1080 * 15, false},
-        {1024 * 15, 727 * 15, true},
-        {1023 * 15, 768 * 15, true},
-        {1024 * 12, 768 * 12, true}, // 12 twips to the pixel
+        {1024 * 15, 728 * 15, false}, {1920 * 15, 1080 * 15, false}, {1024 * 15, 727 * 15, true},
+        {1023 * 15, 768 * 15, true},  {1024 * 12, 768 * 12, true}, // 12 twips to the pixel
     };
     for (const Case& c : cases) {
         ui::ScriptedDialogs scripted;
         scripted.setScreenSize({c.width, c.height});
         ui::RecordingSurface recording;
-        Form1 f({&scripted, folder.path().toStdString(), &recording});
+        MainWindow f({&scripted, folder.path().toStdString(), &recording});
         ASSERT_TRUE(f.load()); // unanswered questions are answered No
         ASSERT_EQ(scripted.messages().size(), c.asks ? 1u : 0u) << c.width << " by " << c.height;
         if (c.asks) {
@@ -127,17 +128,17 @@ TEST_F(StartUp, YesToTheScreenQuestionEndsBeforeTheFileIsTouched)
     writeFile(runDataPath(), "kept\r\n");
     dialogs.setScreenSize({800 * 15, 600 * 15});
     dialogs.queueAnswer(ui::Answer::Yes);
-    Form1& f = build();
+    MainWindow& f = build();
     EXPECT_FALSE(f.load());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("kept\r\n"));
-    EXPECT_EQ(f.Combo1->count(), 0);
+    EXPECT_EQ(f.firstPropertyList->count(), 0);
 }
 
 TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
 {
     dialogs.setScreenSize({800 * 15, 600 * 15});
     dialogs.queueAnswer(ui::Answer::No);
-    Form1& f = build();
+    MainWindow& f = build();
     EXPECT_TRUE(f.load());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
     EXPECT_EQ(f.graph->widthTwips(), 800 * 15);
@@ -147,18 +148,18 @@ TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
 TEST_F(StartUp, ARunDataFileThatCannotBeEmptiedIsReportedAndNeverShown)
 {
     const std::string missing = inFolder("no such folder");
-    Form1& f = build(missing);
+    MainWindow& f = build(missing);
     EXPECT_TRUE(f.load());
     ASSERT_EQ(dialogs.messages().size(), 1u);
     const std::string& text = dialogs.messages().front().text;
     EXPECT_NE(text.find(missing + "/temp.txt"), std::string::npos) << text;
-    EXPECT_FALSE(f.Command2->isEnabled());
-    EXPECT_EQ(f.Combo1->count(), 7);
+    EXPECT_FALSE(f.saveDataInFileButton->isEnabled());
+    EXPECT_EQ(f.firstPropertyList->count(), 7);
 
     // Made later by someone else, it still holds nothing of this run.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(missing)));
     writeFile(missing + "/temp.txt", "an earlier run's record\r\n");
-    f.Command1->click();
+    f.viewSavedDataButton->click();
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_NE(dialogs.messages().back().text.find("could not be emptied"), std::string::npos);
     EXPECT_EQ(f.savedDataViewer(), nullptr);
@@ -166,48 +167,80 @@ TEST_F(StartUp, ARunDataFileThatCannotBeEmptiedIsReportedAndNeverShown)
 
 TEST_F(StartUp, EveryControlCarriesItsName)
 {
-    Form1& f = build();
+    MainWindow& f = build();
     ASSERT_TRUE(f.load());
-    const char* names[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Text1", "Text2",
-                           "Text3", "Text4", "Text5", "Text6", "Text7", "Label4", "Label13", "Label14",
-                           "Label15", "Label16", "Label17", "Label18", "Label24", "Label26", "Command1",
-                           "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
-                           "Command9", "Command11", "Command12", "Command13", "Command14", "Command16", "graph"};
+    const char* names[] = {"firstPropertyList",
+                           "secondPropertyList",
+                           "lowerDryBulbList",
+                           "higherDryBulbList",
+                           "lowerHumidityRatioList",
+                           "higherHumidityRatioList",
+                           "relativeHumidityLineValue",
+                           "wetBulbLineValue",
+                           "enthalpyLineValue",
+                           "firstPropertyValue",
+                           "secondPropertyValue",
+                           "volumeLineValue",
+                           "pointIdentification",
+                           "busyIndicator",
+                           "readoutDryBulb",
+                           "readoutWetBulb",
+                           "readoutRelativeHumidity",
+                           "readoutEnthalpy",
+                           "readoutVolume",
+                           "readoutHumidityRatio",
+                           "readoutDewPoint",
+                           "readoutVapourPressure",
+                           "viewSavedDataButton",
+                           "saveDataInFileButton",
+                           "drawChartButton",
+                           "setPressureButton",
+                           "relativeHumidityLineButton",
+                           "wetBulbLineButton",
+                           "enthalpyLineButton",
+                           "exitButton",
+                           "volumeLineButton",
+                           "saveChartButton",
+                           "clearChartButton",
+                           "mixingProblemButton",
+                           "locatePointButton",
+                           "helpButton",
+                           "graph"};
     for (const char* name : names)
         EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
-    EXPECT_EQ(f.Text7->toolTip(), "Enter point identification");
-    EXPECT_EQ(f.Command14->toolTip(), "Locate point with two input parameters");
+    EXPECT_EQ(f.pointIdentification->toolTip(), "Enter point identification");
+    EXPECT_EQ(f.locatePointButton->toolTip(), "Locate point with two input parameters");
 }
 
 TEST_F(StartUp, TheReadoutRunsOnEveryChangeAndBlanksItsLabels)
 {
-    Form1& f = build();
+    MainWindow& f = build();
     ASSERT_TRUE(f.load());
     readoutRuns = 0;
-    f.Label13->setText("stale");
-    f.Label24->setText("stale");
-    f.Label26->setText("kept");
-    f.Text4->setText("75");
+    f.readoutDryBulb->setText("stale");
+    f.readoutDewPoint->setText("stale");
+    f.readoutVapourPressure->setText("kept");
+    f.firstPropertyValue->setText("75");
     EXPECT_EQ(readoutRuns, 1);
-    EXPECT_TRUE(f.Label13->text().isEmpty());
-    EXPECT_TRUE(f.Label24->text().isEmpty());
-    EXPECT_EQ(f.Label26->text(), "kept");
-    f.Text4->setText("75"); // the same text is no change
+    EXPECT_TRUE(f.readoutDryBulb->text().isEmpty());
+    EXPECT_TRUE(f.readoutDewPoint->text().isEmpty());
+    EXPECT_EQ(f.readoutVapourPressure->text(), "kept");
+    f.firstPropertyValue->setText("75"); // the same text is no change
     EXPECT_EQ(readoutRuns, 1);
-    f.selectListItem(f.Combo2, 1); // a selection from code runs it, even the same one
+    f.selectListItem(f.secondPropertyList, 1); // a selection from code runs it, even the same one
     EXPECT_EQ(readoutRuns, 2);
-    f.selectListItem(f.Combo3, 2); // the limit lists run nothing
+    f.selectListItem(f.lowerDryBulbList, 2); // the limit lists run nothing
     EXPECT_EQ(readoutRuns, 2);
 }
 
 TEST_F(StartUp, TheBusyIndicator)
 {
-    Form1& f = build();
+    MainWindow& f = build();
     ASSERT_TRUE(f.load());
     f.setbusy();
-    EXPECT_EQ(f.Label4->text(), "PLEASE WAIT");
+    EXPECT_EQ(f.busyIndicator->text(), "PLEASE WAIT");
     f.clearbusy();
-    EXPECT_EQ(f.Label4->text(), "");
+    EXPECT_EQ(f.busyIndicator->text(), "");
 }
 
 } // namespace

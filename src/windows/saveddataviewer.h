@@ -9,18 +9,18 @@
 class QPlainTextEdit;
 class QPushButton;
 
-namespace chart {
+namespace windows {
 
-class Form4 : public QWidget {
+class SavedDataViewer : public QWidget {
     Q_OBJECT
 
 public:
     // returnToChart runs as the viewer closes, by "Return to chart" or by its
     // title bar: it gives the main window back its input.
-    explicit Form4(std::function<void()> returnToChart);
+    explicit SavedDataViewer(std::function<void()> returnToChart);
 
-    QPlainTextEdit* Text1 = nullptr; // the saved data; read-only
-    QPushButton* Command1 = nullptr; // Return to chart
+    QPlainTextEdit* savedData = nullptr; // the saved data; read-only
+    QPushButton* returnButton = nullptr; // Return to chart
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -29,4 +29,4 @@ private:
     std::function<void()> returnToChart_;
 };
 
-} // namespace chart
+} // namespace windows

@@ -1,11 +1,11 @@
 // The pressure dialog "Change pressure", opened by the main window's
 // "Set/reset atmos pressure": the unit choice, the live conversion, Set with
 // its range tests and its effects on the main window, and the ways out.
-#include "chart/form2.h"
+#include "windows/pressuredialog.h"
 #include "mainwindow_fixture.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
-#include "point/form3.h"
+#include "windows/pointresultwindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,18 +20,23 @@
 
 namespace {
 
-using chart::Form2;
 using Kind = ui::RecordingSurface::Kind;
 
-const char* const confirmation =
-    "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
-    "Are You Sure ?";
+const char* const confirmation
+    = "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
+      "Are You Sure ?";
 const char* const outOfRange = "Atmospheric pressure input out of range, change value";
 
 enum Unit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
 
-std::string text(const QLabel* label) { return label->text().toStdString(); }
-std::string text(const QLineEdit* box) { return box->text().toStdString(); }
+std::string text(const QLabel* label)
+{
+    return label->text().toStdString();
+}
+std::string text(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
 
 // The main window's pressure cells, compared as one.
 struct PressureCells {
@@ -41,8 +46,9 @@ struct PressureCells {
 
 void PrintTo(const PressureCells& c, std::ostream* os)
 {
-    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText << "\", typedPressureText \"" << c.typedPressureText
-        << "\", drawnLowerDryBulbText \"" << c.drawnLowerDryBulbText << "\"}";
+    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText
+        << "\", typedPressureText \"" << c.typedPressureText << "\", drawnLowerDryBulbText \""
+        << c.drawnLowerDryBulbText << "\"}";
 }
 
 class PressureDialog : public testsupport::MainWindowTest {
@@ -57,42 +63,44 @@ protected:
 
     std::vector<QLineEdit*> inputBoxes() const
     {
-        return {form->Text1, form->Text2, form->Text3, form->Text4, form->Text5, form->Text6, form->Text7};
+        return {form->relativeHumidityLineValue, form->wetBulbLineValue,    form->enthalpyLineValue,
+                form->firstPropertyValue,        form->secondPropertyValue, form->volumeLineValue,
+                form->pointIdentification};
     }
 
-    // The readout labels that a new pressure empties; Label26 keeps its text.
+    // The readout labels that a new pressure empties; the vapour pressure keeps its text.
     std::vector<QLabel*> emptiedLabels() const
     {
-        return {form->Label13, form->Label14, form->Label15, form->Label16, form->Label17, form->Label18,
-                form->Label24};
+        return {form->readoutDryBulb, form->readoutWetBulb,       form->readoutRelativeHumidity, form->readoutEnthalpy,
+                form->readoutVolume,  form->readoutHumidityRatio, form->readoutDewPoint};
     }
 
     // Presses "Set/reset atmos pressure" and returns the dialog it opens.
-    Form2& open()
+    windows::PressureDialog& open()
     {
-        form->Command4->click();
-        Form2* dialog = form->pressureDialog();
+        form->setPressureButton->click();
+        windows::PressureDialog* dialog = form->pressureDialog();
         EXPECT_NE(dialog, nullptr);
         return *dialog;
     }
 
     // The user picks a unit from the list.
-    static void chooseUnit(Form2& dialog, int unit)
+    static void chooseUnit(windows::PressureDialog& dialog, int unit)
     {
-        dialog.Combo1->setCurrentIndex(unit);
-        emit dialog.Combo1->activated(unit);
+        dialog.unitList->setCurrentIndex(unit);
+        emit dialog.unitList->activated(unit);
     }
 
     // Opens the dialog, enters the value under the unit and presses Set,
     // answering Yes to the confirmation.
     void setPressure(int unit, const QString& value)
     {
-        Form2& dialog = open();
+        windows::PressureDialog& dialog = open();
         chooseUnit(dialog, unit);
         if (unit != Default)
-            dialog.Text1->setText(value);
+            dialog.valueBox->setText(value);
         dialogs.queueAnswer(ui::Answer::Yes);
-        dialog.Command1->click();
+        dialog.setButton->click();
     }
 
     // Gives the main window inputs, a readout and a drawn chart to lose.
@@ -102,7 +110,7 @@ protected:
             box->setText("5");
         for (QLabel* label : emptiedLabels())
             label->setText("1.0000000");
-        form->Label26->setText("1.0000000");
+        form->readoutVapourPressure->setText("1.0000000");
         form->state.drawnLowerDryBulbText = "0";
         surface.line(0, 0, 100, 100);
         surface.snapshot();
@@ -118,44 +126,47 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     form->state.typedPressureText = "20";
     form->state.drawnLowerDryBulbText = "0";
 
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     EXPECT_EQ(dialog.windowTitle(), "Change pressure");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(form->isEnabled());
-    ASSERT_EQ(dialog.Combo1->count(), 4);
+    ASSERT_EQ(dialog.unitList->count(), 4);
     const char* const unitNames[] = {"Default", "Inches of Hg", "Pounds/sq inch", "Elevation in feet"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(dialog.Combo1->itemText(i), unitNames[i]);
-    EXPECT_EQ(dialog.Combo1->currentIndex(), 0);
-    EXPECT_EQ(text(dialog.Text1), "29.92126");
-    EXPECT_FALSE(dialog.Text1->isEnabled());
-    EXPECT_EQ(text(dialog.Label4), "Inches of Hg");
-    EXPECT_EQ(text(dialog.Label11), "");
-    EXPECT_EQ(text(dialog.Label8), "29.92126");
-    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
-    EXPECT_EQ(text(dialog.Label10), "");
+        EXPECT_EQ(dialog.unitList->itemText(i), unitNames[i]);
+    EXPECT_EQ(dialog.unitList->currentIndex(), 0);
+    EXPECT_EQ(text(dialog.valueBox), "29.92126");
+    EXPECT_FALSE(dialog.valueBox->isEnabled());
+    EXPECT_EQ(text(dialog.valueUnit), "Inches of Hg");
+    EXPECT_EQ(text(dialog.valueRange), "");
+    EXPECT_EQ(text(dialog.inchesValue), "29.92126");
+    EXPECT_EQ(text(dialog.poundsValue), "14.695949526166");
+    EXPECT_EQ(text(dialog.elevationValue), "");
 
     // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
+    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126",
+                                              .pressureUnitText = "1",
+                                              .typedPressureText = "20",
+                                              .drawnLowerDryBulbText = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(PressureDialog, ControlsCarryTheirNamesAndCaptions)
 {
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     const struct {
         const char* name;
         const char* caption;
     } captions[] = {
-        {"Label3", "Chart atmoshperic pressure setting"},
-        {"Label1", "Choose unit"},
-        {"Label2", "Input value"},
-        {"Label5", "Inches of Hg"},
-        {"Label6", "Pound/sq inch"},
-        {"Label7", "Elevation in feet"},
-        {"Command2", "Return to chart"},
-        {"Command1", "Set/Change chart atmos. pressure"},
+        {"heading", "Chart atmoshperic pressure setting"},
+        {"unitCaption", "Choose unit"},
+        {"valueCaption", "Input value"},
+        {"inchesCaption", "Inches of Hg"},
+        {"poundsCaption", "Pound/sq inch"},
+        {"elevationCaption", "Elevation in feet"},
+        {"returnButton", "Return to chart"},
+        {"setButton", "Set/Change chart atmos. pressure"},
     };
     for (const auto& c : captions) {
         SCOPED_TRACE(c.name);
@@ -166,13 +177,14 @@ TEST_F(PressureDialog, ControlsCarryTheirNamesAndCaptions)
         else
             EXPECT_EQ(qobject_cast<QPushButton*>(widget)->text(), c.caption);
     }
-    for (const char* name : {"Combo1", "Text1", "Label4", "Label11", "Label8", "Label9", "Label10"})
+    for (const char* name :
+         {"unitList", "valueBox", "valueUnit", "valueRange", "inchesValue", "poundsValue", "elevationValue"})
         EXPECT_NE(dialog.findChild<QWidget*>(name), nullptr) << name;
 }
 
 TEST_F(PressureDialog, ChoosingAUnitSetsItsCaptionRangeAndEmptiesTheResults)
 {
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     const struct {
         int unit;
         const char* caption;
@@ -184,36 +196,36 @@ TEST_F(PressureDialog, ChoosingAUnitSetsItsCaptionRangeAndEmptiesTheResults)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.unit);
-        dialog.Text1->setEnabled(true);
-        dialog.Text1->setText("5000");
+        dialog.valueBox->setEnabled(true);
+        dialog.valueBox->setText("5000");
         chooseUnit(dialog, c.unit);
-        EXPECT_EQ(text(dialog.Label4), c.caption);
-        EXPECT_EQ(text(dialog.Label11), c.range);
-        EXPECT_TRUE(dialog.Text1->isEnabled());
-        EXPECT_EQ(text(dialog.Text1), "");
-        EXPECT_EQ(text(dialog.Label8), "");
-        EXPECT_EQ(text(dialog.Label9), "");
-        EXPECT_EQ(text(dialog.Label10), "");
+        EXPECT_EQ(text(dialog.valueUnit), c.caption);
+        EXPECT_EQ(text(dialog.valueRange), c.range);
+        EXPECT_TRUE(dialog.valueBox->isEnabled());
+        EXPECT_EQ(text(dialog.valueBox), "");
+        EXPECT_EQ(text(dialog.inchesValue), "");
+        EXPECT_EQ(text(dialog.poundsValue), "");
+        EXPECT_EQ(text(dialog.elevationValue), "");
     }
 
     // Back to Default: the standard pressure and its values return; an
     // earlier elevation stays in its label.
-    dialog.Text1->setText("5000");
+    dialog.valueBox->setText("5000");
     chooseUnit(dialog, Default);
-    EXPECT_EQ(text(dialog.Label4), "Inches of Hg");
-    EXPECT_EQ(text(dialog.Label11), "");
-    EXPECT_EQ(text(dialog.Text1), "29.92126");
-    EXPECT_FALSE(dialog.Text1->isEnabled());
-    EXPECT_EQ(text(dialog.Label8), "29.92126");
-    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
-    EXPECT_EQ(text(dialog.Label10), "5000");
+    EXPECT_EQ(text(dialog.valueUnit), "Inches of Hg");
+    EXPECT_EQ(text(dialog.valueRange), "");
+    EXPECT_EQ(text(dialog.valueBox), "29.92126");
+    EXPECT_FALSE(dialog.valueBox->isEnabled());
+    EXPECT_EQ(text(dialog.inchesValue), "29.92126");
+    EXPECT_EQ(text(dialog.poundsValue), "14.695949526166");
+    EXPECT_EQ(text(dialog.elevationValue), "5000");
 
     // Also when the standard pressure had been typed under another unit.
     chooseUnit(dialog, Psi);
-    dialog.Text1->setText("29.92126");
+    dialog.valueBox->setText("29.92126");
     chooseUnit(dialog, Default);
-    EXPECT_EQ(text(dialog.Label8), "29.92126");
-    EXPECT_EQ(text(dialog.Label9), "14.695949526166");
+    EXPECT_EQ(text(dialog.inchesValue), "29.92126");
+    EXPECT_EQ(text(dialog.poundsValue), "14.695949526166");
 }
 
 TEST_F(PressureDialog, LiveConversionShowsThePressureInAllThreeUnits)
@@ -243,30 +255,30 @@ TEST_F(PressureDialog, LiveConversionShowsThePressureInAllThreeUnits)
         {Elevation, "200000", "", "", "200000"},
         {Elevation, "-1e300", "", "", "-1e300"},
     };
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
         chooseUnit(dialog, c.unit);
-        for (QLabel* label : {dialog.Label8, dialog.Label9, dialog.Label10})
+        for (QLabel* label : {dialog.inchesValue, dialog.poundsValue, dialog.elevationValue})
             label->setText(unchanged);
-        dialog.Text1->setText("x"); // so that the typed text is a change even when empty
-        for (QLabel* label : {dialog.Label8, dialog.Label9, dialog.Label10})
+        dialog.valueBox->setText("x"); // so that the typed text is a change even when empty
+        for (QLabel* label : {dialog.inchesValue, dialog.poundsValue, dialog.elevationValue})
             label->setText(unchanged);
-        dialog.Text1->setText(c.typed);
-        EXPECT_EQ(text(dialog.Label8), c.inchesHg);
-        EXPECT_EQ(text(dialog.Label9), c.psi);
-        EXPECT_EQ(text(dialog.Label10), c.feet);
+        dialog.valueBox->setText(c.typed);
+        EXPECT_EQ(text(dialog.inchesValue), c.inchesHg);
+        EXPECT_EQ(text(dialog.poundsValue), c.psi);
+        EXPECT_EQ(text(dialog.elevationValue), c.feet);
     }
 }
 
 TEST_F(PressureDialog, PoundsLabelKeepsTheLastValueWhenTheBoxIsEmptied)
 {
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     chooseUnit(dialog, Psi);
-    dialog.Text1->setText("10");
-    dialog.Text1->clear();
-    EXPECT_EQ(text(dialog.Label8), "");
-    EXPECT_EQ(text(dialog.Label9), "10");
+    dialog.valueBox->setText("10");
+    dialog.valueBox->clear();
+    EXPECT_EQ(text(dialog.inchesValue), "");
+    EXPECT_EQ(text(dialog.poundsValue), "10");
 }
 
 TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
@@ -331,15 +343,15 @@ TEST_F(PressureDialog, SetClearsTheChartAndTheMainWindowInputs)
         EXPECT_EQ(text(box), "") << box->objectName().toStdString();
     for (QLabel* label : emptiedLabels())
         EXPECT_EQ(text(label), "") << label->objectName().toStdString();
-    EXPECT_EQ(text(form->Label26), "1.0000000");
-    // Emptying Text4 and Text5 each ran the live readout.
+    EXPECT_EQ(text(form->readoutVapourPressure), "1.0000000");
+    // Emptying the two point values each ran the live readout.
     EXPECT_EQ(readoutRuns, 2);
     EXPECT_EQ(form->state.drawnLowerDryBulbText, "121");
 }
 
 TEST_F(PressureDialog, SetRunsTheReadoutOnlyForAPointValueThatHeldText)
 {
-    form->Text5->setText("50");
+    form->secondPropertyValue->setText("50");
     readoutRuns = 0;
     setPressure(Default, "");
     EXPECT_EQ(readoutRuns, 1);
@@ -352,12 +364,12 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         const char* typed;
         bool accepted;
     } cases[] = {
-        {InchesHg, "5.906", true},   {InchesHg, "147.65", true},  {InchesHg, "5.905", false},
-        {InchesHg, "147.66", false}, {InchesHg, "abc", false},    {InchesHg, "", false},
-        {InchesHg, "1e400", false},  {Psi, "2.9", true},          {Psi, "72.5", true},
-        {Psi, "2.89", false},        {Psi, "72.51", false},       {Psi, "", false},
-        {Psi, "1e400", false},       {Elevation, "0", true},      {Elevation, "38650", true},
-        {Elevation, "-1", false},    {Elevation, "38651", false}, {Elevation, "200000", false},
+        {InchesHg, "5.906", true},   {InchesHg, "147.65", true},   {InchesHg, "5.905", false},
+        {InchesHg, "147.66", false}, {InchesHg, "abc", false},     {InchesHg, "", false},
+        {InchesHg, "1e400", false},  {Psi, "2.9", true},           {Psi, "72.5", true},
+        {Psi, "2.89", false},        {Psi, "72.51", false},        {Psi, "", false},
+        {Psi, "1e400", false},       {Elevation, "0", true},       {Elevation, "38650", true},
+        {Elevation, "-1", false},    {Elevation, "38651", false},  {Elevation, "200000", false},
         {Elevation, "1e400", false}, {Elevation, "-1e400", false},
     };
     for (const auto& c : cases) {
@@ -381,31 +393,33 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         EXPECT_EQ(dialogs.messages()[1].buttons, ui::Buttons::Ok);
         EXPECT_EQ(dialogs.messages()[1].title, "");
         // Nothing changed; the dialog stays open with the value as typed.
-        Form2* dialog = form->pressureDialog();
+        windows::PressureDialog* dialog = form->pressureDialog();
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(text(dialog->Text1), c.typed);
+        EXPECT_EQ(text(dialog->valueBox), c.typed);
         EXPECT_FALSE(form->isEnabled());
-        EXPECT_EQ(pressureCells(),
-                  (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "0", .typedPressureText = "29.92126", .drawnLowerDryBulbText = "0"}));
-        EXPECT_EQ(text(form->Text4), "5");
-        EXPECT_EQ(text(form->Label13), "1.0000000");
+        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126",
+                                                  .pressureUnitText = "0",
+                                                  .typedPressureText = "29.92126",
+                                                  .drawnLowerDryBulbText = "0"}));
+        EXPECT_EQ(text(form->firstPropertyValue), "5");
+        EXPECT_EQ(text(form->readoutDryBulb), "1.0000000");
         EXPECT_TRUE(surface.log().empty());
-        for (QLabel* label : {dialog->Label8, dialog->Label9, dialog->Label10}) {
+        for (QLabel* label : {dialog->inchesValue, dialog->poundsValue, dialog->elevationValue}) {
             const QString shown = label->text().toLower();
             EXPECT_FALSE(shown.contains("inf") || shown.contains("nan")) << shown.toStdString();
         }
-        dialog->Command2->click();
+        dialog->returnButton->click();
     }
 }
 
 TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
 {
     setPressure(InchesHg, "200");
-    Form2* dialog = form->pressureDialog();
+    windows::PressureDialog* dialog = form->pressureDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->Text1->setText("25");
+    dialog->valueBox->setText("25");
     dialogs.queueAnswer(ui::Answer::Yes);
-    dialog->Command1->click();
+    dialog->setButton->click();
     EXPECT_EQ(dialogs.messageTexts(), (std::vector<std::string>{confirmation, outOfRange, confirmation}));
     EXPECT_EQ(form->state.workingPressureText, "25");
     EXPECT_EQ(form->pressureDialog(), nullptr);
@@ -415,19 +429,19 @@ TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
 TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)
 {
     fillMainWindow();
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     chooseUnit(dialog, InchesHg);
-    dialog.Text1->setText("20");
+    dialog.valueBox->setText("20");
     dialogs.queueAnswer(ui::Answer::No);
-    dialog.Command1->click();
+    dialog.setButton->click();
 
     EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{confirmation});
     EXPECT_EQ(form->pressureDialog(), &dialog);
-    EXPECT_EQ(text(dialog.Text1), "20");
+    EXPECT_EQ(text(dialog.valueBox), "20");
     EXPECT_FALSE(form->isEnabled());
     EXPECT_EQ(form->state.workingPressureText, "29.92126");
     EXPECT_EQ(form->state.drawnLowerDryBulbText, "0");
-    EXPECT_EQ(text(form->Text4), "5");
+    EXPECT_EQ(text(form->firstPropertyValue), "5");
     EXPECT_TRUE(surface.log().empty());
 }
 
@@ -442,15 +456,18 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
     for (bool byCloseBox : {false, true}) {
         SCOPED_TRACE(byCloseBox);
         form->state.workingPressureText = "20";
-        Form2& dialog = open();
+        windows::PressureDialog& dialog = open();
         if (byCloseBox)
             dialog.close();
         else
-            dialog.Command2->click();
+            dialog.returnButton->click();
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
+        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20",
+                                                  .pressureUnitText = "1",
+                                                  .typedPressureText = "20",
+                                                  .drawnLowerDryBulbText = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }
@@ -459,17 +476,17 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
 TEST_F(PressureDialog, APointAfterLeavingWithoutSetIsSolvedAndRecordedAtThePressureLastSet)
 {
     setPressure(InchesHg, "20");
-    open().Command2->click();
+    open().returnButton->click();
     testsupport::drawChart(*form, testsupport::ChartType::Blank);
-    form->selectListItem(form->Combo1, 0);
-    form->selectListItem(form->Combo2, 1);
-    form->Text4->setText("75");
-    form->Text5->setText("65");
+    form->selectListItem(form->firstPropertyList, 0);
+    form->selectListItem(form->secondPropertyList, 1);
+    form->firstPropertyValue->setText("75");
+    form->secondPropertyValue->setText("65");
     const std::string enthalpy = numtext::formatprop(moistair::psychro_h(75, 65, 20));
-    EXPECT_EQ(text(form->Label16), enthalpy);
+    EXPECT_EQ(text(form->readoutEnthalpy), enthalpy);
 
-    form->Command14->click();
-    auto* result = qobject_cast<point::Form3*>(form->locatePointWindow());
+    form->locatePointButton->click();
+    auto* result = qobject_cast<windows::PointResultWindow*>(form->locatePointWindow());
     ASSERT_NE(result, nullptr);
     const std::vector<std::string> record = result->pointRecord().lines();
     ASSERT_GE(record.size(), 7u);
@@ -481,25 +498,25 @@ TEST_F(PressureDialog, APointAfterLeavingWithoutSetIsSolvedAndRecordedAtThePress
 TEST_F(PressureDialog, EachOpeningStartsAfresh)
 {
     setPressure(Psi, "10");
-    Form2& dialog = open();
-    EXPECT_EQ(dialog.Combo1->currentIndex(), Default);
-    EXPECT_EQ(text(dialog.Text1), "29.92126");
+    windows::PressureDialog& dialog = open();
+    EXPECT_EQ(dialog.unitList->currentIndex(), Default);
+    EXPECT_EQ(text(dialog.valueBox), "29.92126");
     EXPECT_EQ(form->state.workingPressureText, "29.92126");
     EXPECT_EQ(form->state.pressureUnitText, "2");
     EXPECT_EQ(form->state.typedPressureText, "10");
 
     // Asked again while open, the dialog only comes forward as it is.
     chooseUnit(dialog, InchesHg);
-    dialog.Text1->setText("20");
+    dialog.valueBox->setText("20");
     form->setPressureClicked();
     EXPECT_EQ(form->pressureDialog(), &dialog);
-    EXPECT_EQ(text(dialog.Text1), "20");
+    EXPECT_EQ(text(dialog.valueBox), "20");
     EXPECT_FALSE(form->isEnabled());
 }
 
 TEST_F(PressureDialog, ClosingTheMainWindowClosesTheDialog)
 {
-    Form2& dialog = open();
+    windows::PressureDialog& dialog = open();
     form->close();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(form->pressureDialog(), nullptr);

@@ -1,0 +1,92 @@
+#include "chart/pressure.h"
+
+#include "chart/mainstate.h"
+#include "moistair/psychro.h"
+#include "numtext/numtext.h"
+
+#include <iterator>
+
+namespace chart {
+namespace {
+
+// Pounds per square inch in one inch of mercury, and the reverse.
+constexpr double psiPerInchHg = 0.4911541;
+constexpr double inchesHgPerPsi = 2.036021;
+
+// The text of v times the factor; empty when v has no value in a double or
+// the product overflows.
+std::string productText(std::optional<double> v, double factor)
+{
+    return v ? numtext::generalText(*v * factor) : std::string();
+}
+
+// The barometric pressure at the elevation; nullopt when the elevation has
+// none (above about 145446 ft, or a value without a result in a double).
+std::optional<double> pressureAtElevation(std::optional<double> elevation)
+{
+    std::optional<double> pressure;
+    if (elevation)
+        moistair::skipOnFailure([&] { pressure = moistair::psychro_atm(*elevation); });
+    return pressure;
+}
+
+} // namespace
+
+bool isPressureUnit(int unit)
+{
+    return unit >= 0 && unit < int(std::size(pressureUnits));
+}
+
+PressureReadings convertPressure(int unit, const std::string& typed)
+{
+    const std::optional<double> v = numtext::leadingNumber(typed);
+    PressureReadings shown;
+    switch (unit) {
+    case int(PressureUnit::Default):
+    case int(PressureUnit::InchesHg):
+        shown.inchesHg = typed;
+        shown.psi = productText(v, psiPerInchHg);
+        break;
+    case int(PressureUnit::Psi):
+        shown.inchesHg = typed.empty() ? std::string() : productText(v, inchesHgPerPsi);
+        if (!typed.empty())
+            shown.psi = typed;
+        break;
+    case int(PressureUnit::Elevation): {
+        const std::optional<double> pressure = pressureAtElevation(v);
+        shown.inchesHg = pressure ? numtext::generalText(*pressure) : std::string();
+        // The pounds value comes from the inches as shown.
+        shown.psi = pressure ? productText(numtext::leadingNumber(*shown.inchesHg), psiPerInchHg) : std::string();
+        shown.feet = typed;
+        break;
+    }
+    default:
+        break;
+    }
+    return shown;
+}
+
+std::optional<std::string> acceptedPressure(int unit, const std::string& typed)
+{
+    if (unit == int(PressureUnit::Default))
+        return std::string(standardPressureText);
+    if (!isPressureUnit(unit))
+        return std::string();
+    const std::optional<double> v = numtext::leadingNumber(typed);
+    if (!v || *v < pressureUnits[unit].low || *v > pressureUnits[unit].high)
+        return std::nullopt;
+    switch (unit) {
+    case int(PressureUnit::InchesHg):
+        return typed;
+    case int(PressureUnit::Psi):
+        return productText(v, inchesHgPerPsi);
+    default: {
+        const std::optional<double> pressure = pressureAtElevation(v);
+        if (!pressure)
+            return std::nullopt;
+        return numtext::generalText(*pressure);
+    }
+    }
+}
+
+} // namespace chart

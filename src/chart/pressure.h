@@ -1,0 +1,48 @@
+#pragma once
+// The barometric pressure of the chart as the user gives it: in inches of
+// mercury, pounds per square inch or as a site elevation in feet, shown in all
+// three units while it is typed, and made the working pressure by Set.
+
+#include <optional>
+#include <string>
+
+namespace chart {
+
+// The units of the pressure dialog's unit list, by index.
+enum class PressureUnit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
+
+struct PressureUnitInfo {
+    const char* listCaption; // item of the unit list
+    const char* caption;     // unit of the value box
+    const char* rangeText;   // accepted range, as shown
+    double low, high;        // accepted range, both ends included
+};
+
+inline constexpr PressureUnitInfo pressureUnits[] = {
+    {"Default", "Inches of Hg", "", 0, 0},
+    {"Inches of Hg", "Inches of Hg", "(5.906 - 147.65)", 5.906, 147.65},
+    {"Pounds/sq inch", "Pounds/sq inch", "(2.9 - 72.5)", 2.9, 72.5},
+    {"Elevation in feet", "Elevation in feet", "(0 - 38650)", 0, 38650},
+};
+
+// Whether the index is one of the units.
+bool isPressureUnit(int unit);
+
+// What the live conversion shows for the text of the value box under a unit
+// (an index of the unit list): the pressure in inches of mercury, in pounds
+// per square inch and as elevation in feet. nullopt leaves a label as it is.
+// A value without a result in a double shows an empty text.
+struct PressureReadings {
+    std::optional<std::string> inchesHg;
+    std::optional<std::string> psi;
+    std::optional<std::string> feet;
+};
+PressureReadings convertPressure(int unit, const std::string& typed);
+
+// The working pressure that Set makes of the typed value, in inches of
+// mercury as text: nullopt when the value lies outside the unit's range or
+// has no result in a double; an accepted value with no pressure to write
+// (no unit chosen) gives an empty text.
+std::optional<std::string> acceptedPressure(int unit, const std::string& typed);
+
+} // namespace chart

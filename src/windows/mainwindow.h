@@ -1,0 +1,227 @@
+#pragma once
+// The main window "Psychrometric chart - English Units": a band of controls
+// above the chart surface, and the state every window shares.
+
+#include "chart/datacommands.h"
+#include "chart/drawcontext.h"
+#include "chart/linecommands.h"
+#include "chart/mainstate.h"
+#include "chart/rundatafile.h"
+#include "point/pointcontext.h"
+#include "point/records.h"
+#include "ui/chartsurface.h"
+#include "ui/dialogs.h"
+#include "ui/programlist.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace ui {
+class FlowLayout;
+class QtChartSurface;
+}
+
+namespace windows {
+
+class ChartTypeDialog;
+class MixingWindow;
+class PointResultWindow;
+class PressureDialog;
+class SavedDataViewer;
+
+// What the main window is built with: the desktop's dialogs, the folder of
+// the run data file, and, for tests, a surface to draw on in place of the
+// window's own.
+struct MainWindowSetup {
+    ui::Dialogs* dialogs = nullptr;
+    std::string dataFolder;
+    ui::ChartSurface* surface = nullptr;
+};
+
+// The question of the main window and the mixing window on a screen smaller
+// than 1024 by 728 pixels; true when the user chose to end the program.
+bool endForSmallScreen(ui::Dialogs& dialogs);
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const MainWindowSetup& setup);
+    ~MainWindow() override;
+
+    // The load step. Returns false when the user chose to end the program at
+    // the screen question; the window must then not be shown.
+    bool load();
+
+    // What the window's commands run; tests put their own in their place.
+    struct Hooks {
+        std::function<void()> updatereadout;            // the live readout
+        std::function<void()> locatePoint;              // "Locate point"
+        std::function<void()> mixingProblem;            // "Mixing problem": opens the mixing window
+        std::function<void()> quit = chart::endProgram; // ends the program at once ("Exit")
+    } hooks;
+
+    chart::MainState state;
+
+    // The chart surface that every drawing goes to.
+    ui::ChartSurface& surface() { return *surface_; }
+    ui::Dialogs& dialogs() { return *dialogs_; }
+    const chart::RunDataFile& runData() const { return runData_; }
+    // The program's folder: it holds the run data file and the help document.
+    const std::string& dataFolder() const { return dataFolder_; }
+
+    // The horizontal and vertical extents of the drawing on the chart
+    // surface, in twips.
+    double W() const;
+    double H() const;
+
+    // The chart limits as the four lists show them now.
+    chart::LimitTexts limitTexts() const;
+    // What a drawing on the chart works with.
+    chart::DrawContext drawContext();
+    // What the point operations work with.
+    point::PointContext pointContext();
+    // The two chosen properties and their values, as typed.
+    point::PointInputs pointInputs() const;
+
+    // The busy indicator.
+    void setbusy();
+    void clearbusy();
+
+    // Selects an item of a list from code; like the user's own selection it
+    // runs the list's click handler at once.
+    void selectListItem(QComboBox* list, int index);
+
+    // The known properties of a point and their values.
+    ui::ProgramList* firstPropertyList = nullptr;
+    ui::ProgramList* secondPropertyList = nullptr;
+    QLineEdit* firstPropertyValue = nullptr;
+    QLineEdit* secondPropertyValue = nullptr;
+    QLineEdit* pointIdentification = nullptr;
+    // The chart limits.
+    ui::ProgramList* lowerDryBulbList = nullptr;
+    ui::ProgramList* higherDryBulbList = nullptr;
+    ui::ProgramList* lowerHumidityRatioList = nullptr;
+    ui::ProgramList* higherHumidityRatioList = nullptr;
+    // The values of the line commands.
+    QLineEdit* relativeHumidityLineValue = nullptr;
+    QLineEdit* wetBulbLineValue = nullptr;
+    QLineEdit* enthalpyLineValue = nullptr;
+    QLineEdit* volumeLineValue = nullptr;
+    // The busy indicator and the readout of the point.
+    QLabel* busyIndicator = nullptr;
+    QLabel* readoutDryBulb = nullptr;
+    QLabel* readoutWetBulb = nullptr;
+    QLabel* readoutRelativeHumidity = nullptr;
+    QLabel* readoutEnthalpy = nullptr;
+    QLabel* readoutVolume = nullptr;
+    QLabel* readoutHumidityRatio = nullptr;
+    QLabel* readoutDewPoint = nullptr;
+    QLabel* readoutVapourPressure = nullptr;
+    // The commands.
+    QPushButton* drawChartButton = nullptr;
+    QPushButton* clearChartButton = nullptr;
+    QPushButton* saveChartButton = nullptr;
+    QPushButton* setPressureButton = nullptr;
+    QPushButton* mixingProblemButton = nullptr;
+    QPushButton* viewSavedDataButton = nullptr;
+    QPushButton* saveDataInFileButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QPushButton* relativeHumidityLineButton = nullptr;
+    QPushButton* wetBulbLineButton = nullptr;
+    QPushButton* enthalpyLineButton = nullptr;
+    QPushButton* volumeLineButton = nullptr;
+    QPushButton* locatePointButton = nullptr;
+    // The window's own chart surface.
+    ui::QtChartSurface* graph = nullptr;
+
+    // The save-file dialog of the main window; it keeps the name last chosen.
+    ui::SaveFileDialog saveFileDialog;
+
+    // The child windows while they are open. Each works on this window: it
+    // closes with it, goes with it, and stays in front of it.
+    ChartTypeDialog* chartTypeDialog() const;
+    SavedDataViewer* savedDataViewer() const;
+    PressureDialog* pressureDialog() const;
+    PointResultWindow* locatePointWindow() const;
+    MixingWindow* mixingWindow() const;
+    void setMixingWindow(MixingWindow* window);
+
+    // The commands on the chart as a whole.
+    void drawChartClicked();
+    void clearChartClicked();
+    // Clears the chart and its picture, empties the input boxes (raising the
+    // live readout) and the readout, and marks that no chart is drawn.
+    enum class Readout { KeepDewPoint, BlankDewPoint };
+    void clearChartAndInputs(Readout readout);
+    // A line of constant property through the value typed in the box.
+    void drawLineClicked(chart::LineKind kind, const QLineEdit* value);
+    void saveChartClicked();
+    // Set/reset atmos pressure: opens the pressure dialog.
+    void setPressureClicked();
+    // Draws the chart of the type chosen in the chart-type dialog.
+    void drawchart();
+
+    // The point: the live readout, and "Locate point", which opens the
+    // result window.
+    void updateReadout();
+    void locatePointClicked();
+
+    // The commands on the run data file, Exit and Help.
+    void viewSavedDataClicked();
+    void saveDataClicked();
+    void exitClicked();
+    void helpClicked();
+    // Appends a record of a result window to the run data file; once one is
+    // written, "Save data in file" is enabled.
+    void saveRecord(const point::RecordLines& record);
+
+    // Brings the window to the front, when it is shown.
+    void bringForward();
+    // Gives the window back its input when a child window is left: enabled
+    // and brought to the front.
+    void returnFromChild();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showChartTypeDialog();
+    void keepInFront(QWidget* child);
+    void buildControls();
+    ui::FlowLayout* buildCommandBand();
+    ui::FlowLayout* buildLimitsAndLinesBand();
+    ui::FlowLayout* buildPointBand();
+    QScrollArea* buildChartArea();
+    void wireEvents();
+    void runReadout();
+    void setWorkingPressure();
+    void printStartCaption();
+    void fillLists();
+    void sizeSurfaceToScreen();
+    void emptyRunData();
+    void showReadout(const point::ReadoutTexts& texts);
+
+    ui::Dialogs* dialogs_;
+    ui::ChartSurface* surface_;
+    QScrollArea* graphArea_ = nullptr; // shows the part of the chart surface that the window has room for
+    chart::RunDataFile runData_;
+    std::string dataFolder_;
+    QPointer<SavedDataViewer> savedDataViewer_;
+    QPointer<ChartTypeDialog> chartTypeDialog_;
+    QPointer<PressureDialog> pressureDialog_;
+    QPointer<PointResultWindow> pointResultWindow_;
+    QPointer<MixingWindow> mixingWindow_;
+};
+
+} // namespace windows

@@ -1,0 +1,64 @@
+#pragma once
+// The pressure dialog "Change pressure": the barometric pressure of the chart
+// given in inches of mercury, pounds per square inch or site elevation, shown
+// in all three units while it is typed, and made the working pressure by Set.
+
+#include <QWidget>
+
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace windows {
+
+class MainWindow;
+
+class PressureDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the controls; load() fills them and shows the dialog.
+    explicit PressureDialog(MainWindow& main);
+
+    // Fills the dialog afresh (Default unit, 29.92126), resets the working
+    // pressure to 29.92126, disables the main window and shows the dialog.
+    // Leaving without Set gives the working pressure back as it was.
+    void load();
+
+    QLabel* heading = nullptr;
+    QLabel* unitCaption = nullptr;  // "Choose unit"
+    QLabel* valueCaption = nullptr; // "Input value"
+    QComboBox* unitList = nullptr;  // its index is a chart::PressureUnit
+    QLineEdit* valueBox = nullptr;  // the pressure in the chosen unit
+    QLabel* valueUnit = nullptr;    // unit of the value box
+    QLabel* valueRange = nullptr;   // accepted range of the unit
+    QLabel* inchesCaption = nullptr;
+    QLabel* inchesValue = nullptr; // the pressure in inches of mercury
+    QLabel* poundsCaption = nullptr;
+    QLabel* poundsValue = nullptr; // the pressure in pounds per square inch
+    QLabel* elevationCaption = nullptr;
+    QLabel* elevationValue = nullptr;    // the site elevation in feet
+    QPushButton* returnButton = nullptr; // Return to chart
+    QPushButton* setButton = nullptr;    // Set/Change chart atmos. pressure
+
+protected:
+    // Closing by the title bar leaves as "Return to chart" does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void selectUnit(int index);
+    void unitChosen();
+    void showConversion();
+    void setClicked();
+    void applyPressure();
+
+    MainWindow& main_;
+    std::string pressureAtOpening_; // the working pressure when the dialog opened
+    bool pressureSet_ = false;      // Set made the typed pressure the working one
+};
+
+} // namespace windows
