@@ -16,8 +16,8 @@
 
 namespace {
 
-using testsupport::ChartType;
 using windows::MainWindow;
+using testsupport::ChartType;
 using Kind = ui::RecordingSurface::Kind;
 
 const char* const sameChartMessage =
@@ -141,8 +141,7 @@ TEST_F(ChartCommands, ClearChartEmptiesTheInputsAndMarksNoChart)
     readoutRuns = 0;
     form->clearChartButton->click();
     EXPECT_EQ(readoutRuns, 2); // the first point value, then the second
-    for (QLineEdit* box : {form->relativeHumidityLineValue, form->firstPropertyValue, form->secondPropertyValue,
-                           form->pointIdentification})
+    for (QLineEdit* box : {form->relativeHumidityLineValue, form->firstPropertyValue, form->secondPropertyValue, form->pointIdentification})
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(form->readoutDryBulb->text().isEmpty());
     EXPECT_EQ(form->readoutVapourPressure->text(), ".4404820");

@@ -14,9 +14,9 @@
 
 namespace {
 
+using windows::SavedDataViewer;
 using testsupport::readFile;
 using testsupport::writeFile;
-using windows::SavedDataViewer;
 
 bool contains(const std::string& text, const std::string& part)
 {
@@ -76,8 +76,9 @@ TEST_F(DataCommands, TheViewerShowsTheRecordsOneAfterTheOther)
     saveRecord(record);
     saveRecord(record);
     SavedDataViewer& viewer = openViewer();
-    EXPECT_EQ(viewer.savedData->toPlainText(), asShown("\r\n--------\r\nPoint Id                      A\r\n--------\r\n"
-                                                       "--------\r\nPoint Id                      A\r\n--------\r\n"));
+    EXPECT_EQ(viewer.savedData->toPlainText(),
+              asShown("\r\n--------\r\nPoint Id                      A\r\n--------\r\n"
+                      "--------\r\nPoint Id                      A\r\n--------\r\n"));
 }
 
 TEST_F(DataCommands, ReturnToChartEnablesTheMainWindowAndClosesTheViewer)
@@ -165,8 +166,8 @@ TEST_F(DataCommands, BothSaveDialogsOfferTheNameLastChosenInEither)
     saveRecord({"Dry bulb"});
     const std::string chartName = inFolder("chart.bmp");
     dialogs.queueSaveName(chartName);
-    form->saveChartButton->click();      // Save chart
-    form->saveDataInFileButton->click(); // Save data in file, cancelled
+    form->saveChartButton->click(); // Save chart
+    form->saveDataInFileButton->click();  // Save data in file, cancelled
     EXPECT_EQ(dialogs.saveRequests().back().initialName, chartName);
 
     const std::string dataName = inFolder("data.txt");
@@ -180,12 +181,7 @@ TEST_F(DataCommands, BothSaveDialogsOfferTheNameLastChosenInEither)
 TEST_F(DataCommands, ACopyThatFailsIsReportedAfterTheNameAndLeavesTheOldFile)
 {
     saveRecord({"Dry bulb"});
-    struct Case {
-        const char* what;
-        std::string name;
-        bool removeRunData;
-        const char* reason;
-    };
+    struct Case { const char* what; std::string name; bool removeRunData; const char* reason; };
     const Case cases[] = {
         {"a name that is a folder", inFolder("a folder"), false, "directory"},
         {"a run data file removed from outside", inFolder("points.txt"), true, "No such file or directory"},

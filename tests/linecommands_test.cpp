@@ -68,20 +68,17 @@ TEST_F(LineCommands, RefuseUnlessTheChartWasDrawnWithTheLimitsNowChosen)
 
     drawBlankChart();
     form->higherDryBulbList->setEditText("100"); // chosen anew, not drawn
-    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"),
-              std::vector<std::string>{drawFirst});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"), std::vector<std::string>{drawFirst});
     form->higherDryBulbList->setEditText("120");
     EXPECT_TRUE(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50").empty());
 
     form->clearChartButton->click(); // no chart any more
-    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"),
-              std::vector<std::string>{drawFirst});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"), std::vector<std::string>{drawFirst});
 }
 
 TEST_F(LineCommands, WithAllLimitsZeroBeforeAnyChartNothingLiesWithinThem)
 {
-    for (QComboBox* list :
-         {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
+    for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
         list->setEditText("0");
     EXPECT_EQ(press(form->wetBulbLineValue, form->wetBulbLineButton, "60"), std::vector<std::string>{notFeasible});
     EXPECT_TRUE(surface.lines().empty());
@@ -96,8 +93,7 @@ TEST_F(LineCommands, InputTestsOfRelativeHumidityAndVolume)
         {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100", true},
         {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "-1", false},
         {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100.5", false},
-        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "fifty",
-         true}, // not a number: the 0 percent line
+        {form->relativeHumidityLineValue, form->relativeHumidityLineButton, "fifty", true}, // not a number: the 0 percent line
         {form->volumeLineValue, form->volumeLineButton, "14", true},
         {form->volumeLineValue, form->volumeLineButton, "0", false},
         {form->volumeLineValue, form->volumeLineButton, "-3", false},
@@ -119,8 +115,7 @@ TEST_F(LineCommands, ARelativeHumidityJustAbove100IsTracedButCountsAsNotDrawn)
 {
     // The input test reads it as 100; the value itself lies above 100.
     drawBlankChart();
-    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100.00000000000003"),
-              std::vector<std::string>{notFeasible});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "100.00000000000003"), std::vector<std::string>{notFeasible});
     EXPECT_FALSE(linesIn(ui::palette::green).empty());
     EXPECT_TRUE(surface.texts().empty());
 }
@@ -146,8 +141,7 @@ TEST_F(LineCommands, TheZeroPercentLineRunsAlongTheBottomEdge)
     EXPECT_EQ(surface.texts().back().text, "Rh= 0 ");
 
     drawBlankChart({.lhr = "0.010"});
-    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, ""),
-              std::vector<std::string>{notFeasible});
+    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, ""), std::vector<std::string>{notFeasible});
 }
 
 TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)

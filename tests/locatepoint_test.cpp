@@ -61,9 +61,8 @@ protected:
     std::vector<QString> readout() const
     {
         std::vector<QString> shown;
-        for (const QLabel* label :
-             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
-              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
+        for (const QLabel* label : {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy, form->readoutVolume,
+                                    form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             shown.push_back(label->text());
         return shown;
     }
@@ -71,8 +70,8 @@ protected:
     static std::vector<QString> values(const windows::PointResultWindow& result)
     {
         std::vector<QString> shown;
-        for (const QLabel* label : {result.dryBulb, result.wetBulb, result.relativeHumidity, result.enthalpy,
-                                    result.volume, result.humidityRatio, result.dewPoint, result.vapourPressure})
+        for (const QLabel* label : {result.dryBulb, result.wetBulb, result.relativeHumidity, result.enthalpy, result.volume,
+                                    result.humidityRatio, result.dewPoint, result.vapourPressure})
             shown.push_back(label->text());
         return shown;
     }
@@ -129,8 +128,7 @@ TEST_F(LocatePoint, SolvesOnlyOnTheChartOfTheLimitsNowChosen)
         switch (c.before) {
         case Before::Nothing: break;
         case Before::AllLimits0:
-            for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList,
-                                    form->higherHumidityRatioList})
+            for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
                 list->setEditText("0");
             break;
         case Before::ChartDrawn: drawChart(ChartType::Blank); break;
@@ -265,9 +263,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
         const int focused = surface.focusCount();
         form->setbusy();
         switch (way) {
-        case Way::Button:
-            result->exitButton->click();
-            break;
+        case Way::Button: result->exitButton->click(); break;
         case Way::TitleBar: result->close(); break;
         case Way::MainWindowClosed: form->close(); break;
         }
@@ -364,8 +360,7 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
 
 TEST_F(LocatePoint, TheLimitsThemselvesLieInsideTheChart)
 {
-    for (QComboBox* list :
-         {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
+    for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})
         list->setEditText("");
     form->lowerDryBulbList->setEditText("70");
     form->higherDryBulbList->setEditText("120");

@@ -16,9 +16,9 @@
 
 namespace {
 
+using windows::MainWindow;
 using testsupport::readFile;
 using testsupport::writeFile;
-using windows::MainWindow;
 
 class StartUp : public testsupport::MainWindowTest {};
 
@@ -40,7 +40,7 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(readoutRuns, 2);
 
-    const QStringList properties{"Dry bulb temp, Deg F",    "Wet bulb temp, Deg F",      "Rel humidity, percent",
+    const QStringList properties{"Dry bulb temp, Deg F", "Wet bulb temp, Deg F", "Rel humidity, percent",
                                  "Humidity ratio, decimal", "Specific enthalpy, btu/lb", "Dew point, Deg F",
                                  "Specific vol, cuf/lb"};
     EXPECT_EQ(items(f.firstPropertyList), properties);
@@ -63,8 +63,7 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_EQ(f.state.chartTypeText, "");
     EXPECT_EQ(f.state.is1, 0);
     EXPECT_EQ(f.state.is2, 0);
-    for (QLabel* label : {f.readoutDryBulb, f.readoutWetBulb, f.readoutRelativeHumidity, f.readoutEnthalpy,
-                          f.readoutVolume, f.readoutHumidityRatio, f.readoutDewPoint, f.readoutVapourPressure})
+    for (QLabel* label : {f.readoutDryBulb, f.readoutWetBulb, f.readoutRelativeHumidity, f.readoutEnthalpy, f.readoutVolume, f.readoutHumidityRatio, f.readoutDewPoint, f.readoutVapourPressure})
         EXPECT_TRUE(label->text().isEmpty());
     EXPECT_FALSE(f.saveDataInFileButton->isEnabled());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
@@ -97,13 +96,13 @@ TEST_F(StartUp, SizesTheSurfaceToTheScreen)
 
 TEST_F(StartUp, AsksOnAScreenSmallerThan1024By728Pixels)
 {
-    struct Case {
-        int width, height;
-        bool asks;
-    };
+    struct Case { int width, height; bool asks; };
     const Case cases[] = {
-        {1024 * 15, 728 * 15, false}, {1920 * 15, 1080 * 15, false}, {1024 * 15, 727 * 15, true},
-        {1023 * 15, 768 * 15, true},  {1024 * 12, 768 * 12, true}, // 12 twips to the pixel
+        {1024 * 15, 728 * 15, false},
+        {1920 * 15, 1080 * 15, false},
+        {1024 * 15, 727 * 15, true},
+        {1023 * 15, 768 * 15, true},
+        {1024 * 12, 768 * 12, true}, // 12 twips to the pixel
     };
     for (const Case& c : cases) {
         ui::ScriptedDialogs scripted;
@@ -169,43 +168,11 @@ TEST_F(StartUp, EveryControlCarriesItsName)
 {
     MainWindow& f = build();
     ASSERT_TRUE(f.load());
-    const char* names[] = {"firstPropertyList",
-                           "secondPropertyList",
-                           "lowerDryBulbList",
-                           "higherDryBulbList",
-                           "lowerHumidityRatioList",
-                           "higherHumidityRatioList",
-                           "relativeHumidityLineValue",
-                           "wetBulbLineValue",
-                           "enthalpyLineValue",
-                           "firstPropertyValue",
-                           "secondPropertyValue",
-                           "volumeLineValue",
-                           "pointIdentification",
-                           "busyIndicator",
-                           "readoutDryBulb",
-                           "readoutWetBulb",
-                           "readoutRelativeHumidity",
-                           "readoutEnthalpy",
-                           "readoutVolume",
-                           "readoutHumidityRatio",
-                           "readoutDewPoint",
-                           "readoutVapourPressure",
-                           "viewSavedDataButton",
-                           "saveDataInFileButton",
-                           "drawChartButton",
-                           "setPressureButton",
-                           "relativeHumidityLineButton",
-                           "wetBulbLineButton",
-                           "enthalpyLineButton",
-                           "exitButton",
-                           "volumeLineButton",
-                           "saveChartButton",
-                           "clearChartButton",
-                           "mixingProblemButton",
-                           "locatePointButton",
-                           "helpButton",
-                           "graph"};
+    const char* names[] = {"firstPropertyList", "secondPropertyList", "lowerDryBulbList", "higherDryBulbList", "lowerHumidityRatioList", "higherHumidityRatioList", "relativeHumidityLineValue", "wetBulbLineValue",
+                           "enthalpyLineValue", "firstPropertyValue", "secondPropertyValue", "volumeLineValue", "pointIdentification", "busyIndicator", "readoutDryBulb", "readoutWetBulb",
+                           "readoutRelativeHumidity", "readoutEnthalpy", "readoutVolume", "readoutHumidityRatio", "readoutDewPoint", "readoutVapourPressure", "viewSavedDataButton",
+                           "saveDataInFileButton", "drawChartButton", "setPressureButton", "relativeHumidityLineButton", "wetBulbLineButton", "enthalpyLineButton", "exitButton",
+                           "volumeLineButton", "saveChartButton", "clearChartButton", "mixingProblemButton", "locatePointButton", "helpButton", "graph"};
     for (const char* name : names)
         EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(f.pointIdentification->toolTip(), "Enter point identification");

@@ -21,10 +21,10 @@
 
 namespace {
 
-using testsupport::readFile;
-using testsupport::writeFile;
 using windows::MixingWindow;
 using windows::Step;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 enum Kind { DB, WB, RH, HR, H, DP, V };
 
@@ -71,13 +71,11 @@ protected:
     }
     static void give1(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
     {
-        give(w->stream1FirstList, w->stream1FirstValue, w->stream1SecondList, w->stream1SecondValue, w->stream1AirFlow,
-             k1, t1, k2, t2, flow);
+        give(w->stream1FirstList, w->stream1FirstValue, w->stream1SecondList, w->stream1SecondValue, w->stream1AirFlow, k1, t1, k2, t2, flow);
     }
     static void give2(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
     {
-        give(w->stream2FirstList, w->stream2FirstValue, w->stream2SecondList, w->stream2SecondValue, w->stream2AirFlow,
-             k1, t1, k2, t2, flow);
+        give(w->stream2FirstList, w->stream2FirstValue, w->stream2SecondList, w->stream2SecondValue, w->stream2AirFlow, k1, t1, k2, t2, flow);
     }
 
     // The user's choice of an item in a list.
@@ -103,10 +101,8 @@ protected:
     static std::vector<std::string> column(const MixingWindow::StreamCells& c)
     {
         std::vector<std::string> cells;
-        for (const QLabel* cell :
-             {c.cells.pressure, c.cells.dryBulb, c.cells.wetBulb, c.cells.relativeHumidity, c.cells.enthalpy,
-              c.cells.volume, c.cells.humidityRatio, c.cells.dewPoint, c.cells.vapourPressure,
-              c.cells.saturationPressure, c.cells.dryAirFlow, c.cells.vapourFlow, c.cells.moistAirFlow})
+        for (const QLabel* cell : {c.cells.pressure, c.cells.dryBulb, c.cells.wetBulb, c.cells.relativeHumidity, c.cells.enthalpy, c.cells.volume, c.cells.humidityRatio, c.cells.dewPoint, c.cells.vapourPressure, c.cells.saturationPressure, c.cells.dryAirFlow,
+                                   c.cells.vapourFlow, c.cells.moistAirFlow})
             cells.push_back(text(cell));
         return cells;
     }
@@ -115,11 +111,9 @@ protected:
     static std::vector<std::string> mixedColumn(const MixingWindow* w)
     {
         std::vector<std::string> cells;
-        for (const QLabel* cell : {w->mixedAirFlow, w->mixedColumn.pressure, w->mixedColumn.dryBulb,
-                                   w->mixedColumn.wetBulb, w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy,
-                                   w->mixedColumn.volume, w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint,
-                                   w->mixedColumn.vapourPressure, w->mixedColumn.saturationPressure,
-                                   w->mixedColumn.dryAirFlow, w->mixedColumn.vapourFlow, w->mixedColumn.moistAirFlow})
+        for (const QLabel* cell : {w->mixedAirFlow, w->mixedColumn.pressure, w->mixedColumn.dryBulb, w->mixedColumn.wetBulb, w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy,
+                                   w->mixedColumn.volume, w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint, w->mixedColumn.vapourPressure, w->mixedColumn.saturationPressure, w->mixedColumn.dryAirFlow,
+                                   w->mixedColumn.vapourFlow, w->mixedColumn.moistAirFlow})
             cells.push_back(text(cell));
         return cells;
     }
@@ -170,8 +164,7 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
     EXPECT_EQ(steps, (std::vector<Step>{Step::Stream1, Step::Mix, Step::Stream1, Step::Mix, Step::Stream2, Step::Mix,
                                         Step::Stream2, Step::Mix}));
 
-    for (QLineEdit* box : {w->stream1AirFlow, w->stream2AirFlow, w->stream1FirstValue, w->stream1SecondValue,
-                           w->stream2FirstValue, w->stream2SecondValue})
+    for (QLineEdit* box : {w->stream1AirFlow, w->stream2AirFlow, w->stream1FirstValue, w->stream1SecondValue, w->stream2FirstValue, w->stream2SecondValue})
         EXPECT_TRUE(box->text().isEmpty());
     EXPECT_TRUE(allEmpty(column(w->stream1Cells())));
     EXPECT_TRUE(allEmpty(column(w->stream2Cells())));
@@ -274,11 +267,7 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
     const std::vector<Step> one1{Step::Stream1, Step::Mix};
     const std::vector<Step> one2{Step::Stream2, Step::Mix};
     const Case cases[] = {
-        {"typing 75 into the first value of stream 1",
-         [&] {
-             w->stream1FirstValue->setText("7");
-             w->stream1FirstValue->setText("75");
-         },
+        {"typing 75 into the first value of stream 1", [&] { w->stream1FirstValue->setText("7"); w->stream1FirstValue->setText("75"); },
          {Step::Stream1, Step::Mix, Step::Stream1, Step::Mix}},
         {"second value of stream 1", [&] { w->stream1SecondValue->setText("64"); }, one1},
         {"air flow of stream 1", [&] { w->stream1AirFlow->setText("900"); }, one1},
@@ -312,14 +301,8 @@ TEST_F(Mixing, AStreamColumnShowsTheStateOfItsAirAndItsFlows)
 
     const MixingWindow::StreamCells c = w->stream1Cells();
     const std::pair<const QLabel*, const QLabel*> same[] = {
-        {c.cells.dryBulb, form->readoutDryBulb},
-        {c.cells.wetBulb, form->readoutWetBulb},
-        {c.cells.relativeHumidity, form->readoutRelativeHumidity},
-        {c.cells.enthalpy, form->readoutEnthalpy},
-        {c.cells.volume, form->readoutVolume},
-        {c.cells.humidityRatio, form->readoutHumidityRatio},
-        {c.cells.dewPoint, form->readoutDewPoint},
-        {c.cells.vapourPressure, form->readoutVapourPressure},
+        {c.cells.dryBulb, form->readoutDryBulb}, {c.cells.wetBulb, form->readoutWetBulb}, {c.cells.relativeHumidity, form->readoutRelativeHumidity}, {c.cells.enthalpy, form->readoutEnthalpy},
+        {c.cells.volume, form->readoutVolume},  {c.cells.humidityRatio, form->readoutHumidityRatio}, {c.cells.dewPoint, form->readoutDewPoint}, {c.cells.vapourPressure, form->readoutVapourPressure},
     };
     for (const auto& [cell, readout] : same) {
         EXPECT_FALSE(cell->text().isEmpty());
@@ -509,17 +492,11 @@ TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows
     // What the mix computes from the two columns as they show them.
     double atm = 0;
     auto texts = [](const MixingWindow::StreamCells& c, const std::string& solved) {
-        return mixing::StreamTexts{solved,
-                                   c.airFlow->text().toStdString(),
-                                   text(c.cells.enthalpy),
-                                   text(c.cells.humidityRatio),
-                                   text(c.cells.dryAirFlow),
-                                   text(c.cells.vapourFlow),
-                                   text(c.cells.moistAirFlow)};
+        return mixing::StreamTexts{solved, c.airFlow->text().toStdString(), text(c.cells.enthalpy), text(c.cells.humidityRatio),
+                                   text(c.cells.dryAirFlow), text(c.cells.vapourFlow), text(c.cells.moistAirFlow)};
     };
-    const std::optional<mixing::MixedColumn> mix
-        = mixing::mixstreams(texts(w->stream1Cells(), w->stream1Solved), texts(w->stream2Cells(), w->stream2Solved),
-                             "29.92126", "29.92126", atm);
+    const std::optional<mixing::MixedColumn> mix = mixing::mixstreams(
+        texts(w->stream1Cells(), w->stream1Solved), texts(w->stream2Cells(), w->stream2Solved), "29.92126", "29.92126", atm);
     ASSERT_TRUE(mix);
     EXPECT_EQ(mixedColumn(w), (std::vector<std::string>{mix->acfm, mix->prvalue, mix->db, mix->wb, mix->rh, mix->h,
                                                         mix->v, mix->hr, mix->dp, mix->pv, mix->pvs, mix->dryair,
@@ -611,19 +588,16 @@ std::string record(const MixingWindow* w, const std::string& pressureCaption, st
 {
     return std::string(34, '-') + "\r\n"
            + block("Stream 1", w->stream1AirFlow->text().toStdString(), pressureCaption, pressureBlanks,
-                   {w->stream1Column.pressure, w->stream1Column.dryBulb, w->stream1Column.wetBulb,
-                    w->stream1Column.relativeHumidity, w->stream1Column.enthalpy, w->stream1Column.volume,
-                    w->stream1Column.humidityRatio, w->stream1Column.dewPoint, w->stream1Column.vapourPressure})
+                   {w->stream1Column.pressure, w->stream1Column.dryBulb, w->stream1Column.wetBulb, w->stream1Column.relativeHumidity, w->stream1Column.enthalpy, w->stream1Column.volume, w->stream1Column.humidityRatio, w->stream1Column.dewPoint,
+                    w->stream1Column.vapourPressure})
            + "\r\n"
            + block("Steram 2", w->stream2AirFlow->text().toStdString(), pressureCaption, pressureBlanks,
-                   {w->stream2Column.pressure, w->stream2Column.dryBulb, w->stream2Column.wetBulb,
-                    w->stream2Column.relativeHumidity, w->stream2Column.enthalpy, w->stream2Column.volume,
-                    w->stream2Column.humidityRatio, w->stream2Column.dewPoint, w->stream2Column.vapourPressure})
+                   {w->stream2Column.pressure, w->stream2Column.dryBulb, w->stream2Column.wetBulb, w->stream2Column.relativeHumidity, w->stream2Column.enthalpy, w->stream2Column.volume, w->stream2Column.humidityRatio, w->stream2Column.dewPoint,
+                    w->stream2Column.vapourPressure})
            + "\r\n"
            + block("Mixed stream", text(w->mixedAirFlow), pressureCaption, pressureBlanks,
-                   {w->mixedColumn.pressure, w->mixedColumn.dryBulb, w->mixedColumn.wetBulb,
-                    w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy, w->mixedColumn.volume,
-                    w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint, w->mixedColumn.vapourPressure})
+                   {w->mixedColumn.pressure, w->mixedColumn.dryBulb, w->mixedColumn.wetBulb, w->mixedColumn.relativeHumidity, w->mixedColumn.enthalpy, w->mixedColumn.volume, w->mixedColumn.humidityRatio, w->mixedColumn.dewPoint,
+                    w->mixedColumn.vapourPressure})
            + std::string(29, '-') + "\r\n";
 }
 

@@ -15,21 +15,21 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStart)
         {"", 0},
         {"abc", 0},
         {"  12.5xyz", 12.5},
-        {" 1 2\t3\n4", 1234}, // blanks, tabs and line feeds inside are skipped
+        {" 1 2\t3\n4", 1234},          // blanks, tabs and line feeds inside are skipped
         {"-.5", -0.5},
         {"+7", 7},
         {"1e3", 1000},
         {"1E-2", 0.01},
-        {"2d2", 200}, // the old exponent letter D
-        {"1e", 1},    // an exponent without digits is not taken
+        {"2d2", 200},                   // the old exponent letter D
+        {"1e", 1},                      // an exponent without digits is not taken
         {"1e+", 1},
         {"3.4.5", 3.4},
         {"..5", 0},
         {"-", 0},
         {"inf", 0},
         {"nan", 0},
-        {"0x1A", 0},   // hex is not a number here
-        {"1e-400", 0}, // too small for a double reads as zero
+        {"0x1A", 0},                    // hex is not a number here
+        {"1e-400", 0},                  // too small for a double reads as zero
         {"0.0000000001e-320", 0},
         {"12,5", 12},
     };
@@ -91,12 +91,7 @@ TEST(NumberTexts, TooSmallForADoubleReadsAsZero)
 
 TEST(TypedNumber, TakesTheGroupingSeparatorBetweenDigitsOfTheWholePart)
 {
-    struct Case {
-        const char* text;
-        char decimal;
-        const char* grouping;
-        std::optional<double> value;
-    };
+    struct Case { const char* text; char decimal; const char* grouping; std::optional<double> value; };
     const Case cases[] = {
         {"1,000", '.', ",", 1000},
         {"7,5", '.', ",", 75},
@@ -105,10 +100,10 @@ TEST(TypedNumber, TakesTheGroupingSeparatorBetweenDigitsOfTheWholePart)
         {",5", '.', ",", std::nullopt},
         {"5,", '.', ",", std::nullopt},
         {"1,,0", '.', ",", std::nullopt},
-        {"0.5,0", '.', ",", std::nullopt},   // not after the point
-        {"7,5", ',', ".", 7.5},              // the decimal separator stays one
-        {"1.000", ',', ".", 1},              // the point is never a grouping separator
-        {"1\u00a0000", ',', "\u00a0", 1000}, // a separator of more than one byte
+        {"0.5,0", '.', ",", std::nullopt},      // not after the point
+        {"7,5", ',', ".", 7.5},                 // the decimal separator stays one
+        {"1.000", ',', ".", 1},                 // the point is never a grouping separator
+        {"1\u00a0000", ',', "\u00a0", 1000},  // a separator of more than one byte
         {"7,5", '.', "", std::nullopt},
     };
     for (const Case& c : cases)
@@ -148,11 +143,21 @@ TEST(Formatprop, SevenDecimalsWithoutALeadingZero)
 {
     struct Case { double value; const char* text; };
     const Case cases[] = {
-        {12.5, "12.5000000"},     {0.0123, ".0123000"},       {-0.5, "-.5000000"},          {-1, ""},
-        {0, ".0000000"},          {-0.00000001, "-.0000000"}, // a negative value keeps its sign
-        {-0.0, ".0000000"},       {-1.5, "-1.5000000"},       {0.009293206855, ".0092932"}, {75, "75.0000000"},
-        {0.00000005, ".0000001"}, // the decimal form is rounded, half away from zero
-        {0.12345675, ".1234568"}, {9.99999995, "10.0000000"}, {-0.00000005, "-.0000001"},   {0.000000049, ".0000000"},
+        {12.5, "12.5000000"},
+        {0.0123, ".0123000"},
+        {-0.5, "-.5000000"},
+        {-1, ""},
+        {0, ".0000000"},
+        {-0.00000001, "-.0000000"},    // a negative value keeps its sign
+        {-0.0, ".0000000"},
+        {-1.5, "-1.5000000"},
+        {0.009293206855, ".0092932"},
+        {75, "75.0000000"},
+        {0.00000005, ".0000001"},      // the decimal form is rounded, half away from zero
+        {0.12345675, ".1234568"},
+        {9.99999995, "10.0000000"},
+        {-0.00000005, "-.0000001"},
+        {0.000000049, ".0000000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(formatprop(c.value), c.text) << c.value;

@@ -22,21 +22,15 @@ namespace {
 
 using Kind = ui::RecordingSurface::Kind;
 
-const char* const confirmation
-    = "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
-      "Are You Sure ?";
+const char* const confirmation =
+    "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
+    "Are You Sure ?";
 const char* const outOfRange = "Atmospheric pressure input out of range, change value";
 
 enum Unit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
 
-std::string text(const QLabel* label)
-{
-    return label->text().toStdString();
-}
-std::string text(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
+std::string text(const QLabel* label) { return label->text().toStdString(); }
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
 // The main window's pressure cells, compared as one.
 struct PressureCells {
@@ -46,9 +40,8 @@ struct PressureCells {
 
 void PrintTo(const PressureCells& c, std::ostream* os)
 {
-    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText
-        << "\", typedPressureText \"" << c.typedPressureText << "\", drawnLowerDryBulbText \""
-        << c.drawnLowerDryBulbText << "\"}";
+    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText << "\", typedPressureText \"" << c.typedPressureText
+        << "\", drawnLowerDryBulbText \"" << c.drawnLowerDryBulbText << "\"}";
 }
 
 class PressureDialog : public testsupport::MainWindowTest {
@@ -63,16 +56,14 @@ protected:
 
     std::vector<QLineEdit*> inputBoxes() const
     {
-        return {form->relativeHumidityLineValue, form->wetBulbLineValue,    form->enthalpyLineValue,
-                form->firstPropertyValue,        form->secondPropertyValue, form->volumeLineValue,
-                form->pointIdentification};
+        return {form->relativeHumidityLineValue, form->wetBulbLineValue, form->enthalpyLineValue, form->firstPropertyValue, form->secondPropertyValue, form->volumeLineValue, form->pointIdentification};
     }
 
     // The readout labels that a new pressure empties; the vapour pressure keeps its text.
     std::vector<QLabel*> emptiedLabels() const
     {
-        return {form->readoutDryBulb, form->readoutWetBulb,       form->readoutRelativeHumidity, form->readoutEnthalpy,
-                form->readoutVolume,  form->readoutHumidityRatio, form->readoutDewPoint};
+        return {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy, form->readoutVolume, form->readoutHumidityRatio,
+                form->readoutDewPoint};
     }
 
     // Presses "Set/reset atmos pressure" and returns the dialog it opens.
@@ -144,10 +135,7 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     EXPECT_EQ(text(dialog.elevationValue), "");
 
     // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126",
-                                              .pressureUnitText = "1",
-                                              .typedPressureText = "20",
-                                              .drawnLowerDryBulbText = "0"}));
+    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -177,8 +165,7 @@ TEST_F(PressureDialog, ControlsCarryTheirNamesAndCaptions)
         else
             EXPECT_EQ(qobject_cast<QPushButton*>(widget)->text(), c.caption);
     }
-    for (const char* name :
-         {"unitList", "valueBox", "valueUnit", "valueRange", "inchesValue", "poundsValue", "elevationValue"})
+    for (const char* name : {"unitList", "valueBox", "valueUnit", "valueRange", "inchesValue", "poundsValue", "elevationValue"})
         EXPECT_NE(dialog.findChild<QWidget*>(name), nullptr) << name;
 }
 
@@ -364,12 +351,12 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         const char* typed;
         bool accepted;
     } cases[] = {
-        {InchesHg, "5.906", true},   {InchesHg, "147.65", true},   {InchesHg, "5.905", false},
-        {InchesHg, "147.66", false}, {InchesHg, "abc", false},     {InchesHg, "", false},
-        {InchesHg, "1e400", false},  {Psi, "2.9", true},           {Psi, "72.5", true},
-        {Psi, "2.89", false},        {Psi, "72.51", false},        {Psi, "", false},
-        {Psi, "1e400", false},       {Elevation, "0", true},       {Elevation, "38650", true},
-        {Elevation, "-1", false},    {Elevation, "38651", false},  {Elevation, "200000", false},
+        {InchesHg, "5.906", true},   {InchesHg, "147.65", true},  {InchesHg, "5.905", false},
+        {InchesHg, "147.66", false}, {InchesHg, "abc", false},    {InchesHg, "", false},
+        {InchesHg, "1e400", false},  {Psi, "2.9", true},          {Psi, "72.5", true},
+        {Psi, "2.89", false},        {Psi, "72.51", false},       {Psi, "", false},
+        {Psi, "1e400", false},       {Elevation, "0", true},      {Elevation, "38650", true},
+        {Elevation, "-1", false},    {Elevation, "38651", false}, {Elevation, "200000", false},
         {Elevation, "1e400", false}, {Elevation, "-1e400", false},
     };
     for (const auto& c : cases) {
@@ -397,10 +384,8 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(text(dialog->valueBox), c.typed);
         EXPECT_FALSE(form->isEnabled());
-        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126",
-                                                  .pressureUnitText = "0",
-                                                  .typedPressureText = "29.92126",
-                                                  .drawnLowerDryBulbText = "0"}));
+        EXPECT_EQ(pressureCells(),
+                  (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "0", .typedPressureText = "29.92126", .drawnLowerDryBulbText = "0"}));
         EXPECT_EQ(text(form->firstPropertyValue), "5");
         EXPECT_EQ(text(form->readoutDryBulb), "1.0000000");
         EXPECT_TRUE(surface.log().empty());
@@ -464,10 +449,7 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20",
-                                                  .pressureUnitText = "1",
-                                                  .typedPressureText = "20",
-                                                  .drawnLowerDryBulbText = "0"}));
+        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }

@@ -29,9 +29,8 @@ protected:
     std::vector<QString> readout() const
     {
         std::vector<QString> shown;
-        for (const QLabel* label :
-             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
-              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
+        for (const QLabel* label : {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy, form->readoutVolume,
+                                    form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             shown.push_back(label->text());
         return shown;
     }
@@ -82,9 +81,8 @@ TEST_F(Readout, InputThatGivesNoPointBlanksTheReadoutSilently)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         give(c.kind1, c.text1, c.kind2, c.text2);
-        for (QLabel* label :
-             {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy,
-              form->readoutVolume, form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
+        for (QLabel* label : {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy, form->readoutVolume,
+                              form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             label->setText("old");
         form->hooks.updatereadout();
         std::vector<QString> blank(7);

@@ -94,20 +94,14 @@ TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)
     EXPECT_FALSE(QFile::exists(folder.path() + "/x.txt"));
 }
 
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(RunData, NeverReadsWithoutEndNorWritesOverWhatIsNoRegularFile)
 {
     const QString pipe = folder.filePath("pipe");
     ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
     const std::string copy = folder.filePath("copy.txt").toStdString();
-    struct Case {
-        const char* what;
-        std::function<void()> make;
-    };
+    struct Case { const char* what; std::function<void()> make; };
     const Case cases[] = {
         {"a pipe", [&] { ASSERT_EQ(mkfifo(file.path().c_str(), 0600), 0); }},
         {"a link to a pipe", [&] { ASSERT_TRUE(QFile::link(pipe, QString::fromStdString(file.path()))); }},
@@ -166,11 +160,7 @@ TEST_F(RunData, InAReadOnlyFolderAWritableFileIsEmptiedInPlaceAndAReadOnlyOneIsN
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     const auto folderExe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    struct Case {
-        const char* what;
-        QFileDevice::Permissions permissions;
-        bool emptied;
-    };
+    struct Case { const char* what; QFileDevice::Permissions permissions; bool emptied; };
     for (const Case& c : {Case{"a writable file", writable, true}, Case{"a read-only file", readOnly, false}}) {
         SCOPED_TRACE(c.what);
         ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), "an earlier run's record\r\n"));

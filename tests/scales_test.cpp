@@ -257,33 +257,20 @@ TEST_F(ScalesTest, CaptionsAndLabelsOfTheDefaultChartFollowTheScalesInOrder)
     const double yh = H / 6000;
     const std::vector<Placed> expected = {
         {"Dry Bulb temp(Deg F)", 2750 * xw, 4950 * yh},
-        {"H", 5750 * xw, 1200 * yh},
-        {"u", 5750 * xw, 1400 * yh},
-        {"m", 5750 * xw, 1600 * yh},
-        {"i", 5750 * xw, 1800 * yh},
-        {"d", 5750 * xw, 2000 * yh},
-        {"i", 5750 * xw, 2200 * yh},
-        {"t", 5750 * xw, 2400 * yh},
-        {"y", 5750 * xw, 2600 * yh},
+        {"H", 5750 * xw, 1200 * yh}, {"u", 5750 * xw, 1400 * yh}, {"m", 5750 * xw, 1600 * yh},
+        {"i", 5750 * xw, 1800 * yh}, {"d", 5750 * xw, 2000 * yh}, {"i", 5750 * xw, 2200 * yh},
+        {"t", 5750 * xw, 2400 * yh}, {"y", 5750 * xw, 2600 * yh},
         {"Ratio", 5700 * xw, 2800 * yh},
         {"(lb/lb of air)", 5675 * xw, 2900 * yh},
-        {"Moist-air properties after ASHRAE", 100 * xw, 5000 * yh},
+        {"Moist-air properties after ASHRAE",
+         100 * xw, 5000 * yh},
         {"Atmos. pr=29.92126 In Hg", 100 * xw, 50 * yh},
         {"0", 400 * xw, 4600 * yh},
-        {"0.2386", 250 * xw, 3900 * yh},
-        {"0.4735", 250 * xw, 3150 * yh},
-        {"0.7046", 250 * xw, 2400 * yh},
-        {"0.9322", 250 * xw, 1650 * yh},
-        {"1.1562", 250 * xw, 900 * yh},
-        {"1.3768", 250 * xw, 200 * yh},
-        {"V", 100 * xw, 1200 * yh},
-        {"a", 100 * xw, 1400 * yh},
-        {"p", 100 * xw, 1600 * yh},
-        {"o", 100 * xw, 1800 * yh},
-        {"r", 100 * xw, 2000 * yh},
-        {"", 100 * xw, 2200 * yh},
-        {"p", 100 * xw, 2400 * yh},
-        {"r", 100 * xw, 2600 * yh},
+        {"0.2386", 250 * xw, 3900 * yh}, {"0.4735", 250 * xw, 3150 * yh}, {"0.7046", 250 * xw, 2400 * yh},
+        {"0.9322", 250 * xw, 1650 * yh}, {"1.1562", 250 * xw, 900 * yh}, {"1.3768", 250 * xw, 200 * yh},
+        {"V", 100 * xw, 1200 * yh}, {"a", 100 * xw, 1400 * yh}, {"p", 100 * xw, 1600 * yh},
+        {"o", 100 * xw, 1800 * yh}, {"r", 100 * xw, 2000 * yh}, {"", 100 * xw, 2200 * yh},
+        {"p", 100 * xw, 2400 * yh}, {"r", 100 * xw, 2600 * yh},
         {"(In hg)", 50 * xw, 2800 * yh},
     };
     const std::vector<Op> texts = surface.texts();
@@ -383,8 +370,7 @@ TEST_F(ScalesTest, EndOfDrawingClearsTheBusyIndicatorTakesTheFocusAndRecordsTheL
 {
     struct Case {
         Limits limits;
-        std::string drawnLowerDryBulbText, drawnHigherDryBulbText, drawnLowerHumidityRatioText,
-            drawnHigherHumidityRatioText;
+        std::string drawnLowerDryBulbText, drawnHigherDryBulbText, drawnLowerHumidityRatioText, drawnHigherHumidityRatioText;
     };
     const Case cases[] = {
         {defaultChart, "0", "120", "0", "0.03"},

@@ -24,9 +24,7 @@ namespace {
 
 using Kind = ui::RecordingSurface::Kind;
 
-struct Screen {
-    int width, height;
-};
+struct Screen { int width, height; };
 const Screen screens[] = {{1024, 768}, {1280, 800}, {1366, 768}, {1920, 1080}, {2560, 1440}};
 
 class ScreenLayout : public testsupport::MainWindowTest {
@@ -56,9 +54,8 @@ QRectF textBox(const ui::RecordingSurface::Operation& text)
 TEST_F(ScreenLayout, TheMainWindowAndEveryControlLieOnTheScreen)
 {
     // The band keeps its order however many rows it takes.
-    const char* commandOrder[]
-        = {"drawChartButton",     "clearChartButton",     "saveChartButton", "setPressureButton", "mixingProblemButton",
-           "viewSavedDataButton", "saveDataInFileButton", "helpButton",      "exitButton"};
+    const char* commandOrder[] = {"drawChartButton", "clearChartButton", "saveChartButton", "setPressureButton", "mixingProblemButton",
+                                  "viewSavedDataButton", "saveDataInFileButton",  "helpButton", "exitButton"};
     for (Screen screen : screens) {
         startOn(screen);
         SCOPED_TRACE(testing::Message() << screen.width << " by " << screen.height);
@@ -111,31 +108,12 @@ TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
 
 TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
 {
-    struct Child {
-        const char* name;
-        std::function<QWidget*(windows::MainWindow&)> open;
-    };
+    struct Child { const char* name; std::function<QWidget*(windows::MainWindow&)> open; };
     const Child children[] = {
-        {"chart type",
-         [](windows::MainWindow& f) {
-             f.drawChartButton->click();
-             return f.chartTypeDialog();
-         }},
-        {"pressure",
-         [](windows::MainWindow& f) {
-             f.setPressureButton->click();
-             return f.pressureDialog();
-         }},
-        {"saved data",
-         [](windows::MainWindow& f) {
-             f.viewSavedDataButton->click();
-             return f.savedDataViewer();
-         }},
-        {"mixing",
-         [](windows::MainWindow& f) {
-             f.mixingProblemButton->click();
-             return f.mixingWindow();
-         }},
+        {"chart type", [](windows::MainWindow& f) { f.drawChartButton->click(); return f.chartTypeDialog(); }},
+        {"pressure", [](windows::MainWindow& f) { f.setPressureButton->click(); return f.pressureDialog(); }},
+        {"saved data", [](windows::MainWindow& f) { f.viewSavedDataButton->click(); return f.savedDataViewer(); }},
+        {"mixing", [](windows::MainWindow& f) { f.mixingProblemButton->click(); return f.mixingWindow(); }},
     };
     for (const Child& child : children) {
         start();
