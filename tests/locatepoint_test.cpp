@@ -37,7 +37,7 @@ protected:
     windows::PointResultWindow* locate()
     {
         form->locatePointButton->click();
-        return qobject_cast<windows::PointResultWindow*>(form->locatePointWindow());
+        return qobject_cast<windows::PointResultWindow*>(form->pointResultWindow());
     }
 
     // Dry bulb 75 and wet bulb 65 on a blank chart of the default limits,
@@ -55,7 +55,7 @@ protected:
     {
         result->exitButton->click();
         deleteClosedWindows();
-        ASSERT_EQ(form->locatePointWindow(), nullptr);
+        ASSERT_EQ(form->pointResultWindow(), nullptr);
     }
 
     std::vector<QString> readout() const
@@ -182,7 +182,7 @@ TEST_F(LocatePoint, ShowsTheSolvedPointAndDisablesTheMainWindow)
 
     // The disabled main window takes no second "Locate point".
     form->locatePointButton->click();
-    EXPECT_EQ(form->locatePointWindow(), result);
+    EXPECT_EQ(form->pointResultWindow(), result);
 }
 
 TEST_F(LocatePoint, ReportsAPointThatCannotBeSolved)
@@ -268,7 +268,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
         case Way::MainWindowClosed: form->close(); break;
         }
         deleteClosedWindows();
-        EXPECT_EQ(form->locatePointWindow(), nullptr);
+        EXPECT_EQ(form->pointResultWindow(), nullptr);
         EXPECT_TRUE(form->isEnabled());
         EXPECT_EQ(form->busyIndicator->text(), "");
         EXPECT_EQ(surface.focusCount(), focused + 1);
@@ -315,7 +315,7 @@ TEST_F(LocatePoint, MarksAPointInsideTheChartWhereTheChartPlacesIt)
 
     EXPECT_EQ(readout(), shown);
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(form->locatePointWindow(), nullptr);
+    EXPECT_EQ(form->pointResultWindow(), nullptr);
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(form->busyIndicator->text(), "");
 
@@ -353,7 +353,7 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
     std::vector<QString> blank(7);
     blank.push_back("kept");
     EXPECT_EQ(readout(), blank);
-    EXPECT_EQ(form->locatePointWindow(), nullptr);
+    EXPECT_EQ(form->pointResultWindow(), nullptr);
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(form->busyIndicator->text(), "");
 }
@@ -441,7 +441,7 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
     result->saveDataButton->click();
     EXPECT_EQ(readFile(runDataPath()).toStdString(), "\r\n" + record + record);
     EXPECT_TRUE(form->saveDataInFileButton->isEnabledTo(form.get()));
-    EXPECT_EQ(form->locatePointWindow(), result);
+    EXPECT_EQ(form->pointResultWindow(), result);
     EXPECT_TRUE(result->isVisible());
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(dialogs.messages().empty());
@@ -480,7 +480,7 @@ TEST_F(LocatePoint, ARecordThatCannotBeWrittenIsReportedAndNotClaimed)
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_NE(dialogs.messages()[0].text.find(runDataPath()), std::string::npos);
     EXPECT_FALSE(form->saveDataInFileButton->isEnabledTo(form.get()));
-    EXPECT_EQ(form->locatePointWindow(), result);
+    EXPECT_EQ(form->pointResultWindow(), result);
 }
 
 } // namespace

@@ -22,7 +22,7 @@
 namespace {
 
 using windows::MixingWindow;
-using windows::Step;
+using windows::MixingStep;
 using testsupport::readFile;
 using testsupport::writeFile;
 
@@ -40,7 +40,7 @@ protected:
     {
         start();
         form->hooks.quit = [this] { ++quits; };
-        windows::traceMixingSteps(*form, [this](Step step) { steps.push_back(step); });
+        windows::traceMixingSteps(*form, [this](MixingStep step) { steps.push_back(step); });
     }
 
     // Presses "Mixing problem"; gives the mixing window when it opened.
@@ -134,7 +134,7 @@ protected:
         return true;
     }
 
-    std::vector<Step> steps;
+    std::vector<MixingStep> steps;
     int quits = 0;
 };
 
@@ -161,8 +161,8 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
 
     // The loading selections solve each stream twice, each followed by the
     // mix, all with empty values.
-    EXPECT_EQ(steps, (std::vector<Step>{Step::Stream1, Step::Mix, Step::Stream1, Step::Mix, Step::Stream2, Step::Mix,
-                                        Step::Stream2, Step::Mix}));
+    EXPECT_EQ(steps, (std::vector<MixingStep>{MixingStep::Stream1, MixingStep::Mix, MixingStep::Stream1, MixingStep::Mix, MixingStep::Stream2, MixingStep::Mix,
+                                        MixingStep::Stream2, MixingStep::Mix}));
 
     for (QLineEdit* box : {w->stream1AirFlow, w->stream2AirFlow, w->stream1FirstValue, w->stream1SecondValue, w->stream2FirstValue, w->stream2SecondValue})
         EXPECT_TRUE(box->text().isEmpty());
@@ -262,13 +262,13 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
     struct Case {
         const char* name;
         std::function<void()> change;
-        std::vector<Step> expected;
+        std::vector<MixingStep> expected;
     };
-    const std::vector<Step> one1{Step::Stream1, Step::Mix};
-    const std::vector<Step> one2{Step::Stream2, Step::Mix};
+    const std::vector<MixingStep> one1{MixingStep::Stream1, MixingStep::Mix};
+    const std::vector<MixingStep> one2{MixingStep::Stream2, MixingStep::Mix};
     const Case cases[] = {
         {"typing 75 into the first value of stream 1", [&] { w->stream1FirstValue->setText("7"); w->stream1FirstValue->setText("75"); },
-         {Step::Stream1, Step::Mix, Step::Stream1, Step::Mix}},
+         {MixingStep::Stream1, MixingStep::Mix, MixingStep::Stream1, MixingStep::Mix}},
         {"second value of stream 1", [&] { w->stream1SecondValue->setText("64"); }, one1},
         {"air flow of stream 1", [&] { w->stream1AirFlow->setText("900"); }, one1},
         {"first list of stream 1", [&] { choose(w->stream1FirstList, DB); }, one1},
@@ -282,7 +282,7 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         steps.clear();
-        const bool stream1 = c.expected.front() == Step::Stream1;
+        const bool stream1 = c.expected.front() == MixingStep::Stream1;
         const std::vector<std::string> other = column(stream1 ? w->stream2Cells() : w->stream1Cells());
         c.change();
         EXPECT_EQ(steps, c.expected);

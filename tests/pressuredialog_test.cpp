@@ -468,7 +468,7 @@ TEST_F(PressureDialog, APointAfterLeavingWithoutSetIsSolvedAndRecordedAtThePress
     EXPECT_EQ(text(form->readoutEnthalpy), enthalpy);
 
     form->locatePointButton->click();
-    auto* result = qobject_cast<windows::PointResultWindow*>(form->locatePointWindow());
+    auto* result = qobject_cast<windows::PointResultWindow*>(form->pointResultWindow());
     ASSERT_NE(result, nullptr);
     const std::vector<std::string> record = result->pointRecord().lines();
     ASSERT_GE(record.size(), 7u);

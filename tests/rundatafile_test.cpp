@@ -119,6 +119,8 @@ TEST_F(RunData, NeverReadsWithoutEndNorWritesOverWhatIsNoRegularFile)
         EXPECT_FALSE(file.append({"record"}, reason));
         EXPECT_FALSE(file.reset(reason));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
+        EXPECT_TRUE(file.remove(reason)); // left alone: it was never the run's
+        EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(file.path())));
     }
     EXPECT_FALSE(QFileInfo(pipe).isFile()); // never replaced
 }

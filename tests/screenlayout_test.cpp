@@ -6,6 +6,7 @@
 #include "ui/recordingsurface.h"
 #include "ui/surfacefont.h"
 #include "windows/mixingwindow.h"
+#include "windows/pointresultwindow.h"
 #include "windows/pressuredialog.h"
 #include "windows/saveddataviewer.h"
 
@@ -114,6 +115,13 @@ TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
         {"pressure", [](windows::MainWindow& f) { f.setPressureButton->click(); return f.pressureDialog(); }},
         {"saved data", [](windows::MainWindow& f) { f.viewSavedDataButton->click(); return f.savedDataViewer(); }},
         {"mixing", [](windows::MainWindow& f) { f.mixingProblemButton->click(); return f.mixingWindow(); }},
+        {"locate point", [](windows::MainWindow& f) {
+             testsupport::drawChart(f, testsupport::ChartType::Blank);
+             f.firstPropertyValue->setText("75");
+             f.secondPropertyValue->setText("65");
+             f.locatePointButton->click();
+             return f.pointResultWindow();
+         }},
     };
     for (const Child& child : children) {
         start();

@@ -107,7 +107,7 @@ TEST_F(WindowTexts, LocatePointResultWindow)
     give(0, "75", 1, "65");
     form->locatePointButton->click();
     const char* value = "-123.4567890";
-    check(form->locatePointWindow(),
+    check(form->pointResultWindow(),
           {{"pointIdCaption", 1920, 120},  {"pointId", 3240, 120, "Supply air, zone 12"},
            {"heading", 1440, 720},  {"pressureCaption", 1320, 1320, "Atmos. pr (Pounds/sq inch)"},
            {"pressureValue", 3720, 1320, "24.8961078291965"},

@@ -174,7 +174,8 @@ bool traceRhCurve(DrawContext& ctx, double rh, double& w)
             drawSegment(ctx.surface, previous, at, ui::palette::green);
             // A segment counts as the curve drawn only for a relative
             // humidity of at most 100 (a value just above 100 may pass the
-            // input test, whose reading rounds it to 100).
+            // input test, whose reading rounds it to 100) and an end below
+            // the surface's top edge, as every point within the limits is.
             if (rh <= 100 && at.y > 0)
                 drawn = true;
         }

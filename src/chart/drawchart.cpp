@@ -138,6 +138,12 @@ DrawnLimits readDrawnLimits(MainState& state)
     return drawn;
 }
 
+void forgetDrawnChart(MainState& state)
+{
+    state.drawnLowerDryBulb = nochart;
+    state.drawnLowerDryBulbText = numtext::generalText(nochart);
+}
+
 bool isSameChart(const MainState& state, const DrawnLimits& drawn)
 {
     return drawn.ldb == state.ldb && drawn.hdb == state.hdb && drawn.lhr == state.lhr && drawn.hhr == state.hhr;

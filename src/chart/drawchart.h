@@ -22,6 +22,10 @@ struct DrawnLimits {
 // returns all four.
 DrawnLimits readDrawnLimits(MainState& state);
 
+// The chart on the surface is gone: every test of the drawn limits refuses
+// until a chart is drawn again.
+void forgetDrawnChart(MainState& state);
+
 // True when the chosen limits are those of the chart on the surface.
 bool isSameChart(const MainState& state, const DrawnLimits& drawn);
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every drawing on the chart works with: the main window's shared state,
-// the chart surface, the window's extents, the chart limits as the lists show
-// them, and the busy indicator.
+// the chart surface, the extents W and H of the drawing, the chart limits as
+// the lists show them, and the busy indicator.
 
 #include "chart/mainstate.h"
 #include "moistair/chartframe.h"
@@ -25,8 +25,8 @@ using ChartFrame = moistair::ChartFrame;
 struct DrawContext {
     MainState& state;
     ui::ChartSurface& surface;
-    double W = 0;  // the main window's horizontal extent, twips
-    double H = 0;  // the main window's vertical extent, twips
+    double W = 0;  // horizontal extent of the drawing on the chart surface, twips
+    double H = 0;  // vertical extent of the drawing on the chart surface, twips
     LimitTexts limits;
     std::function<void()> setbusy;
     std::function<void()> clearbusy;

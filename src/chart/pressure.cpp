@@ -1,6 +1,5 @@
 #include "chart/pressure.h"
 
-#include "chart/mainstate.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 
@@ -31,6 +30,19 @@ std::optional<double> pressureAtElevation(std::optional<double> elevation)
 }
 
 } // namespace
+
+double workingPressureOf(const std::string& text)
+{
+    const double typed = numtext::leadingNumberOr0(text);
+    return typed > 0 ? typed : standardPressure;
+}
+
+void settleWorkingPressure(MainState& state)
+{
+    if (!(numtext::leadingNumberOr0(state.workingPressureText) > 0))
+        state.workingPressureText = standardPressureText;
+    state.atm = workingPressureOf(state.workingPressureText);
+}
 
 bool isPressureUnit(int unit)
 {

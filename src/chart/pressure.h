@@ -3,10 +3,20 @@
 // mercury, pounds per square inch or as a site elevation in feet, shown in all
 // three units while it is typed, and made the working pressure by Set.
 
+#include "chart/mainstate.h"
+
 #include <optional>
 #include <string>
 
 namespace chart {
+
+// The working pressure that its text gives: the text's number when it is
+// positive, else the standard pressure.
+double workingPressureOf(const std::string& text);
+
+// Makes the working pressure that of its text; a text without a positive
+// number becomes the standard pressure.
+void settleWorkingPressure(MainState& state);
 
 // The units of the pressure dialog's unit list, by index.
 enum class PressureUnit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };

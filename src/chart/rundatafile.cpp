@@ -104,10 +104,18 @@ bool RunDataFile::readAll(std::string& bytes, std::string& reason) const
     QFile file(qpath(path_));
     if (!file.open(QIODevice::ReadOnly))
         return fail(file, reason);
-    // Never more than the largest size, even from a file that grows.
-    const QByteArray all = file.read(largestSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(file, reason);
+    // Read a piece at a time, never more than the largest size, even from a
+    // file that grows meanwhile.
+    constexpr qint64 piece = 64 * 1024;
+    QByteArray all;
+    while (all.size() <= largestSize) {
+        const QByteArray read = file.read(piece);
+        if (file.error() != QFileDevice::NoError)
+            return fail(file, reason);
+        if (read.isEmpty())
+            break;
+        all += read;
+    }
     if (all.size() > largestSize) {
         reason = tooLarge;
         return false;
@@ -153,6 +161,10 @@ bool RunDataFile::copyTo(const std::string& destination, std::string& reason) co
 
 bool RunDataFile::remove(std::string& reason) const
 {
+    // What is no regular file was never the run's: it is left where it is.
+    std::string irregular;
+    if (isIrregular(path_, irregular))
+        return true;
     QFile file(qpath(path_));
     if (!file.exists() || file.remove())
         return true;

@@ -37,7 +37,8 @@ public:
     // Copies the file byte for byte; the destination is replaced only when
     // the copy has been written whole.
     bool copyTo(const std::string& destination, std::string& reason) const;
-    // Deletes the file; a file already gone is not a failure.
+    // Deletes the file; a file already gone is not a failure, and what is no
+    // regular file is left alone.
     bool remove(std::string& reason) const;
 
 private:

@@ -5,6 +5,7 @@
 #include "numtext/numtext.h"
 #include "ui/colour.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
@@ -245,6 +246,24 @@ void endDrawing(DrawContext& ctx)
 }
 
 } // namespace
+
+// The chart is laid out in fractions of W and H while its texts keep their
+// size. Right of the chart, the humidity-ratio caption begins at 5675/6000 of
+// W and takes less than five line heights; below it, the credit line begins
+// at 5000/6000 of H and takes one. Each ends a line or more short of the
+// edge. The extents are whole twips, and never below one, so that the
+// drawing's loops end on any surface.
+Extents extentsToShowWhole(double visibleWidth, double visibleHeight, double lineHeight)
+{
+    return {std::max(1.0, std::floor((visibleWidth - 6 * lineHeight) * 6000 / 5675)),
+            std::max(1.0, std::floor((visibleHeight - 2 * lineHeight) * 6000 / 5000))};
+}
+
+void printStartCaption(DrawContext& ctx)
+{
+    printAt(ctx, pressureCaptionPlace,
+            {"Atmos. pr=", numtext::leadingNumberOr0(ctx.state.workingPressureText), " ", "In Hg"});
+}
 
 // A unit outside 0 to 3 has no caption.
 void printPressureCaption(DrawContext& ctx)

@@ -32,7 +32,7 @@ struct MixFrame {
 // which point (the first of stream 1, the mixed stream, stream 2) is out of
 // chart limits and returns false. A point that the frame cannot place (a
 // lower limit equal to the higher one) counts as out of chart limits. W and H
-// are the main window's extents.
+// are the extents of the drawing on the main window's chart surface.
 bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
              double W, double H, MixFrame& frame, ui::ChartSurface& surface, ui::Dialogs& dialogs);
 

@@ -4,6 +4,7 @@
 
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
+#include "ui/localenumbers.h"
 
 #include <cmath>
 
@@ -22,6 +23,19 @@ double finite(double value)
 }
 
 } // namespace
+
+point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
+                                     moistair::LineSpan& span)
+{
+    point::SolveWindow window;
+    window.pressureText = &main.workingPressureText;
+    window.atm = &atm;
+    window.fields = &fields;
+    window.span = &span;
+    window.localeDecimal = ui::localeDecimal();
+    window.localeGrouping = ui::localeGrouping();
+    return window;
+}
 
 std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
                                         point::SolveWindow& window)

@@ -35,6 +35,11 @@ struct StreamColumn {
     std::string dryair, vapour, moistair;      // mass flows, lb/min
 };
 
+// What a stream's solve works with: the main window's working-pressure text,
+// and the mixing window's own working pressure, result fields and line span.
+point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
+                                     moistair::LineSpan& span);
+
 // Solves one stream at the main window's working pressure, without a message
 // and within the fixed bounds of the mixing window. Gives nothing when the
 // input gives no valid state: two equal properties, humidity ratio with dew

@@ -24,12 +24,12 @@ struct LineSpan {
 };
 
 // The bounds of the main window's chart: the limits now chosen in its lists,
-// the scale factors of the chart drawn last (0 before any) and the window's
-// extents, which place each point of the line on the chart surface.
+// the scale factors of the chart drawn last (0 before any) and the extents of
+// the drawing, which place each point of the line on the chart surface.
 struct ChartBounds {
     double ldb = 0, hdb = 0;  // dry-bulb limits, deg F
     double lhr = 0, hhr = 0;  // humidity-ratio limits, lb/lb
-    double W = 0, H = 0;      // the main window's extents, twips
+    double W = 0, H = 0;      // extents of the drawing on the chart surface, twips
     double is1 = 0, is2 = 0;  // vertical and horizontal scale factors
     double atm = 0;           // working pressure, inches of mercury
 

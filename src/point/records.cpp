@@ -69,6 +69,20 @@ void RecordLines::pointId(const std::string& caption, const std::string& id)
     lines_.push_back(line + id);
 }
 
+RecordLines pointRecord(const CaptionValue& id, const std::array<CaptionValue, 9>& rows)
+{
+    // The humidity-ratio caption is long enough to reach the value column
+    // with one zone fewer.
+    constexpr std::size_t humidityRatioRow = 6;
+    RecordLines record;
+    record.rule(25);
+    record.pointId(id.caption, id.value);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        record.captionValue(rows[i].caption, i == humidityRatioRow ? 2 : 3, rows[i].value);
+    record.rule(28);
+    return record;
+}
+
 bool appendRecord(const chart::RunDataFile& runData, ui::Dialogs& dialogs, const RecordLines& record)
 {
     std::string reason;

@@ -4,6 +4,7 @@
 // print zones of 14 columns (stops at columns 1, 15, 29, 43, 57, ...), so that
 // the values of a record line up in column 57.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,16 @@ private:
 
 // Writes blanks up to the next zone stop strictly after the end of the line.
 void zoneAdvance(std::string& line);
+
+// A caption and the value shown beside it.
+struct CaptionValue {
+    std::string caption, value;
+};
+
+// The point record of a located point: its identification, then the rows of
+// the pressure, dry bulb, wet bulb, relative humidity, enthalpy, specific
+// volume, humidity ratio, dew point and vapour pressure, between rules.
+RecordLines pointRecord(const CaptionValue& id, const std::array<CaptionValue, 9>& rows);
 
 // Appends the record to the run data file. When the file cannot be written
 // the user is told the path and the reason. Returns whether the record was

@@ -7,7 +7,8 @@
 #include "windows/propertylists.h"
 #include "windows/saveddataviewer.h"
 
-#include "numtext/numtext.h"
+#include "chart/pressure.h"
+#include "chart/scales.h"
 #include "ui/controls.h"
 #include "ui/flowlayout.h"
 #include "ui/localenumbers.h"
@@ -23,8 +24,8 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <algorithm>
-#include <cmath>
+#include <initializer_list>
+#include <string>
 
 namespace windows {
 
@@ -325,7 +326,7 @@ PressureDialog* MainWindow::pressureDialog() const
     return pressureDialog_ && pressureDialog_->isVisible() ? pressureDialog_.data() : nullptr;
 }
 
-PointResultWindow* MainWindow::locatePointWindow() const
+PointResultWindow* MainWindow::pointResultWindow() const
 {
     return pointResultWindow_;
 }
@@ -377,23 +378,23 @@ void MainWindow::returnFromChild()
     bringForward();
 }
 
-// The chart is laid out in fractions of W and H while its texts keep their
-// size, so the extents are what lets the whole chart, texts included, lie on
-// the part of the surface that the window shows. Right of the chart, the
-// humidity-ratio caption begins at 5675/6000 of W and takes less than five
-// line heights; below it, the credit line begins at 5000/6000 of H and takes
-// one. Each ends a line or more short of the edge. The extents are whole
-// twips, and never below one, so that the drawing's loops end on any window.
+// The extents of the drawing: what lets the whole chart lie on the part of
+// the surface that the window shows.
+chart::Extents MainWindow::extents() const
+{
+    const QSize visible = graphArea_->maximumViewportSize();
+    return chart::extentsToShowWhole(visible.width() * twipsPerPixel, visible.height() * twipsPerPixel,
+                                     graph->lineHeightTwips());
+}
+
 double MainWindow::W() const
 {
-    const double visibleWidth = graphArea_->maximumViewportSize().width() * twipsPerPixel;
-    return std::max(1.0, std::floor((visibleWidth - 6 * graph->lineHeightTwips()) * 6000 / 5675));
+    return extents().W;
 }
 
 double MainWindow::H() const
 {
-    const double visibleHeight = graphArea_->maximumViewportSize().height() * twipsPerPixel;
-    return std::max(1.0, std::floor((visibleHeight - 2 * graph->lineHeightTwips()) * 6000 / 5000));
+    return extents().H;
 }
 
 chart::LimitTexts MainWindow::limitTexts() const
@@ -444,8 +445,9 @@ void MainWindow::clearbusy()
 
 bool MainWindow::load()
 {
-    setWorkingPressure();
-    printStartCaption();
+    chart::settleWorkingPressure(state);
+    chart::DrawContext ctx = drawContext();
+    chart::printStartCaption(ctx);
     if (endForSmallScreen(*dialogs_))
         return false;
     fillLists();
@@ -457,23 +459,6 @@ bool MainWindow::load()
     emptyRunData();
     saveDataInFileButton->setEnabled(false);
     return true;
-}
-
-void MainWindow::setWorkingPressure()
-{
-    const double typed = numtext::leadingNumberOr0(state.workingPressureText);
-    if (typed > 0) {
-        state.atm = typed;
-    } else {
-        state.atm = chart::standardPressure;
-        state.workingPressureText = chart::standardPressureText;
-    }
-}
-
-void MainWindow::printStartCaption()
-{
-    surface().setCurrentPosition(W() / 12 - 0.8 * W() / 12, 4700 * H() / 6000 - 4650 * H() / 6000);
-    surface().print({"Atmos. pr=", numtext::leadingNumberOr0(state.workingPressureText), " ", "In Hg"});
 }
 
 void MainWindow::fillLists()

@@ -7,6 +7,7 @@
 #include "chart/linecommands.h"
 #include "chart/mainstate.h"
 #include "chart/rundatafile.h"
+#include "chart/scales.h"
 #include "point/pointcontext.h"
 #include "point/records.h"
 #include "ui/chartsurface.h"
@@ -153,7 +154,7 @@ public:
     ChartTypeDialog* chartTypeDialog() const;
     SavedDataViewer* savedDataViewer() const;
     PressureDialog* pressureDialog() const;
-    PointResultWindow* locatePointWindow() const;
+    PointResultWindow* pointResultWindow() const;
     MixingWindow* mixingWindow() const;
     void setMixingWindow(MixingWindow* window);
 
@@ -198,6 +199,7 @@ protected:
 private:
     void showChartTypeDialog();
     void keepInFront(QWidget* child);
+    chart::Extents extents() const;
     void buildControls();
     ui::FlowLayout* buildCommandBand();
     ui::FlowLayout* buildLimitsAndLinesBand();
@@ -205,8 +207,6 @@ private:
     QScrollArea* buildChartArea();
     void wireEvents();
     void runReadout();
-    void setWorkingPressure();
-    void printStartCaption();
     void fillLists();
     void sizeSurfaceToScreen();
     void emptyRunData();

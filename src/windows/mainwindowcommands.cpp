@@ -9,7 +9,6 @@
 
 #include "chart/chartcommands.h"
 #include "chart/drawchart.h"
-#include "numtext/numtext.h"
 #include "point/locatepoint.h"
 #include "point/readout.h"
 
@@ -70,8 +69,7 @@ void MainWindow::clearChartAndInputs(Readout readout)
         label->clear();
     if (readout == Readout::BlankDewPoint)
         readoutDewPoint->clear();
-    state.drawnLowerDryBulb = chart::nochart;
-    state.drawnLowerDryBulbText = numtext::generalText(chart::nochart);
+    chart::forgetDrawnChart(state);
     surface().takeFocus();
 }
 

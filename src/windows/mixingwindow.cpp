@@ -3,11 +3,10 @@
 #include "windows/mainwindow.h"
 #include "windows/propertylists.h"
 
-#include "chart/mainstate.h"
+#include "chart/pressure.h"
 #include "numtext/numtext.h"
 #include "point/records.h"
 #include "ui/controls.h"
-#include "ui/localenumbers.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -245,8 +244,7 @@ void MixingWindow::selectListItem(QComboBox* list, int index)
 
 bool MixingWindow::load()
 {
-    const double pressure = numtext::leadingNumberOr0(main_.state.workingPressureText);
-    atm = pressure > 0 ? pressure : chart::standardPressure;
+    atm = chart::workingPressureOf(main_.state.workingPressureText);
 
     if (endForSmallScreen(main_.dialogs())) {
         main_.hooks.quit();
@@ -276,7 +274,7 @@ MixingWindow::StreamCells MixingWindow::stream2Cells()
             stream2AirFlow,   stream2Column,     &stream2Solved};
 }
 
-void MixingWindow::trace(Step step)
+void MixingWindow::trace(MixingStep step)
 {
     if (trace_)
         trace_(step);
@@ -284,13 +282,13 @@ void MixingWindow::trace(Step step)
 
 void MixingWindow::stream1point()
 {
-    trace(Step::Stream1);
+    trace(MixingStep::Stream1);
     streampoint(stream1Cells());
 }
 
 void MixingWindow::stream2point()
 {
-    trace(Step::Stream2);
+    trace(MixingStep::Stream2);
     streampoint(stream2Cells());
 }
 
@@ -306,13 +304,7 @@ void MixingWindow::streampoint(const StreamCells& stream)
           c.saturationPressure, c.dryAirFlow, c.vapourFlow,     c.moistAirFlow})
         cell->clear();
 
-    point::SolveWindow window;
-    window.pressureText = &main_.state.workingPressureText;
-    window.atm = &atm;
-    window.fields = &wetBulb;
-    window.span = &span;
-    window.localeDecimal = ui::localeDecimal();
-    window.localeGrouping = ui::localeGrouping();
+    point::SolveWindow window = mixing::streamSolveWindow(main_.state, atm, wetBulb, span);
     const mixing::StreamInput input{ui::listIndex(stream.firstList), textOf(stream.firstValue),
                                     ui::listIndex(stream.secondList), textOf(stream.secondValue),
                                     textOf(stream.airFlow)};
@@ -344,7 +336,7 @@ void MixingWindow::streampoint(const StreamCells& stream)
 
 void MixingWindow::mixstreams()
 {
-    trace(Step::Mix);
+    trace(MixingStep::Mix);
     auto streamTexts = [](const StreamCells& s) {
         const ColumnCells& c = s.cells;
         return mixing::StreamTexts{*s.solved,

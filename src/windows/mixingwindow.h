@@ -28,8 +28,8 @@ class MainWindow;
 
 // The steps that the window's input handlers run, for a caller that follows
 // them.
-enum class Step { Stream1, Stream2, Mix };
-using StepTrace = std::function<void(Step)>;
+enum class MixingStep { Stream1, Stream2, Mix };
+using StepTrace = std::function<void(MixingStep)>;
 
 // The value cells of one column, in row order.
 struct ColumnCells {
@@ -147,7 +147,7 @@ private:
     void drawMixClicked();
     void exitClicked();
     void returnToChart();
-    void trace(Step step);
+    void trace(MixingStep step);
 
     MainWindow& main_;
     StepTrace trace_;
