@@ -92,7 +92,7 @@ bool RunDataFile::append(const std::vector<std::string>& lines, std::string& rea
     return true;
 }
 
-bool RunDataFile::readAll(std::string& bytes, std::string& reason) const
+bool RunDataFile::readAll(QByteArray& bytes, std::string& reason) const
 {
     if (!usable(reason))
         return false;
@@ -107,36 +107,35 @@ bool RunDataFile::readAll(std::string& bytes, std::string& reason) const
     // Read a piece at a time, never more than the largest size, even from a
     // file that grows meanwhile.
     constexpr qint64 piece = 64 * 1024;
-    QByteArray all;
-    while (all.size() <= largestSize) {
+    bytes.clear();
+    while (bytes.size() <= largestSize) {
         const QByteArray read = file.read(piece);
         if (file.error() != QFileDevice::NoError)
             return fail(file, reason);
         if (read.isEmpty())
             break;
-        all += read;
+        bytes += read;
     }
-    if (all.size() > largestSize) {
+    if (bytes.size() > largestSize) {
         reason = tooLarge;
         return false;
     }
-    bytes = all.toStdString();
     return true;
 }
 
 bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason) const
 {
-    std::string all;
+    QByteArray all;
     if (!readAll(all, reason))
         return false;
     // A line ends at CR or at CR LF; a line feed alone belongs to the line.
     lines.clear();
-    std::size_t start = 0;
+    qsizetype start = 0;
     while (start < all.size()) {
-        std::size_t end = all.find('\r', start);
-        if (end == std::string::npos)
+        qsizetype end = all.indexOf('\r', start);
+        if (end < 0)
             end = all.size();
-        lines.push_back(all.substr(start, end - start));
+        lines.push_back(all.mid(start, end - start).toStdString());
         start = end + 1;
         if (start < all.size() && all[start] == '\n')
             ++start;
@@ -146,13 +145,13 @@ bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason
 
 bool RunDataFile::copyTo(const std::string& destination, std::string& reason) const
 {
-    std::string bytes;
+    QByteArray bytes;
     if (!readAll(bytes, reason))
         return false;
     QSaveFile target(qpath(destination));
     if (!target.open(QIODevice::WriteOnly))
         return fail(target, reason);
-    if (!writeAll(target, QByteArray::fromStdString(bytes), reason))
+    if (!writeAll(target, bytes, reason))
         return false;
     if (!target.commit())
         return fail(target, reason);

@@ -10,6 +10,8 @@
 // a regular one (a device, a pipe, a link to one) or that is far larger than a
 // run can write is refused.
 
+#include <QByteArray>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,7 +46,7 @@ public:
 private:
     // Whether the file may be used at all now; sets the reason when not.
     bool usable(std::string& reason) const;
-    bool readAll(std::string& bytes, std::string& reason) const;
+    bool readAll(QByteArray& bytes, std::string& reason) const;
 
     std::string path_;
     std::optional<std::string> notEmptied_; // why the file could not be emptied at start

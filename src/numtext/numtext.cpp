@@ -85,8 +85,8 @@ std::size_t scanNumber(std::string_view text, std::size_t i, IsPoint isPoint, Sc
                 ++s.digitsBeforePoint;
             if (seenPoint && leadingZeros)
                 ++s.zerosAfterPoint;
-        } else if (!seenPoint && grouping.at(text, i) > 0) {
-            i += grouping.at(text, i) - 1;
+        } else if (const std::size_t separator = seenPoint ? 0 : grouping.at(text, i); separator > 0) {
+            i += separator - 1;
         } else if (!seenPoint && isPoint(c)) {
             seenPoint = true;
             s.plain += '.';

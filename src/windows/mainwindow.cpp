@@ -406,7 +406,8 @@ chart::LimitTexts MainWindow::limitTexts() const
 
 chart::DrawContext MainWindow::drawContext()
 {
-    return {state, surface(), W(), H(), limitTexts(), [this] { setbusy(); }, [this] { clearbusy(); }};
+    const chart::Extents drawing = extents();
+    return {state, surface(), drawing.W, drawing.H, limitTexts(), [this] { setbusy(); }, [this] { clearbusy(); }};
 }
 
 point::PointContext MainWindow::pointContext()

@@ -206,25 +206,13 @@ void MixingWindow::buildColumns()
 void MixingWindow::wireEvents()
 {
     for (QComboBox* list : {stream1FirstList, stream1SecondList})
-        connect(list, &QComboBox::activated, this, [this] {
-            stream1point();
-            mixstreams();
-        });
+        connect(list, &QComboBox::activated, this, [this] { stream1Changed(); });
     for (QLineEdit* box : {stream1AirFlow, stream1FirstValue, stream1SecondValue})
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            stream1point();
-            mixstreams();
-        });
+        connect(box, &QLineEdit::textChanged, this, [this] { stream1Changed(); });
     for (QComboBox* list : {stream2FirstList, stream2SecondList})
-        connect(list, &QComboBox::activated, this, [this] {
-            stream2point();
-            mixstreams();
-        });
+        connect(list, &QComboBox::activated, this, [this] { stream2Changed(); });
     for (QLineEdit* box : {stream2AirFlow, stream2FirstValue, stream2SecondValue})
-        connect(box, &QLineEdit::textChanged, this, [this] {
-            stream2point();
-            mixstreams();
-        });
+        connect(box, &QLineEdit::textChanged, this, [this] { stream2Changed(); });
     connect(drawMixButton, &QPushButton::clicked, this, [this] { drawMixClicked(); });
     connect(saveDataButton, &QPushButton::clicked, this, [this] { main_.saveRecord(mixingRecord()); });
     connect(exitButton, &QPushButton::clicked, this, [this] { exitClicked(); });
@@ -233,13 +221,10 @@ void MixingWindow::wireEvents()
 void MixingWindow::selectListItem(QComboBox* list, int index)
 {
     ui::setListIndex(list, index);
-    if (list == stream1FirstList || list == stream1SecondList) {
-        stream1point();
-        mixstreams();
-    } else if (list == stream2FirstList || list == stream2SecondList) {
-        stream2point();
-        mixstreams();
-    }
+    if (list == stream1FirstList || list == stream1SecondList)
+        stream1Changed();
+    else if (list == stream2FirstList || list == stream2SecondList)
+        stream2Changed();
 }
 
 bool MixingWindow::load()
@@ -278,6 +263,19 @@ void MixingWindow::trace(MixingStep step)
 {
     if (trace_)
         trace_(step);
+}
+
+// A change on one stream's side solves that stream, then mixes.
+void MixingWindow::stream1Changed()
+{
+    stream1point();
+    mixstreams();
+}
+
+void MixingWindow::stream2Changed()
+{
+    stream2point();
+    mixstreams();
 }
 
 void MixingWindow::stream1point()

@@ -139,6 +139,8 @@ private:
     void buildControls();
     void buildColumns();
     void wireEvents();
+    void stream1Changed();
+    void stream2Changed();
     void stream1point();
     void stream2point();
     void streampoint(const StreamCells& cells);
