@@ -7,8 +7,10 @@
 
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,41 @@ TEST_F(WindowTexts, PressureDialog)
            {"setButton", 3600, 4080}});
 }
 
+// 105000 ft is out of range, but its conversions show as typed: whole.
+TEST_F(WindowTexts, PressureDialogConvertingALongEntry)
+{
+    form->setPressureButton->click();
+    windows::PressureDialog* dialog = form->pressureDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->unitList->setCurrentIndex(3);
+    emit dialog->unitList->activated(3);
+    dialog->valueBox->setText("105000");
+    ASSERT_FALSE(dialog->inchesValue->text().isEmpty());
+    check(dialog, {});
+}
+
+// A text longer than its label's room shows cut short, and whole in the
+// tooltip.
+TEST_F(WindowTexts, TextsLongerThanTheWindowEndInAnEllipsis)
+{
+    drawChart();
+    give(0, "75", 1, "65");
+    const QString id = QString("Supply air AHU-2 (level 3) ").repeated(5);
+    form->pointIdentification->setText(id);
+    form->locatePointButton->click();
+    ui::ElidingLabel* label = form->pointResultWindow()->pointId;
+    EXPECT_EQ(label->text(), id);
+    const QString shown = label->shownText();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(id.startsWith(shown.chopped(1)));
+    EXPECT_LE(advance(label, shown), label->contentsRect().width());
+    EXPECT_LE(label->geometry().right(), label->window()->width());
+
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(label, &hover);
+    EXPECT_EQ(QToolTip::text(), id);
+}
+
 TEST_F(WindowTexts, LocatePointResultWindow)
 {
     drawChart();
@@ -108,7 +145,7 @@ TEST_F(WindowTexts, LocatePointResultWindow)
     form->locatePointButton->click();
     const char* value = "-123.4567890";
     check(form->pointResultWindow(),
-          {{"pointIdCaption", 1920, 120},  {"pointId", 3240, 120, "Supply air, zone 12"},
+          {{"pointIdCaption", 1920, 120},  {"pointId", 3240, 120, "Supply air AHU-2 (level 3), N1"},
            {"heading", 1440, 720},  {"pressureCaption", 1320, 1320, "Atmos. pr (Pounds/sq inch)"},
            {"pressureValue", 3720, 1320, "24.8961078291965"},
            {"dryBulbCaption", 1320, 1920},  {"dryBulb", 3720, 1920, value},   {"wetBulbCaption", 1320, 2640},

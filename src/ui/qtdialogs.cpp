@@ -1,10 +1,12 @@
 #include "ui/qtdialogs.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QUrl>
 
@@ -76,9 +78,18 @@ QString qtFileFilter(const std::string& filter)
     return qtFilterList(filter).join(";;");
 }
 
+QWidget* QtDialogs::owner() const
+{
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : parent_;
+}
+
 Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::string& title)
 {
-    QMessageBox box(parent_);
+    // Held by a guard: should the window it belongs to go while it is open,
+    // the box goes with it and is not deleted twice.
+    const QPointer<QMessageBox> guarded = new QMessageBox(owner());
+    QMessageBox& box = *guarded;
     box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(applicationTitle) : title));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
@@ -98,7 +109,9 @@ Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::s
         dismissed = Answer::No;
         break;
     }
-    switch (box.exec()) {
+    const int answer = box.exec();
+    delete guarded;
+    switch (answer) {
     case QMessageBox::Ok:
         return Answer::Ok;
     case QMessageBox::Cancel:
@@ -116,7 +129,7 @@ std::optional<std::string> QtDialogs::askSaveFileName(const SaveFileRequest& req
 {
     // Qt's own dialog everywhere: it adds no extension, and it behaves the
     // same on every desktop.
-    SaveDialog dialog(parent_, QString::fromStdString(request.title), request.folderMustExist);
+    SaveDialog dialog(owner(), QString::fromStdString(request.title), request.folderMustExist);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -20,7 +20,8 @@ class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
-    // The window that the dialogs are modal to.
+    // The main window: the dialogs belong to it unless the user is working
+    // in another of the program's windows.
     void setParent(QWidget* parent) { parent_ = parent; }
     QWidget* parent() const { return parent_; }
 
@@ -31,6 +32,11 @@ public:
     ScreenSize availableArea() override;
 
 private:
+    // The window that a message box or the save dialog belongs to and stays
+    // in front of: the active window, so that a child window's message is
+    // never hidden behind that child; else the main window.
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

@@ -16,11 +16,9 @@ class QWidget;
 namespace ui {
 
 // The widest texts that value labels show: a number of 15 significant
-// digits, a seven-decimal property, and a point identification of ordinary
-// length as the user types it.
+// digits and a seven-decimal property.
 inline const QString widestGeneralNumber = "-88888.8888888888";
 inline const QString widestProperty = "-8888.8888888";
-inline const QString ordinaryIdentification = "Supply air, zone 12";
 
 // The font of the windows laid out in twips: the application's family, ten
 // pixels high (the rectangles are in pixels, 15 twips each) and narrowed,

@@ -352,13 +352,20 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-// The desktop keeps a child window in front of the main window and places it
-// over it, so that no child is ever hidden behind the main window's chart.
-// The child stays a window of its own; only the window that it belongs to is
-// named.
+// A child window is a dialog that belongs to this window: the desktop keeps
+// it in front of this window and places it over it, so that no child is ever
+// hidden behind the chart. It stays a window of its own, not modal, with its
+// own title bar. (On X11 a window names the window it belongs to only when it
+// is of dialog type.)
 void MainWindow::keepInFront(QWidget* child)
 {
-    if (!child || !windowHandle())
+    if (!child)
+        return;
+    // A title and a close box, nothing to minimise it with: a child hidden
+    // away would leave the disabled main window looking frozen.
+    if (child->windowType() != Qt::Dialog)
+        child->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (!windowHandle())
         return;     // this window has not been shown: it covers nothing
     child->winId(); // gives the child its window on the desktop
     child->windowHandle()->setTransientParent(windowHandle());

@@ -5,6 +5,7 @@
 #include "numtext/numtext.h"
 #include "point/marking.h"
 #include "ui/controls.h"
+#include "ui/elidinglabel.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,9 @@ namespace windows {
 namespace {
 
 using ui::twipsPerPixel;
+
+// The room kept between the controls and the window's edges, in pixels.
+constexpr int windowMargin = 120 / twipsPerPixel;
 
 const char* const headingText = "Properties of the specified point are as below:";
 
@@ -52,7 +56,7 @@ void PointResultWindow::buildControls()
         return ui::placeInTwips(new QLabel(text, this), name, left, top, width, height);
     };
     pointIdCaption = label("pointIdCaption", "Point Id", 1920, 120, 1095, 375);
-    pointId = label("pointId", "", 3240, 120, 1335, 375);
+    pointId = ui::placeInTwips(new ui::ElidingLabel(this), "pointId", 3240, 120, 1335, 375);
     heading = label("heading", "", 1440, 720, 3855, 375);
     pressureCaption = label("pressureCaption", "", 1320, 1320, 1815, 375);
     pressureValue = label("pressureValue", "", 3720, 1320, 1815, 375);
@@ -80,7 +84,9 @@ void PointResultWindow::buildControls()
     // Every text the window can show fits whole.
     ui::widenToShowTexts(this);
     ui::widenToShow(heading, {QString(headingText)});
-    ui::widenToShow(pointId, {ui::ordinaryIdentification});
+    // An identification may be as long as the user typed it: it takes the
+    // room to the window's edge, and one longer still is cut short.
+    pointId->widenToWindowEdge(windowMargin);
     ui::widenToShow(pressureCaption, point::pressureRowCaptions());
     ui::widenToShow(pressureValue, {ui::widestGeneralNumber});
     for (QLabel* value :
@@ -113,29 +119,15 @@ void PointResultWindow::load(const point::LocatedPoint& located)
 
 point::RecordLines PointResultWindow::pointRecord() const
 {
-    struct Row {
-        const QLabel* caption;
-        int zoneAdvances;
-        const QLabel* value;
+    const auto row = [](const QLabel* caption, const QLabel* value) {
+        return point::CaptionValue{textOf(caption), textOf(value)};
     };
-    const Row rows[] = {
-        {pressureCaption, 3, pressureValue},
-        {dryBulbCaption, 3, dryBulb},
-        {wetBulbCaption, 3, wetBulb},
-        {relativeHumidityCaption, 3, relativeHumidity},
-        {enthalpyCaption, 3, enthalpy},
-        {volumeCaption, 3, volume},
-        {humidityRatioCaption, 2, humidityRatio},
-        {dewPointCaption, 3, dewPoint},
-        {vapourPressureCaption, 3, vapourPressure},
-    };
-    point::RecordLines record;
-    record.rule(25);
-    record.pointId(textOf(pointIdCaption), textOf(pointId));
-    for (const Row& row : rows)
-        record.captionValue(textOf(row.caption), row.zoneAdvances, textOf(row.value));
-    record.rule(28);
-    return record;
+    return point::pointRecord(row(pointIdCaption, pointId),
+                              {row(pressureCaption, pressureValue), row(dryBulbCaption, dryBulb),
+                               row(wetBulbCaption, wetBulb), row(relativeHumidityCaption, relativeHumidity),
+                               row(enthalpyCaption, enthalpy), row(volumeCaption, volume),
+                               row(humidityRatioCaption, humidityRatio), row(dewPointCaption, dewPoint),
+                               row(vapourPressureCaption, vapourPressure)});
 }
 
 void PointResultWindow::locateOnChart()

@@ -5,6 +5,7 @@
 
 #include "point/locatepoint.h"
 #include "point/records.h"
+#include "ui/elidinglabel.h"
 
 #include <QWidget>
 
@@ -27,7 +28,7 @@ public:
     point::RecordLines pointRecord() const;
 
     QLabel* pointIdCaption = nullptr; // "Point Id"
-    QLabel* pointId = nullptr;        // point identification, or "Nil"
+    ui::ElidingLabel* pointId = nullptr; // point identification, or "Nil"
     QLabel* heading = nullptr;
     QLabel* pressureCaption = nullptr; // by the unit the pressure was given in
     QLabel* pressureValue = nullptr;   // the pressure as the user typed it in that unit

@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/elidinglabel.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,9 @@ QStringList unitTexts(const char* const chart::PressureUnitInfo::*text)
         texts << unit.*text;
     return texts;
 }
+
+// The room kept between the controls and the window's edges, in pixels.
+constexpr int windowMargin = 120 / twipsPerPixel;
 
 const char* const confirmation
     = "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
@@ -61,12 +65,12 @@ void PressureDialog::buildControls()
     valueUnit = ui::placeInTwips(new QLabel(this), "valueUnit", 5040, 1560, 1335, 375);
     valueRange = ui::placeInTwips(new QLabel(this), "valueRange", 3360, 2040, 1335, 255);
     inchesCaption = ui::placeInTwips(new QLabel("Inches of Hg", this), "inchesCaption", 1560, 2520, 1575, 375);
-    inchesValue = ui::placeInTwips(new QLabel(this), "inchesValue", 3240, 2520, 1095, 375);
+    inchesValue = ui::placeInTwips(new ui::ElidingLabel(this), "inchesValue", 3240, 2520, 1095, 375);
     poundsCaption = ui::placeInTwips(new QLabel("Pound/sq inch", this), "poundsCaption", 1560, 3000, 1695, 375);
-    poundsValue = ui::placeInTwips(new QLabel(this), "poundsValue", 3240, 3000, 1335, 375);
+    poundsValue = ui::placeInTwips(new ui::ElidingLabel(this), "poundsValue", 3240, 3000, 1335, 375);
     elevationCaption
         = ui::placeInTwips(new QLabel("Elevation in feet", this), "elevationCaption", 1560, 3480, 1575, 375);
-    elevationValue = ui::placeInTwips(new QLabel(this), "elevationValue", 3240, 3480, 1575, 375);
+    elevationValue = ui::placeInTwips(new ui::ElidingLabel(this), "elevationValue", 3240, 3480, 1575, 375);
     returnButton = ui::placeInTwips(new QPushButton("Return to chart", this), "returnButton", 840, 4080, 1935, 495);
     setButton = ui::placeInTwips(new QPushButton("Set/Change chart atmos. pressure", this), "setButton", 3600, 4080,
                                  2175, 495);
@@ -76,8 +80,11 @@ void PressureDialog::buildControls()
     ui::widenToShow(unitList, unitTexts(&chart::PressureUnitInfo::listCaption));
     ui::widenToShow(valueUnit, unitTexts(&chart::PressureUnitInfo::caption));
     ui::widenToShow(valueRange, unitTexts(&chart::PressureUnitInfo::rangeText));
-    for (QLabel* result : {inchesValue, poundsValue, elevationValue})
-        ui::widenToShow(result, {ui::widestGeneralNumber});
+    // The value box takes a number of any length, and so may the values
+    // converted from it: they take the room to the window's edge, and one
+    // longer still is cut short.
+    for (ui::ElidingLabel* result : {inchesValue, poundsValue, elevationValue})
+        result->widenToWindowEdge(windowMargin);
 
     ui::showLabelTextsAsTheyStand(this);
     setTabOrder(unitList, valueBox);

@@ -3,6 +3,8 @@
 // given in inches of mercury, pounds per square inch or site elevation, shown
 // in all three units while it is typed, and made the working pressure by Set.
 
+#include "ui/elidinglabel.h"
+
 #include <QWidget>
 
 #include <string>
@@ -36,11 +38,11 @@ public:
     QLabel* valueUnit = nullptr;    // unit of the value box
     QLabel* valueRange = nullptr;   // accepted range of the unit
     QLabel* inchesCaption = nullptr;
-    QLabel* inchesValue = nullptr; // the pressure in inches of mercury
+    ui::ElidingLabel* inchesValue = nullptr; // the pressure in inches of mercury
     QLabel* poundsCaption = nullptr;
-    QLabel* poundsValue = nullptr; // the pressure in pounds per square inch
+    ui::ElidingLabel* poundsValue = nullptr; // the pressure in pounds per square inch
     QLabel* elevationCaption = nullptr;
-    QLabel* elevationValue = nullptr;    // the site elevation in feet
+    ui::ElidingLabel* elevationValue = nullptr; // the site elevation in feet
     QPushButton* returnButton = nullptr; // Return to chart
     QPushButton* setButton = nullptr;    // Set/Change chart atmos. pressure
 
