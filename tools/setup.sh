@@ -16,6 +16,9 @@ need_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev fp-utils fonts-dejavu-core fonts-dejavu-extra)
+# The test of the program on a desktop: a screen, a window manager, and the
+# tools that click, read the desktop's stacking and close windows.
+DESKTOP_TEST_PACKAGES=(xvfb openbox xdotool x11-utils wmctrl)
 
 build_project() {
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

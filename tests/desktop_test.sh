@@ -1,0 +1,195 @@
+#!/usr/bin/env bash
+# The program on a desktop with a window manager: Xvfb at 1024x768 under
+# openbox. Each child window, opened by its button, must stay in front of the
+# main window when the user clicks the chart beside it, lie on the screen and,
+# closed by its close box, give the main window its input back. A message box
+# that a child raises belongs to that child and stays in front of it.
+#
+# usage: desktop_test.sh PROGRAM
+# With SCREENSHOTS set to a folder, a picture of the screen is left there at
+# every step.
+set -euo pipefail
+
+program="$1"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    shot "failed"
+    exit 1
+}
+
+step=0
+shot() {
+    [ -n "${SCREENSHOTS:-}" ] || return 0
+    step=$((step + 1))
+    import -window root "$SCREENSHOTS/$(printf %02d "$step")-$1.png" 2>/dev/null || true
+}
+
+# Runs the command until it succeeds, for at most five seconds.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# The desktop: a screen, then the window manager, ready once it says so.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_until test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(cat "$work/display")"
+openbox --sm-disable 2>"$work/openbox.log" &
+pids+=($!)
+wait_until xprop -root -notype _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+sleep 0.2
+
+# The program runs from a folder of its own, where its run data file lies.
+cp "$program" "$work/psychart"
+(cd "$work" && exec ./psychart) 2>"$work/program.log" &
+pids+=($!)
+
+window_titled() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
+wait_for_window() {
+    wait_until window_titled "$1" || fail "the window \"$1\" did not open"
+    window_titled "$1"
+}
+main="$(wait_for_window "Psychrometric chart - English Units")"
+sleep 0.3
+main_top=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $NF}')
+
+# Left, top, right and bottom of the window with its frame, on the screen.
+frame_of() {
+    local info left top width height extents
+    info="$(xwininfo -id "$1")"
+    left=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
+    top=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
+    width=$(awk '/^  Width/ {print $NF}' <<<"$info")
+    height=$(awk '/^  Height/ {print $NF}' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"${extents:-0 0 0 0}"
+    echo "$((left - l)) $((top - t)) $((left + width + r)) $((top + height + b))"
+}
+
+# Clicks at a point of the window's own area.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.1; }
+
+# Where each command of the main window lies at 1024x768, in its own area.
+click_main() {
+    case "$1" in
+    "Draw chart") click_in "$main" 43 14 ;;
+    "Set/reset atmos pressure") click_in "$main" 340 14 ;;
+    "Mixing problem") click_in "$main" 477 14 ;;
+    "View saved data") click_in "$main" 587 14 ;;
+    "Locate point") click_in "$main" 689 86 ;;
+    "first value") click_in "$main" 221 86 ;;
+    "second value") click_in "$main" 485 86 ;;
+    esac
+}
+
+hex() { printf '0x%x' "$1"; }
+
+# Position of the window in the desktop's stacking order, bottom first.
+stacking_place() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g' | tr ' ' '\n' | grep -n -x "$(hex "$1")" \
+        | cut -d: -f1
+}
+
+in_front_of() {
+    local above below
+    above="$(stacking_place "$1")"
+    below="$(stacking_place "$2")"
+    [ -n "$above" ] && [ -n "$below" ] && [ "$above" -gt "$below" ]
+}
+
+overlaps() { # two rectangles: left top right bottom each
+    [ "$1" -lt "$7" ] && [ "$5" -lt "$3" ] && [ "$2" -lt "$8" ] && [ "$6" -lt "$4" ]
+}
+
+# Clicks the chart where the child does not lie, then checks the child.
+check_child() {
+    local child="$1" title="$2"
+    local frame
+    frame="$(frame_of "$child")"
+    read -r left top right bottom <<<"$frame"
+    [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le 1024 ] && [ "$bottom" -le 768 ] \
+        || fail "\"$title\" lies off the screen: $frame"
+    # A point of the chart below the band of controls, clear of the child.
+    local x=60 y=700
+    if overlaps "$left" "$top" "$right" "$bottom" $((x - 1)) $((main_top + y - 1)) $((x + 1)) $((main_top + y + 1)); then
+        x=980
+    fi
+    click_in "$main" "$x" "$y"
+    shot "$(tr ' /' '--' <<<"$title")-after-click-on-chart"
+    in_front_of "$child" "$main" || fail "\"$title\" went behind the main window"
+}
+
+close_child() {
+    local child="$1" title="$2"
+    wmctrl -i -c "$(hex "$child")"
+    wait_until bash -c "! xdotool search --onlyvisible --name '^$title\$'" || fail "\"$title\" did not close"
+    sleep 0.2
+}
+
+open_child() {
+    local command="$1" title="$2"
+    click_main "$command"
+    local child
+    child="$(wait_for_window "$title")" || exit 1
+    sleep 0.2
+    echo "$child"
+}
+
+# The chart-type dialog leaves "Draw chart" and the four limit lists free.
+child="$(open_child "Draw chart" "Chart type option")"
+read -r left top right bottom <<<"$(frame_of "$child")"
+! overlaps "$left" "$top" "$right" "$bottom" 0 19 580 70 \
+    || fail "\"Chart type option\" covers Draw chart or the chart limits"
+check_child "$child" "Chart type option"
+close_child "$child" "Chart type option"
+
+for window in "Set/reset atmos pressure:Change pressure" "Mixing problem:Mixing problem" \
+    "View saved data:View saved data"; do
+    child="$(open_child "${window%%:*}" "${window#*:}")"
+    check_child "$child" "${window#*:}"
+    close_child "$child" "${window#*:}"
+done
+
+# Draw the standard chart, give a point and locate it.
+child="$(open_child "Draw chart" "Chart type option")"
+click_in "$child" 50 106
+wait_until bash -c "! xdotool search --onlyvisible --name '^Chart type option\$'" || fail "the chart was not drawn"
+click_main "first value"
+xdotool type "75"
+click_main "second value"
+xdotool type "65"
+child="$(open_child "Locate point" "Locate point")"
+check_child "$child" "Locate point"
+close_child "$child" "Locate point"
+
+# A message box of the pressure dialog belongs to it and stays in front.
+child="$(open_child "Set/reset atmos pressure" "Change pressure")"
+click_in "$child" 312 288
+box="$(wait_for_window "DELETE")"
+shot "pressure-question"
+xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
+    || fail "the pressure dialog's question does not belong to it"
+click_in "$child" 100 20
+in_front_of "$box" "$child" || fail "the pressure dialog's question went behind it"
+xdotool key Escape
+wait_until bash -c "! xdotool search --onlyvisible --name '^DELETE\$'" || fail "the question did not close"
+close_child "$child" "Change pressure"
+
+# The main window takes input again: its command opens its window.
+child="$(open_child "Mixing problem" "Mixing problem")"
+close_child "$child" "Mixing problem"
+shot "end"
+echo "1 passed, 0 failed"
