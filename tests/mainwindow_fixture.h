@@ -59,8 +59,8 @@ protected:
         if (dataFolder.empty())
             dataFolder = folder.path().toStdString();
         form = std::make_unique<windows::MainWindow>(windows::MainWindowSetup{&dialogs, dataFolder, &surface});
-        auto readout = form->hooks.updatereadout;
-        form->hooks.updatereadout = [this, readout] {
+        auto readout = form->hooks.updateReadout;
+        form->hooks.updateReadout = [this, readout] {
             ++readoutRuns;
             readout();
         };

@@ -84,7 +84,7 @@ TEST_F(Readout, InputThatGivesNoPointBlanksTheReadoutSilently)
         for (QLabel* label : {form->readoutDryBulb, form->readoutWetBulb, form->readoutRelativeHumidity, form->readoutEnthalpy, form->readoutVolume,
                               form->readoutHumidityRatio, form->readoutDewPoint, form->readoutVapourPressure})
             label->setText("old");
-        form->hooks.updatereadout();
+        form->hooks.updateReadout();
         std::vector<QString> blank(7);
         blank.push_back("old");
         EXPECT_EQ(readout(), blank);

@@ -13,13 +13,14 @@ namespace chart {
 // The first failing test shows its message and returns false.
 bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
-// The limits of the chart on the surface, as drawnLowerDryBulbText to drawnHigherHumidityRatioText hold them.
+// The limits of the chart on the surface, as drawnLowerDryBulbText to
+// drawnHigherHumidityRatioText hold them.
 struct DrawnLimits {
     double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
 };
 
-// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into drawnLowerDryBulb and drawnHigherHumidityRatio and
-// returns all four.
+// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into
+// drawnLowerDryBulb and drawnHigherHumidityRatio and returns all four.
 DrawnLimits readDrawnLimits(MainState& state);
 
 // The chart on the surface is gone: every test of the drawn limits refuses

@@ -1,6 +1,6 @@
 #pragma once
-// The state that the main window shares with every other window and
-// operation: texts and numbers that the operations read and write. Values pass between
+// The state that the main window shares with every other window and operation:
+// texts and numbers that the operations read and write. Values pass between
 // operations as these texts and are read back as numbers.
 
 #include "moistair/linespans.h"
@@ -17,7 +17,7 @@ inline constexpr const char* propertyCaptions[7] = {
     "Specific enthalpy, btu/lb", "Dew point, Deg F", "Specific vol, cuf/lb",
 };
 
-// The lower dry bulb that drawnLowerDryBulbText holds when no chart is on the surface.
+// The lower dry bulb that drawnLowerDryBulbText holds when no chart is drawn.
 inline constexpr double nochart = 121;
 
 // The working pressure at standard sea level, inches of mercury.

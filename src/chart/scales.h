@@ -18,15 +18,17 @@ Extents extentsToShowWhole(double visibleWidth, double visibleHeight, double lin
 // given one ("Atmos. pr= 29.92126  In Hg"), where the chart prints its own.
 void printStartCaption(DrawContext& ctx);
 
-// Prints the caption of the working pressure in the unit of pressureUnitText ("Atmos.
-// pr=29.92126 In Hg", "Site elevation=5000 ft") at the top left of the chart.
+// Prints the caption of the working pressure in the unit of pressureUnitText
+// ("Atmos. pr=29.92126 In Hg", "Site elevation=5000 ft") at the top left of
+// the chart.
 void printPressureCaption(DrawContext& ctx);
 
-// Draws the dry-bulb scale with its major lines, the humidity-ratio scale,
-// the captions, the origin label and the vapour-pressure scale over the
-// frame and grids of the chart being drawn; then clears the busy indicator,
-// gives the surface the focus and records the limits of the chart now drawn
-// (drawnLowerDryBulb, drawnHigherHumidityRatio, drawnLowerDryBulbText to drawnHigherHumidityRatioText).
+// Draws the dry-bulb scale with its major lines, the humidity-ratio scale, the
+// captions, the origin label and the vapour-pressure scale over the frame and
+// grids of the chart being drawn; then clears the busy indicator, gives the
+// surface the focus and records the limits of the chart now drawn
+// (drawnLowerDryBulb, drawnHigherHumidityRatio, drawnLowerDryBulbText to
+// drawnHigherHumidityRatioText).
 void drawscales(DrawContext& ctx);
 
 } // namespace chart

@@ -67,7 +67,7 @@ ReadoutTexts readoutOf(const MoistAirState& state)
     return texts;
 }
 
-void updatereadout(PointContext& context, const PointInputs& inputs)
+void updateReadout(PointContext& context, const PointInputs& inputs)
 {
     context.showReadout(blankedReadout());
     SolveWindow window = mainSolveWindow(context);

@@ -20,6 +20,6 @@ ReadoutTexts readoutOf(const MoistAirState& state);
 
 // Blanks the readout, then shows the point's state when the two chosen
 // properties and their values give one; stops silently otherwise.
-void updatereadout(PointContext& context, const PointInputs& inputs);
+void updateReadout(PointContext& context, const PointInputs& inputs);
 
 } // namespace point

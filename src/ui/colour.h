@@ -8,12 +8,6 @@ namespace ui {
 struct Colour {
     std::uint8_t red = 0, green = 0, blue = 0;
     friend bool operator==(Colour, Colour) = default;
-
-    // A colour written the classic way, as &HBBGGRR: 0xFF0000 is blue.
-    static constexpr Colour fromBgr(std::uint32_t bgr)
-    {
-        return {std::uint8_t(bgr & 0xFF), std::uint8_t((bgr >> 8) & 0xFF), std::uint8_t((bgr >> 16) & 0xFF)};
-    }
 };
 
 // The numbers of the classic 16-colour palette that the chart uses.

@@ -62,9 +62,8 @@ public:
     const std::vector<SavedPicture>& saved() const { return saved_; }
     std::vector<std::string> savedPaths() const;
 
-    // Makes every later save fail with the reason, or succeed again.
+    // Makes every later save fail with the reason.
     void failSaves(std::string reason) { saveFailure_ = std::move(reason); }
-    void succeedSaves() { saveFailure_.reset(); }
 
     void clear() override;
     void setEmptyPicture() override;

@@ -37,9 +37,6 @@ public:
     const std::vector<std::string>& openedDocuments() const { return openedDocuments_; }
     // The names that save-file dialogs refused.
     const std::vector<std::string>& refusedSaveNames() const { return refusedSaveNames_; }
-    // Scripted answers not used yet.
-    std::size_t pendingAnswers() const { return answers_.size(); }
-    std::size_t pendingSaveNames() const { return saveNames_.size(); }
 
     Answer message(const std::string& text, Buttons buttons, const std::string& title = "") override;
     std::optional<std::string> askSaveFileName(const SaveFileRequest& request) override;

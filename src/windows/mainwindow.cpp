@@ -112,7 +112,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     wireEvents();
     if (!surface_)
         surface_ = graph;
-    hooks.updatereadout = [this] { updateReadout(); };
+    hooks.updateReadout = [this] { updateReadout(); };
     hooks.locatePoint = [this] { locatePointClicked(); };
     hooks.mixingProblem = [this] { openMixingWindow(*this); };
     // The window takes what the desktop leaves of the screen; its band and
@@ -300,8 +300,8 @@ void MainWindow::wireEvents()
 
 void MainWindow::runReadout()
 {
-    if (hooks.updatereadout)
-        hooks.updatereadout();
+    if (hooks.updateReadout)
+        hooks.updateReadout();
 }
 
 void MainWindow::selectListItem(QComboBox* list, int index)

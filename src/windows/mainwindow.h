@@ -65,7 +65,7 @@ public:
 
     // What the window's commands run; tests put their own in their place.
     struct Hooks {
-        std::function<void()> updatereadout;            // the live readout
+        std::function<void()> updateReadout;            // the live readout
         std::function<void()> locatePoint;              // "Locate point"
         std::function<void()> mixingProblem;            // "Mixing problem": opens the mixing window
         std::function<void()> quit = chart::endProgram; // ends the program at once ("Exit")

@@ -95,7 +95,7 @@ void MainWindow::setPressureClicked()
 void MainWindow::updateReadout()
 {
     point::PointContext context = pointContext();
-    point::updatereadout(context, pointInputs());
+    point::updateReadout(context, pointInputs());
 }
 
 void MainWindow::locatePointClicked()
