@@ -1,12 +1,10 @@
 // Measures drawing the default standard chart on the window's own surface,
 // offscreen: the time per chart and the property-function calls per chart.
 // Run by hand: build/chartbench [charts]
-#include "windows/mainwindow.h"
+#include "benchwindow.h"
 #include "moistair/psychro.h"
-#include "ui/scripteddialogs.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -18,13 +16,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int charts = argc > 1 ? std::atoi(argv[1]) : 20;
 
-    QTemporaryDir folder;
-    ui::ScriptedDialogs dialogs; // a 1920 by 1080 screen
-    windows::MainWindow form({&dialogs, folder.path().toStdString(), nullptr});
-    if (!form.load())
+    BenchWindow window;
+    if (!window.start())
         return 1;
-    form.show();
-    QApplication::processEvents();
+    windows::MainWindow& form = window.form;
 
     using Clock = std::chrono::steady_clock;
     double fastest = 1e300, total = 0;

@@ -1,6 +1,8 @@
-// The run data file: emptied, appended, read, copied byte for byte, deleted.
+// The run data file: emptied, appended, read, copied byte for byte, deleted;
+// and what the program saves, on a disk that is full.
 #include "chart/rundatafile.h"
 #include "filebytes.h"
+#include "ui/qtchartsurface.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +71,11 @@ TEST_F(RunData, ALineEndsAtCrOrCrLf)
         std::vector<std::string> lines{"stale"};
         ASSERT_TRUE(file.readLines(lines, reason)) << reason;
         EXPECT_EQ(lines, c.lines) << c.bytes.toStdString();
+        std::string text = "stale", shown;
+        for (const std::string& line : c.lines)
+            shown += line + "\n";
+        ASSERT_TRUE(file.readText(text, reason)) << reason;
+        EXPECT_EQ(text, shown) << c.bytes.toStdString();
     }
 }
 
@@ -137,6 +148,14 @@ TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
     const std::string copy = folder.filePath("copy.txt").toStdString();
     EXPECT_FALSE(file.copyTo(copy, reason));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
+
+    // Too large to show is not too large to copy: the copy keeps every byte.
+    ASSERT_TRUE(big.resize(chart::RunDataFile::largestShownSize + 1));
+    std::string text;
+    EXPECT_FALSE(file.readText(text, reason));
+    EXPECT_TRUE(contains(reason, "larger than 8 MiB")) << reason;
+    ASSERT_TRUE(file.copyTo(copy, reason)) << reason;
+    EXPECT_EQ(QFileInfo(QString::fromStdString(copy)).size(), chart::RunDataFile::largestShownSize + 1);
 }
 
 // Runs the check as a user whom file permissions bind: as nobody, in a child
@@ -156,18 +175,23 @@ bool withoutPrivileges(const std::function<bool()>& check)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST_F(RunData, InAReadOnlyFolderAWritableFileIsEmptiedInPlaceAndAReadOnlyOneIsNeverUsed)
+TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
     const QString path = QString::fromStdString(file.path());
     const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     const auto folderExe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    struct Case { const char* what; QFileDevice::Permissions permissions; bool emptied; };
-    for (const Case& c : {Case{"a writable file", writable, true}, Case{"a read-only file", readOnly, false}}) {
+    struct Case { const char* what; QFileDevice::Permissions permissions, folderPermissions; bool emptied; };
+    const Case cases[] = {
+        {"a writable file in a read-only folder: emptied in place", writable, readOnly | folderExe, true},
+        {"a read-only file in a read-only folder", readOnly, readOnly | folderExe, false},
+        {"a read-only file in a writable folder", readOnly, writable | folderExe, false},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), "an earlier run's record\r\n"));
         ASSERT_TRUE(QFile::setPermissions(path, c.permissions));
-        ASSERT_TRUE(QFile::setPermissions(folder.path(), readOnly | folderExe));
+        ASSERT_TRUE(QFile::setPermissions(folder.path(), c.folderPermissions));
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
         const bool asExpected = withoutPrivileges([&] {
             chart::RunDataFile runData(folder.path().toStdString());
@@ -176,16 +200,93 @@ TEST_F(RunData, InAReadOnlyFolderAWritableFileIsEmptiedInPlaceAndAReadOnlyOneIsN
                 return false;
             if (c.emptied)
                 return true;
-            // Not emptied: nothing of the earlier run is taken as this run's.
+            // Not emptied: nothing of the earlier run is taken as this run's,
+            // and Exit leaves it where it is.
             std::vector<std::string> lines;
             return !runData.append({"record"}, why) && contains(why, "could not be emptied")
-                   && !runData.readLines(lines, why) && !runData.copyTo(copy, why);
+                   && !runData.readLines(lines, why) && !runData.copyTo(copy, why) && runData.remove(why);
         });
         ASSERT_TRUE(QFile::setPermissions(folder.path(), writable | folderExe));
         EXPECT_TRUE(asExpected);
         EXPECT_EQ(readFile(file.path()), c.emptied ? QByteArray("\r\n") : QByteArray("an earlier run's record\r\n"));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
         ASSERT_TRUE(QFile::setPermissions(path, writable));
+    }
+}
+
+// A file system of 256 KiB of its own, mounted on a folder for one test and
+// unmounted however the test ends.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(std::string folder) : folder_(std::move(folder))
+    {
+        if (geteuid() != 0)
+            whyNot_ = "mounting needs root";
+        else if (mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=256k") != 0)
+            whyNot_ = std::string("mounting a tmpfs failed: ") + std::strerror(errno);
+    }
+    ~SmallFileSystem()
+    {
+        if (whyNot_.empty())
+            umount2(folder_.c_str(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    // Why it is not mounted; empty when it is.
+    const std::string& whyNot() const { return whyNot_; }
+
+    // Writes a file that takes up all the space left.
+    bool fill() const
+    {
+        const int fd = open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
+        if (fd < 0)
+            return false;
+        const char block[4096] = {};
+        while (write(fd, block, sizeof block) > 0) {
+        }
+        const bool full = errno == ENOSPC;
+        close(fd);
+        return full;
+    }
+
+private:
+    std::string folder_;
+    std::string whyNot_;
+};
+
+TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItWas)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
+    const std::string full = folder.filePath("full").toStdString();
+    SmallFileSystem disk(full);
+    if (!disk.whyNot().empty())
+        GTEST_SKIP() << "no small disk to fill: " << disk.whyNot();
+    ASSERT_TRUE(file.reset(reason));
+    ASSERT_TRUE(file.append({"Dry bulb temp (Deg F)", "75.0000000"}, reason));
+    chart::RunDataFile onFullDisk(full);
+    ui::QtChartSurface surface;
+    surface.setSizeTwips(300, 300); // a picture of a few kilobytes
+    using Save = std::function<bool(const std::string& path, std::string& why)>;
+    struct Case { const char* name; Save save; };
+    const Case cases[] = {
+        {"saved.txt", [&](const std::string& path, std::string& why) { return file.copyTo(path, why); }},
+        {"temp.txt", [&](const std::string&, std::string& why) { return onFullDisk.reset(why); }},
+        {"chart.bmp", [&](const std::string& path, std::string& why) { return surface.savePictureAsBmp(path, why); }},
+    };
+    const QByteArray earlier = "an earlier file\r\n";
+    for (const Case& c : cases)
+        ASSERT_NO_FATAL_FAILURE(writeFile(full + "/" + c.name, earlier));
+    ASSERT_TRUE(disk.fill());
+    const auto files = [&] { return QDir(QString::fromStdString(full)).entryList(QDir::Files | QDir::Hidden); };
+    const QStringList before = files();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string why;
+        EXPECT_FALSE(c.save(full + "/" + c.name, why));
+        EXPECT_TRUE(contains(why, "No space left on device")) << why;
+        EXPECT_EQ(readFile(full + "/" + c.name), earlier);
+        EXPECT_EQ(files(), before); // no new file left behind
     }
 }
 

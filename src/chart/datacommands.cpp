@@ -4,22 +4,15 @@
 
 #include <QCoreApplication>
 
-#include <vector>
-
 namespace chart {
 
 bool readSavedData(const RunDataFile& runData, ui::Dialogs& dialogs, std::string& text)
 {
-    std::vector<std::string> lines;
     std::string reason;
-    if (!runData.readLines(lines, reason)) {
-        dialogs.message("The run data file " + runData.path() + " could not be read: " + reason, ui::Buttons::Ok);
-        return false;
-    }
-    text.clear();
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return true;
+    if (runData.readText(text, reason))
+        return true;
+    dialogs.message("The run data file " + runData.path() + " could not be read: " + reason, ui::Buttons::Ok);
+    return false;
 }
 
 void saveData(const RunDataFile& runData, ui::SaveFileDialog& dialog, ui::Dialogs& dialogs,

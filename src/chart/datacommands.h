@@ -14,9 +14,9 @@ namespace chart {
 // The help document, in the program's folder.
 inline constexpr const char* helpFileName = "Psychrometric chart-English Units.chm";
 
-// What the viewer shows: every line of the run data file, each followed by
-// CR LF. A file that cannot be read is reported with its path and the reason,
-// and false is returned: there is nothing to show.
+// What the viewer shows: every line of the run data file, each followed by a
+// line break. A file that cannot be read is reported with its path and the
+// reason, and false is returned: there is nothing to show.
 bool readSavedData(const RunDataFile& runData, ui::Dialogs& dialogs, std::string& text);
 
 // "Save data in file": asks for a file name in the shared save dialog, then

@@ -1,8 +1,9 @@
 #include "chart/rundatafile.h"
 
+#include "ui/savewhole.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace chart {
 namespace {
@@ -40,15 +41,25 @@ bool emptyFile(const std::string& path, std::string& reason)
 {
     if (isIrregular(path, reason))
         return false;
-    QSaveFile file(qpath(path));
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file, reason);
-    if (!writeAll(file, "\r\n", reason))
-        return false;
-    if (!file.commit())
-        return fail(file, reason);
-    return true;
+    return ui::saveWhole(path, "\r\n", reason, ui::ReadOnlyFolder::WriteInPlace);
+}
+
+// Calls addLine with each line of the bytes, without its line end: a line
+// ends at CR or at CR LF (a line feed alone belongs to the line), and a last
+// line without an end counts too.
+template <typename AddLine>
+void forEachLine(const QByteArray& bytes, AddLine addLine)
+{
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\r', start);
+        if (end < 0)
+            end = bytes.size();
+        addLine(bytes.constData() + start, std::size_t(end - start));
+        start = end + 1;
+        if (start < bytes.size() && bytes[start] == '\n')
+            ++start;
+    }
 }
 
 } // namespace
@@ -92,12 +103,12 @@ bool RunDataFile::append(const std::vector<std::string>& lines, std::string& rea
     return true;
 }
 
-bool RunDataFile::readAll(QByteArray& bytes, std::string& reason) const
+bool RunDataFile::readAll(QByteArray& bytes, long long largest, std::string& reason) const
 {
     if (!usable(reason))
         return false;
-    const std::string tooLarge = "it is larger than " + std::to_string(largestSize / (1024 * 1024)) + " MiB";
-    if (QFileInfo(qpath(path_)).size() > largestSize) {
+    const std::string tooLarge = "it is larger than " + std::to_string(largest / (1024 * 1024)) + " MiB";
+    if (QFileInfo(qpath(path_)).size() > largest) {
         reason = tooLarge;
         return false;
     }
@@ -108,7 +119,7 @@ bool RunDataFile::readAll(QByteArray& bytes, std::string& reason) const
     // file that grows meanwhile.
     constexpr qint64 piece = 64 * 1024;
     bytes.clear();
-    while (bytes.size() <= largestSize) {
+    while (bytes.size() <= largest) {
         const QByteArray read = file.read(piece);
         if (file.error() != QFileDevice::NoError)
             return fail(file, reason);
@@ -116,7 +127,7 @@ bool RunDataFile::readAll(QByteArray& bytes, std::string& reason) const
             break;
         bytes += read;
     }
-    if (bytes.size() > largestSize) {
+    if (bytes.size() > largest) {
         reason = tooLarge;
         return false;
     }
@@ -126,43 +137,44 @@ bool RunDataFile::readAll(QByteArray& bytes, std::string& reason) const
 bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason) const
 {
     QByteArray all;
-    if (!readAll(all, reason))
+    if (!readAll(all, largestSize, reason))
         return false;
-    // A line ends at CR or at CR LF; a line feed alone belongs to the line.
     lines.clear();
-    qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = all.indexOf('\r', start);
-        if (end < 0)
-            end = all.size();
-        lines.push_back(all.mid(start, end - start).toStdString());
-        start = end + 1;
-        if (start < all.size() && all[start] == '\n')
-            ++start;
-    }
+    forEachLine(all, [&lines](const char* line, std::size_t length) { lines.emplace_back(line, length); });
+    return true;
+}
+
+bool RunDataFile::readText(std::string& text, std::string& reason) const
+{
+    QByteArray all;
+    if (!readAll(all, largestShownSize, reason))
+        return false;
+    // One pass over the bytes: a line end becomes one line feed, and a last
+    // line without an end gets one.
+    text.clear();
+    text.reserve(std::size_t(all.size()) + 1);
+    forEachLine(all, [&text](const char* line, std::size_t length) {
+        text.append(line, length);
+        text += '\n';
+    });
     return true;
 }
 
 bool RunDataFile::copyTo(const std::string& destination, std::string& reason) const
 {
     QByteArray bytes;
-    if (!readAll(bytes, reason))
+    if (!readAll(bytes, largestSize, reason))
         return false;
-    QSaveFile target(qpath(destination));
-    if (!target.open(QIODevice::WriteOnly))
-        return fail(target, reason);
-    if (!writeAll(target, bytes, reason))
-        return false;
-    if (!target.commit())
-        return fail(target, reason);
-    return true;
+    return ui::saveWhole(destination, bytes, reason);
 }
 
 bool RunDataFile::remove(std::string& reason) const
 {
-    // What is no regular file was never the run's: it is left where it is.
+    // A file that could not be emptied at start holds none of this run's
+    // records, and what is no regular file was never the run's: either is
+    // left where it is.
     std::string irregular;
-    if (isIrregular(path_, irregular))
+    if (notEmptied_ || isIrregular(path_, irregular))
         return true;
     QFile file(qpath(path_));
     if (!file.exists() || file.remove())

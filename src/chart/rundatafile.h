@@ -8,7 +8,8 @@
 // not be emptied at start, nothing is appended to it, read from it or copied
 // from it during the run. Nor is it ever read without end: a file that is not
 // a regular one (a device, a pipe, a link to one) or that is far larger than a
-// run can write is refused.
+// run can write is refused; nor shown when it is larger than the text area
+// fills in about a second.
 
 #include <QByteArray>
 
@@ -22,6 +23,9 @@ class RunDataFile {
 public:
     // Far more than a run writes: a record is about a kilobyte.
     static constexpr long long largestSize = 64LL * 1024 * 1024;
+    // The most that is shown as text: thousands of records, each saved by a
+    // click, and no more than the text area fills in about a second.
+    static constexpr long long largestShownSize = 8LL * 1024 * 1024;
 
     explicit RunDataFile(std::string folder);
 
@@ -36,17 +40,21 @@ public:
     // Every line of the file, without its line end: a line ends at CR or
     // at CR LF, and a last line without an end counts too.
     bool readLines(std::vector<std::string>& lines, std::string& reason) const;
+    // The file as text to show: every line as readLines gives it, each
+    // followed by a line feed. A file larger than largestShownSize is refused.
+    bool readText(std::string& text, std::string& reason) const;
     // Copies the file byte for byte; the destination is replaced only when
     // the copy has been written whole.
     bool copyTo(const std::string& destination, std::string& reason) const;
-    // Deletes the file; a file already gone is not a failure, and what is no
-    // regular file is left alone.
+    // Deletes the file; a file already gone is not a failure. A file that could
+    // not be emptied at start, and what is no regular file, are left alone.
     bool remove(std::string& reason) const;
 
 private:
     // Whether the file may be used at all now; sets the reason when not.
     bool usable(std::string& reason) const;
-    bool readAll(QByteArray& bytes, std::string& reason) const;
+    // The whole file, when it is no larger than largest bytes.
+    bool readAll(QByteArray& bytes, long long largest, std::string& reason) const;
 
     std::string path_;
     std::optional<std::string> notEmptied_; // why the file could not be emptied at start

@@ -1,13 +1,14 @@
 #include "ui/qtchartsurface.h"
 
+#include "ui/savewhole.h"
 #include "ui/surfacefont.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QImageWriter>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -284,22 +285,15 @@ void QtChartSurface::paintEvent(QPaintEvent* event)
 bool QtChartSurface::savePictureAsBmp(const std::string& path, std::string& reason)
 {
     const QImage& source = picture_.isNull() ? image_ : picture_;
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString().toStdString();
-        return false;
-    }
-    QImageWriter writer(&file, "bmp");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
     if (!writer.write(source)) {
         reason = writer.errorString().toStdString();
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        reason = file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return saveWhole(path, bytes, reason);
 }
 
 } // namespace ui
