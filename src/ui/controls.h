@@ -52,6 +52,10 @@ inline void showLabelTextsAsTheyStand(QWidget* window)
 // Window geometry is given in twips, 15 to a logical pixel.
 inline constexpr int twipsPerPixel = 15;
 
+// The room that the windows laid out in twips keep between their controls
+// and their edges, in pixels.
+inline constexpr int windowMargin = 120 / twipsPerPixel;
+
 // Names the control and places it at a rectangle given in twips.
 template <class Widget>
 Widget* placeInTwips(Widget* widget, const char* name, int left, int top, int width, int height)

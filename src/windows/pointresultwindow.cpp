@@ -5,7 +5,6 @@
 #include "numtext/numtext.h"
 #include "point/marking.h"
 #include "ui/controls.h"
-#include "ui/elidinglabel.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -17,9 +16,6 @@ namespace windows {
 namespace {
 
 using ui::twipsPerPixel;
-
-// The room kept between the controls and the window's edges, in pixels.
-constexpr int windowMargin = 120 / twipsPerPixel;
 
 const char* const headingText = "Properties of the specified point are as below:";
 
@@ -86,7 +82,7 @@ void PointResultWindow::buildControls()
     ui::widenToShow(heading, {QString(headingText)});
     // An identification may be as long as the user typed it: it takes the
     // room to the window's edge, and one longer still is cut short.
-    pointId->widenToWindowEdge(windowMargin);
+    pointId->widenToWindowEdge(ui::windowMargin);
     ui::widenToShow(pressureCaption, point::pressureRowCaptions());
     ui::widenToShow(pressureValue, {ui::widestGeneralNumber});
     for (QLabel* value :

@@ -7,7 +7,6 @@
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
-#include "ui/elidinglabel.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -29,9 +28,6 @@ QStringList unitTexts(const char* const chart::PressureUnitInfo::*text)
         texts << unit.*text;
     return texts;
 }
-
-// The room kept between the controls and the window's edges, in pixels.
-constexpr int windowMargin = 120 / twipsPerPixel;
 
 const char* const confirmation
     = "If you change the chart atmos pressure your chart,if any, will be cleared and you need to redraw the chart. "
@@ -84,7 +80,7 @@ void PressureDialog::buildControls()
     // converted from it: they take the room to the window's edge, and one
     // longer still is cut short.
     for (ui::ElidingLabel* result : {inchesValue, poundsValue, elevationValue})
-        result->widenToWindowEdge(windowMargin);
+        result->widenToWindowEdge(ui::windowMargin);
 
     ui::showLabelTextsAsTheyStand(this);
     setTabOrder(unitList, valueBox);
