@@ -5,7 +5,9 @@
 #include "point/marking.h"
 #include "point/records.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -445,6 +447,22 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
     EXPECT_TRUE(result->isVisible());
     EXPECT_FALSE(form->isEnabled());
     EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
+{
+    QGuiApplication::clipboard()->setText(QString("AHU\r\nDry bulb temp (Deg F)") + QChar(0) + "999\r");
+    form->pointIdentification->paste();
+    const std::string id = "AHU  Dry bulb temp (Deg F) 999 ";
+    EXPECT_EQ(form->pointIdentification->text().toStdString(), id);
+    windows::PointResultWindow* result = locate75and65();
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->pointId->text().toStdString(), id);
+    result->saveDataButton->click();
+    const QByteArray saved = readFile(runDataPath());
+    EXPECT_EQ(saved.count('\r'), 13); // the empty line and the record's 12
+    EXPECT_EQ(saved.count('\0'), 0);
+    EXPECT_NE(saved.toStdString().find(captionLine("Point Id", id)), std::string::npos);
 }
 
 TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)

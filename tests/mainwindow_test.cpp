@@ -164,6 +164,30 @@ TEST_F(StartUp, ARunDataFileThatCannotBeEmptiedIsReportedAndNeverShown)
     EXPECT_EQ(f.savedDataViewer(), nullptr);
 }
 
+TEST_F(StartUp, ASecondRunInTheSameFolderLeavesTheFirstRunsFileAlone)
+{
+    MainWindow& first = build();
+    ASSERT_TRUE(first.load());
+    std::string reason;
+    ASSERT_TRUE(first.runData().append({"the first run's record"}, reason));
+
+    ui::ScriptedDialogs secondDialogs;
+    ui::RecordingSurface secondSurface;
+    MainWindow second({&secondDialogs, folder.path().toStdString(), &secondSurface});
+    ASSERT_TRUE(second.load());
+    EXPECT_EQ(secondDialogs.messageTexts(),
+              std::vector<std::string>{"The run data file " + runDataPath()
+                                       + " is in use by another run of the program.\nPoints and mixings cannot be "
+                                         "saved in it during this run."});
+    second.viewSavedDataButton->click();
+    second.hooks.quit = [] {};
+    second.exitButton->click();
+    ASSERT_EQ(secondDialogs.messages().size(), 2u);
+    EXPECT_NE(secondDialogs.messages()[1].text.find("in use by another run"), std::string::npos);
+    EXPECT_EQ(second.savedDataViewer(), nullptr);
+    EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\nthe first run's record\r\n"));
+}
+
 TEST_F(StartUp, EveryControlCarriesItsName)
 {
     MainWindow& f = build();

@@ -33,6 +33,7 @@ const std::string screenQuestion =
     "Do you want to exit the program and reset your screen reolution now ?";
 
 std::string text(const QLabel* label) { return label->text().toStdString(); }
+std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
 class Mixing : public testsupport::MainWindowTest {
 protected:
@@ -636,6 +637,10 @@ TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
         EXPECT_NE(expected.find(line("Air flow rate (acfm)", 36, "1e3")), std::string::npos);
         EXPECT_NE(expected.find(line("Air flow rate (acfm)", 36, "1500")), std::string::npos);
         EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 37);
+        // An air flow keeps to its line whatever is typed.
+        w->stream2AirFlow->setText("500\r\n");
+        EXPECT_EQ(text(w->stream2AirFlow), "500  ");
+        w->stream2AirFlow->setText("500");
 
         // A second press appends the same record again; the window stays as
         // it was.

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <functional>
 
@@ -107,15 +108,19 @@ TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST_F(RunData, NeverReadsWithoutEndNorWritesOverWhatIsNoRegularFile)
+TEST_F(RunData, NeverReadsWithoutEndNorWritesThroughALinkNorOverWhatIsNoRegularFile)
 {
     const QString pipe = folder.filePath("pipe");
     ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const std::string elsewhere = folder.filePath("someone else's file").toStdString();
+    ASSERT_NO_FATAL_FAILURE(writeFile(elsewhere, "kept\r\n"));
     const std::string copy = folder.filePath("copy.txt").toStdString();
     struct Case { const char* what; std::function<void()> make; };
     const Case cases[] = {
         {"a pipe", [&] { ASSERT_EQ(mkfifo(file.path().c_str(), 0600), 0); }},
         {"a link to a pipe", [&] { ASSERT_TRUE(QFile::link(pipe, QString::fromStdString(file.path()))); }},
+        {"a link to a regular file",
+         [&] { ASSERT_TRUE(QFile::link(QString::fromStdString(elsewhere), QString::fromStdString(file.path()))); }},
         {"a folder", [&] { ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt")); }},
     };
     for (const Case& c : cases) {
@@ -134,6 +139,43 @@ TEST_F(RunData, NeverReadsWithoutEndNorWritesOverWhatIsNoRegularFile)
         EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(file.path())));
     }
     EXPECT_FALSE(QFileInfo(pipe).isFile()); // never replaced
+    EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
+}
+
+TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
+{
+    ASSERT_TRUE(file.reset(reason)) << reason;
+    ASSERT_TRUE(file.append({"this run's record"}, reason));
+    {
+        chart::RunDataFile second(folder.path().toStdString());
+        EXPECT_FALSE(second.reset(reason));
+        EXPECT_TRUE(second.heldByAnotherRun());
+        EXPECT_EQ(reason, "it is in use by another run of the program");
+        std::vector<std::string> lines;
+        EXPECT_FALSE(second.append({"the second run's record"}, reason));
+        EXPECT_FALSE(second.readLines(lines, reason));
+        EXPECT_FALSE(second.copyTo(folder.filePath("copy.txt").toStdString(), reason));
+        EXPECT_TRUE(second.remove(reason));
+        EXPECT_EQ(reason, "it is in use by another run of the program");
+    }
+    EXPECT_EQ(readFile(file.path()), QByteArray("\r\nthis run's record\r\n"));
+
+    // A run killed while it holds the folder of another file holds nothing.
+    QTemporaryDir other;
+    const pid_t child = fork();
+    if (child == 0) {
+        chart::RunDataFile killed(other.path().toStdString());
+        std::string why;
+        if (killed.reset(why))
+            raise(SIGKILL);
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    chart::RunDataFile next(other.path().toStdString());
+    EXPECT_TRUE(next.reset(reason)) << reason;
+    EXPECT_FALSE(next.heldByAnotherRun());
 }
 
 TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
@@ -288,6 +330,26 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
         EXPECT_EQ(readFile(full + "/" + c.name), earlier);
         EXPECT_EQ(files(), before); // no new file left behind
     }
+}
+
+TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
+    const std::string full = folder.filePath("full").toStdString();
+    SmallFileSystem disk(full);
+    if (!disk.whyNot().empty())
+        GTEST_SKIP() << "no small disk to fill: " << disk.whyNot();
+    chart::RunDataFile onFullDisk(full);
+    ASSERT_TRUE(onFullDisk.reset(reason)) << reason;
+    // A record of about 2 KiB, twice: the first leaves room for only part of
+    // the second in the disk's last block.
+    const std::vector<std::string> record(40, std::string(50, 'x'));
+    ASSERT_TRUE(onFullDisk.append(record, reason)) << reason;
+    const QByteArray before = readFile(onFullDisk.path());
+    ASSERT_TRUE(disk.fill());
+    EXPECT_FALSE(onFullDisk.append(record, reason));
+    EXPECT_EQ(reason, "No space left on device");
+    EXPECT_EQ(readFile(onFullDisk.path()), before);
 }
 
 TEST_F(RunData, RemoveDeletesTheFileAndAcceptsOneAlreadyGone)

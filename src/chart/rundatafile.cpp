@@ -2,47 +2,8 @@
 
 #include "ui/savewhole.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 namespace chart {
 namespace {
-
-QString qpath(const std::string& path) { return QString::fromStdString(path); }
-
-bool fail(const QFileDevice& file, std::string& reason)
-{
-    reason = file.errorString().toStdString();
-    return false;
-}
-
-bool writeAll(QFileDevice& file, const QByteArray& bytes, std::string& reason)
-{
-    if (file.write(bytes) != bytes.size())
-        return fail(file, reason);
-    return true;
-}
-
-// A path that exists but is no regular file, after following links: a
-// folder, a device, a pipe. Reading it may never end, and writing over it
-// must not replace it.
-bool isIrregular(const std::string& path, std::string& reason)
-{
-    const QFileInfo file(qpath(path));
-    if (!file.exists() || file.isFile())
-        return false;
-    reason = "it is not a regular file";
-    return true;
-}
-
-// Leaves one empty line in the file: through a new file that replaces it, or,
-// where its folder allows no new file, in the file itself.
-bool emptyFile(const std::string& path, std::string& reason)
-{
-    if (isIrregular(path, reason))
-        return false;
-    return ui::saveWhole(path, "\r\n", reason, ui::ReadOnlyFolder::WriteInPlace);
-}
 
 // Calls addLine with each line of the bytes, without its line end: a line
 // ends at CR or at CR LF (a line feed alone belongs to the line), and a last
@@ -64,25 +25,33 @@ void forEachLine(const QByteArray& bytes, AddLine addLine)
 
 } // namespace
 
-RunDataFile::RunDataFile(std::string folder) : path_(std::move(folder) + "/temp.txt") {}
+RunDataFile::RunDataFile(const std::string& folder) : folder_(folder), path_(folder + "/temp.txt") {}
 
 bool RunDataFile::reset(std::string& reason)
 {
-    notEmptied_.reset();
-    if (emptyFile(path_, reason))
+    notThisRuns_.reset();
+    heldElsewhere_ = false;
+    // The hold is on the folder; a folder that cannot be held holds no file
+    // for another run either.
+    if (hold_.take(folder_) == FolderHold::Outcome::HeldElsewhere) {
+        heldElsewhere_ = true;
+        notThisRuns_ = reason = "it is in use by another run of the program";
+        return false;
+    }
+    if (replaceRegular(path_, "\r\n", reason))
         return true;
-    notEmptied_ = reason;
+    notThisRuns_ = "it could not be emptied when the program started (" + reason
+                   + "), so it holds no records of this run";
     return false;
 }
 
 bool RunDataFile::usable(std::string& reason) const
 {
-    if (notEmptied_) {
-        reason = "it could not be emptied when the program started (" + *notEmptied_
-                 + "), so it holds no records of this run";
+    if (notThisRuns_) {
+        reason = *notThisRuns_;
         return false;
     }
-    return !isIrregular(path_, reason);
+    return true;
 }
 
 bool RunDataFile::append(const std::vector<std::string>& lines, std::string& reason) const
@@ -92,15 +61,7 @@ bool RunDataFile::append(const std::vector<std::string>& lines, std::string& rea
     QByteArray bytes;
     for (const std::string& line : lines)
         bytes += QByteArray::fromStdString(line) + "\r\n";
-    QFile file(qpath(path_));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return fail(file, reason);
-    if (!writeAll(file, bytes, reason))
-        return false;
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file, reason);
-    return true;
+    return appendWhole(path_, bytes, reason);
 }
 
 bool RunDataFile::readAll(QByteArray& bytes, long long largest, std::string& reason) const
@@ -108,30 +69,7 @@ bool RunDataFile::readAll(QByteArray& bytes, long long largest, std::string& rea
     if (!usable(reason))
         return false;
     const std::string tooLarge = "it is larger than " + std::to_string(largest / (1024 * 1024)) + " MiB";
-    if (QFileInfo(qpath(path_)).size() > largest) {
-        reason = tooLarge;
-        return false;
-    }
-    QFile file(qpath(path_));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file, reason);
-    // Read a piece at a time, never more than the largest size, even from a
-    // file that grows meanwhile.
-    constexpr qint64 piece = 64 * 1024;
-    bytes.clear();
-    while (bytes.size() <= largest) {
-        const QByteArray read = file.read(piece);
-        if (file.error() != QFileDevice::NoError)
-            return fail(file, reason);
-        if (read.isEmpty())
-            break;
-        bytes += read;
-    }
-    if (bytes.size() > largest) {
-        reason = tooLarge;
-        return false;
-    }
-    return true;
+    return readRegular(path_, largest, tooLarge, bytes, reason);
 }
 
 bool RunDataFile::readLines(std::vector<std::string>& lines, std::string& reason) const
@@ -170,16 +108,12 @@ bool RunDataFile::copyTo(const std::string& destination, std::string& reason) co
 
 bool RunDataFile::remove(std::string& reason) const
 {
-    // A file that could not be emptied at start holds none of this run's
-    // records, and what is no regular file was never the run's: either is
-    // left where it is.
+    // A file that is not this run's, and what is no regular file, which was
+    // never the run's, are left where they are.
     std::string irregular;
-    if (notEmptied_ || isIrregular(path_, irregular))
+    if (notThisRuns_ || holdsIrregular(path_, irregular))
         return true;
-    QFile file(qpath(path_));
-    if (!file.exists() || file.remove())
-        return true;
-    return fail(file, reason);
+    return removeRegular(path_, reason);
 }
 
 } // namespace chart

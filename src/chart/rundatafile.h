@@ -4,12 +4,16 @@
 // during the run, and is deleted by Exit. Every operation opens and closes the
 // file itself; a failure returns false and sets the reason.
 //
-// A run never takes an earlier run's records for its own: when the file could
-// not be emptied at start, nothing is appended to it, read from it or copied
-// from it during the run. Nor is it ever read without end: a file that is not
-// a regular one (a device, a pipe, a link to one) or that is far larger than a
-// run can write is refused; nor shown when it is larger than the text area
-// fills in about a second.
+// One run at a time holds the run data file of a folder. A run never takes
+// another run's records for its own: when the file is held by another run
+// that is still alive, or could not be emptied at start, nothing is appended
+// to it, read from it, copied from it or deleted during the run. Nor is it
+// ever reached through a link, read without end or written in part: what is
+// no regular file is refused at every use, a file far larger than a run can
+// write is refused, one larger than the text area fills in about a second is
+// not shown, and a record goes in whole or not at all.
+
+#include "chart/regularfile.h"
 
 #include <QByteArray>
 
@@ -27,15 +31,19 @@ public:
     // click, and no more than the text area fills in about a second.
     static constexpr long long largestShownSize = 8LL * 1024 * 1024;
 
-    explicit RunDataFile(std::string folder);
+    explicit RunDataFile(const std::string& folder);
 
     const std::string& path() const { return path_; }
 
-    // Creates or overwrites the file with one empty line; a file that cannot
-    // be replaced (its folder is read-only) is emptied in place. When it
-    // fails, the file holds no records of this run and is not used again.
+    // Takes the folder's hold on the file for this run, then creates or
+    // overwrites the file with one empty line; a file that cannot be
+    // replaced (its folder is read-only) is emptied in place. When it fails,
+    // the file holds no records of this run and is not used again.
     bool reset(std::string& reason);
-    // Appends the lines, each ended by CR LF; creates the file when missing.
+    // Whether the last reset found the file held by another run.
+    bool heldByAnotherRun() const { return heldElsewhere_; }
+    // Appends the lines, each ended by CR LF, all of them or none; creates
+    // the file when missing.
     bool append(const std::vector<std::string>& lines, std::string& reason) const;
     // Every line of the file, without its line end: a line ends at CR or
     // at CR LF, and a last line without an end counts too.
@@ -46,8 +54,8 @@ public:
     // Copies the file byte for byte; the destination is replaced only when
     // the copy has been written whole.
     bool copyTo(const std::string& destination, std::string& reason) const;
-    // Deletes the file; a file already gone is not a failure. A file that could
-    // not be emptied at start, and what is no regular file, are left alone.
+    // Deletes the file; a file already gone is not a failure. A file that is
+    // not this run's, and what is no regular file, are left alone.
     bool remove(std::string& reason) const;
 
 private:
@@ -56,8 +64,11 @@ private:
     // The whole file, when it is no larger than largest bytes.
     bool readAll(QByteArray& bytes, long long largest, std::string& reason) const;
 
+    std::string folder_;
     std::string path_;
-    std::optional<std::string> notEmptied_; // why the file could not be emptied at start
+    FolderHold hold_;
+    bool heldElsewhere_ = false;
+    std::optional<std::string> notThisRuns_; // why the file holds no records of this run
 };
 
 } // namespace chart

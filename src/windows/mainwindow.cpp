@@ -13,6 +13,7 @@
 #include "ui/flowlayout.h"
 #include "ui/localenumbers.h"
 #include "ui/qtchartsurface.h"
+#include "ui/singleline.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -215,6 +216,7 @@ ui::FlowLayout* MainWindow::buildPointBand()
     firstPropertyValue = makeInput(this, "firstPropertyValue", 80);
     secondPropertyValue = makeInput(this, "secondPropertyValue", 80);
     pointIdentification = makeInput(this, "pointIdentification", 80);
+    ui::keepOnOneLine(pointIdentification); // it goes into the point record
     pointIdentification->setToolTip("Enter point identification");
     locatePointButton
         = makeCommand(this, "locatePointButton", "Locate point", "Locate point with two input parameters");
@@ -497,7 +499,9 @@ void MainWindow::emptyRunData()
     std::string reason;
     if (runData_.reset(reason))
         return;
-    dialogs_->message("The run data file " + runData_.path() + " could not be emptied: " + reason
+    const std::string why
+        = runData_.heldByAnotherRun() ? " is in use by another run of the program." : " could not be emptied: " + reason;
+    dialogs_->message("The run data file " + runData_.path() + why
                           + "\nPoints and mixings cannot be saved in it during this run.",
                       ui::Buttons::Ok);
 }

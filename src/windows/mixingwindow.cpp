@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 #include "point/records.h"
 #include "ui/controls.h"
+#include "ui/singleline.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -142,6 +143,9 @@ void MixingWindow::buildControls()
     stream2SecondValue = box("stream2SecondValue", 8280, 1320, 1695);
     stream1AirFlow = box("stream1AirFlow", stream1Left, 1800, 1935);
     stream2AirFlow = box("stream2AirFlow", stream2Left, 1800, 1695);
+    // The air flows go into the mixing record as typed.
+    ui::keepOnOneLine(stream1AirFlow);
+    ui::keepOnOneLine(stream2AirFlow);
 
     buildColumns();
 

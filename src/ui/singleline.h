@@ -1,0 +1,15 @@
+#pragma once
+// Boxes whose text goes into the lines of a record as it stands: it must
+// stay on one line.
+
+class QLineEdit;
+
+namespace ui {
+
+// Every control character that reaches the box, typed, pasted or set from
+// code (a line break, a tab, a NUL), becomes a blank, so that the box, the
+// windows that show its text and the record all hold the same one line. The
+// box raises one change per edit, as before.
+void keepOnOneLine(QLineEdit* box);
+
+} // namespace ui
