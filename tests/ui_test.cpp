@@ -374,20 +374,20 @@ TEST(SaveFileDialog, OffersTheLastNameAgainAndKeepsItOnCancel)
 {
     ui::ScriptedDialogs dialogs;
     ui::SaveFileDialog dialog;
-    dialog.title = "Save File";
-    dialog.filter = "BMP File (*.bmp)|*.bmp|AllFiles (*.*)|*.*";
-    dialog.askBeforeReplacing = true;
+    dialog.request.title = "Save File";
+    dialog.request.filter = "BMP File (*.bmp)|*.bmp|AllFiles (*.*)|*.*";
+    dialog.request.askBeforeReplacing = true;
 
     dialogs.queueSaveName("/home/u/first.bmp");
     ASSERT_TRUE(dialog.show(dialogs));
-    EXPECT_EQ(dialog.fileName, "/home/u/first.bmp");
+    EXPECT_EQ(dialog.fileName(), "/home/u/first.bmp");
     EXPECT_FALSE(dialog.show(dialogs));
-    EXPECT_EQ(dialog.fileName, "/home/u/first.bmp");
+    EXPECT_EQ(dialog.fileName(), "/home/u/first.bmp");
 
     ASSERT_EQ(dialogs.saveRequests().size(), 2u);
     EXPECT_EQ(dialogs.saveRequests()[0].initialName, "");
     EXPECT_EQ(dialogs.saveRequests()[1].initialName, "/home/u/first.bmp");
-    EXPECT_EQ(dialogs.saveRequests()[1].filter, dialog.filter);
+    EXPECT_EQ(dialogs.saveRequests()[1].filter, dialog.request.filter);
     EXPECT_EQ(dialogs.saveRequests()[1].filterIndex, 1);
     EXPECT_TRUE(dialogs.saveRequests()[1].askBeforeReplacing);
 }

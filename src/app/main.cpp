@@ -8,7 +8,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Psychrometric chart - English Units");
+    QApplication::setApplicationName(ui::applicationTitle);
 
     ui::QtDialogs dialogs;
     windows::MainWindow window({&dialogs, QCoreApplication::applicationDirPath().toStdString(), nullptr});

@@ -23,11 +23,12 @@ bool prepareDrawChart(DrawContext& ctx, ui::Dialogs& dialogs)
 
 void setUpSaveDialog(ui::SaveFileDialog& dialog, const char* title, const char* filter)
 {
-    dialog.title = title;
-    dialog.filter = filter;
-    dialog.filterIndex = 1;
-    dialog.askBeforeReplacing = true;
-    dialog.folderMustExist = true;
+    ui::SaveFileRequest& request = dialog.request;
+    request.title = title;
+    request.filter = filter;
+    request.filterIndex = 1;
+    request.askBeforeReplacing = true;
+    request.folderMustExist = true;
 }
 
 bool askFileToSave(ui::SaveFileDialog& dialog, const char* title, const char* filter, ui::Dialogs& dialogs,
@@ -39,7 +40,7 @@ bool askFileToSave(ui::SaveFileDialog& dialog, const char* title, const char* fi
         surface.takeFocus();
         return false;
     }
-    dialogs.message("You saved the files as  " + dialog.fileName, ui::Buttons::Ok);
+    dialogs.message("You saved the files as  " + dialog.fileName(), ui::Buttons::Ok);
     return true;
 }
 
@@ -49,8 +50,8 @@ void saveChart(ui::ChartSurface& surface, ui::SaveFileDialog& dialog, ui::Dialog
         return;
     surface.snapshot();
     std::string reason;
-    if (!surface.savePictureAsBmp(dialog.fileName, reason))
-        dialogs.message("The chart could not be written to " + dialog.fileName + ": " + reason, ui::Buttons::Ok);
+    if (!surface.savePictureAsBmp(dialog.fileName(), reason))
+        dialogs.message("The chart could not be written to " + dialog.fileName() + ": " + reason, ui::Buttons::Ok);
     surface.takeFocus();
 }
 

@@ -24,7 +24,7 @@ void setUpSaveDialog(ui::SaveFileDialog& dialog, const char* title, const char* 
 // dialog and shows it. When it is cancelled, says "Dialog Cancelled", gives
 // the chart surface the focus and returns false. Otherwise says under which
 // name the file is saved, before anything is written, and returns true; the
-// name is then in dialog.fileName.
+// name is then dialog.fileName().
 bool askFileToSave(ui::SaveFileDialog& dialog, const char* title, const char* filter, ui::Dialogs& dialogs,
                    ui::ChartSurface& surface);
 

@@ -22,8 +22,8 @@ void saveData(const RunDataFile& runData, ui::SaveFileDialog& dialog, ui::Dialog
                        surface))
         return;
     std::string reason;
-    if (!runData.copyTo(dialog.fileName, reason))
-        dialogs.message("The run data file " + runData.path() + " could not be copied to " + dialog.fileName + ": "
+    if (!runData.copyTo(dialog.fileName(), reason))
+        dialogs.message("The run data file " + runData.path() + " could not be copied to " + dialog.fileName() + ": "
                             + reason,
                         ui::Buttons::Ok);
 }

@@ -4,6 +4,7 @@
 // over has no selection.
 
 #include "ui/programlist.h"
+#include "ui/twips.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -48,9 +49,6 @@ inline void showLabelTextsAsTheyStand(QWidget* window)
     for (QLabel* label : window->findChildren<QLabel*>())
         label->setTextFormat(Qt::PlainText);
 }
-
-// Window geometry is given in twips, 15 to a logical pixel.
-inline constexpr int twipsPerPixel = 15;
 
 // The room that the windows laid out in twips keep between their controls
 // and their edges, in pixels.

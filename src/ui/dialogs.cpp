@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include "ui/twips.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,8 +11,8 @@ namespace ui {
 
 bool screenIsAtLeast(const ScreenSize& screen, int pixelWidth, int pixelHeight)
 {
-    const std::int32_t twipsWidth = pixelWidth * 15;
-    const std::int32_t twipsHeight = pixelHeight * 15;
+    const std::int32_t twipsWidth = pixelWidth * twipsPerPixel;
+    const std::int32_t twipsHeight = pixelHeight * twipsPerPixel;
     if (screen.widthTwips < twipsWidth)
         return false;
     return screen.heightTwips >= twipsHeight;
@@ -27,11 +29,10 @@ std::optional<std::string> missingFolderOf(const std::string& fileName)
 
 bool SaveFileDialog::show(Dialogs& dialogs)
 {
-    SaveFileRequest request{title, filter, filterIndex, askBeforeReplacing, fileName, folderMustExist};
     std::optional<std::string> chosen = dialogs.askSaveFileName(request);
     if (!chosen)
         return false;
-    fileName = *chosen;
+    request.initialName = *chosen;
     return true;
 }
 

@@ -10,7 +10,8 @@ namespace ui {
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Answer { Ok, Cancel, Yes, No };
 
-// The title a message box shows when it has none of its own.
+// The program's name: the main window's title, and the title a message box
+// shows when it has none of its own.
 inline constexpr const char* applicationTitle = "Psychrometric chart - English Units";
 
 struct ScreenSize {
@@ -60,19 +61,17 @@ public:
     virtual ScreenSize availableArea() = 0;
 };
 
-// The save-file dialog that a window keeps: its settings, and the name last
-// chosen, which the next showing offers again.
+// The save-file dialog that a window keeps: what it is asked with, the name
+// last chosen being the one that the next showing offers.
 class SaveFileDialog {
 public:
-    std::string title;
-    std::string filter;
-    int filterIndex = 1;
-    bool askBeforeReplacing = false;
-    bool folderMustExist = false;
-    std::string fileName;
+    SaveFileRequest request;
 
-    // Shows the dialog. Returns false when it was cancelled; otherwise
-    // fileName holds the name chosen.
+    // The name last chosen; empty before the first.
+    const std::string& fileName() const { return request.initialName; }
+
+    // Shows the dialog. Returns false when it was cancelled, keeping the
+    // name last chosen; otherwise fileName() is the name chosen.
     bool show(Dialogs& dialogs);
 };
 

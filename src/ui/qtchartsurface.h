@@ -11,6 +11,7 @@
 // widget's size in logical pixels.
 
 #include "ui/chartsurface.h"
+#include "ui/twips.h"
 
 #include <QColor>
 #include <QElapsedTimer>
@@ -24,8 +25,6 @@ class QtChartSurface : public QWidget, public ChartSurface {
     Q_OBJECT
 
 public:
-    static constexpr double twipsPerPixel = 15;
-
     explicit QtChartSurface(QWidget* parent = nullptr);
 
     // Sizes the widget and its images; what was drawn stays where it was

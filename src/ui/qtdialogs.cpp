@@ -1,5 +1,7 @@
 #include "ui/qtdialogs.h"
 
+#include "ui/twips.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -13,8 +15,6 @@
 namespace ui {
 
 namespace {
-
-constexpr int twipsPerPixel = 15;
 
 ScreenSize inTwips(QSize pixels)
 {

@@ -3,6 +3,7 @@
 // what the test scripted beforehand.
 
 #include "ui/dialogs.h"
+#include "ui/twips.h"
 
 #include <deque>
 #include <optional>
@@ -54,7 +55,7 @@ private:
     std::vector<std::string> refusedSaveNames_;
     bool openResult_ = true;
     std::string openFailure_;
-    ScreenSize screen_{1920 * 15, 1080 * 15};
+    ScreenSize screen_{1920 * twipsPerPixel, 1080 * twipsPerPixel};
 };
 
 } // namespace ui

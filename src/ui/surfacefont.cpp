@@ -1,6 +1,6 @@
 #include "ui/surfacefont.h"
 
-#include "ui/controls.h"
+#include "ui/twips.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

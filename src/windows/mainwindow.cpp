@@ -108,7 +108,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     : dialogs_(setup.dialogs), surface_(setup.surface), runData_(setup.dataFolder), dataFolder_(setup.dataFolder)
 {
     setObjectName("mainWindow");
-    setWindowTitle("Psychrometric chart - English Units");
+    setWindowTitle(ui::applicationTitle);
     buildControls();
     wireEvents();
     if (!surface_)
