@@ -48,7 +48,12 @@ double fractionalPower(double base, double exponent, const char* what)
     return finite(std::pow(base, exponent), what);
 }
 
-// The exponent of the saturation pressure over ice, T in kelvin below 273.15.
+// The saturation pressure is Hyland and Wexler's (1983), as ASHRAE gives it:
+// ln p = C1/T + C2 + C3 T + C4 T^2 + C5 T^3 (+ C6 T^4) + C7 ln T, with T in
+// kelvin. Their constants give p in pascals; the constant terms here are
+// theirs less ln 1000, so that p comes out in kilopascals.
+
+// The exponent over ice, T in kelvin below 273.15 (C2 = 6.3925247 - ln 1000).
 double iceExponent(double T, double L)
 {
     return ((((-9.484024e-13 * T + 2.0747825e-09) * T + 6.2215701e-07) * (T * T))
@@ -56,7 +61,8 @@ double iceExponent(double T, double L)
            + 4.1635019 * L;
 }
 
-// The exponent of the saturation pressure over liquid water, T at 273.15 K or above.
+// The exponent over liquid water, T at 273.15 K or above (C2 = 1.3914993 -
+// ln 1000).
 double waterExponent(double T, double L)
 {
     return ((((-1.4452093e-08 * T + 4.1764768e-05) * T - 0.048640239) * T)
@@ -96,12 +102,20 @@ double walkBelow(double start, double step, double h, double atm)
 double psychro_pvs(double temp)
 {
     ++propertyCallCount;
+    // Kelvin from deg F, 5/9 as written to six places.
     double T = (temp + 459.67) * 0.555556;
     double L = logarithm(T, "psychro_pvs");
     double x = finite(T < 273.15 ? iceExponent(T, L) : waterExponent(T, L), "psychro_pvs");
+    // Kilopascals to inches of mercury: 29.92126 inHg is 101.325 kPa.
     return finite(std::exp(x) * 29.92126 / 101.325, "psychro_pvs");
 }
 
+// At a wet bulb at or below freezing, the psychrometer equation, its
+// coefficient 0.0005704 per kelvin (a difference in deg F over 1.8); above
+// it, Carrier's relation: the humidity ratio of air saturated at the wet bulb
+// less the sensible heat given up in cooling to it over the latent heat
+// (Btu/lb), turned into a vapour pressure. 0.62198 is the ratio of the
+// molecular masses of water vapour and dry air.
 double psychro_pv1(double db, double wb, double atm)
 {
     ++propertyCallCount;
@@ -122,6 +136,8 @@ double psychro_w(double db, double wb, double atm)
     return quotient(0.62198 * pv, atm - pv, "psychro_w");
 }
 
+// Btu/lb of dry air: 0.24 the specific heat of dry air, 1061 the enthalpy of
+// water vapour at 0 deg F and 0.444 its specific heat.
 double psychro_h(double db, double wb, double atm)
 {
     ++propertyCallCount;
@@ -136,6 +152,10 @@ double psychro_rh(double db, double wb, double atm)
     return quotient(100 * pv, psychro_pvs(db), "psychro_rh");
 }
 
+// The ideal-gas volume of the dry air and its vapour: 0.754 cu ft inHg per
+// lb and degree Rankine (deg F + 459.7); 7000 W the humidity ratio in grains
+// per lb, and 7000/4360 (1.606) the ratio of the molecular masses of dry air
+// and water vapour.
 double psychro_v(double db, double wb, double atm)
 {
     ++propertyCallCount;
@@ -144,6 +164,9 @@ double psychro_v(double db, double wb, double atm)
     return quotient(volumeAtOneInch, atm, "psychro_v");
 }
 
+// The dew point in the logarithm of the vapour pressure in inches of
+// mercury: below 0.18036 inHg (32 deg F) ASHRAE's correlation over ice,
+// written for inches; above it, a quadratic fit over water.
 double psychro_dp(double this_pv)
 {
     ++propertyCallCount;
@@ -153,6 +176,8 @@ double psychro_dp(double this_pv)
     return finite((79.047 + 30.579 * a) + 1.8893 * (a * a), "psychro_dp");
 }
 
+// 0.03342105 is 1/29.92126: the vapour pressure and the pressure in
+// atmospheres.
 double psychro_wrh(double db, double rh, double atm)
 {
     ++propertyCallCount;
@@ -171,6 +196,9 @@ double psychro_wb(double db, double h, double atm)
     return belowFine + 0.1;
 }
 
+// The standard atmosphere: 14.696 psi at sea level, falling with the
+// elevation in feet to the power 5.2559; 2.03602 inches of mercury to the
+// psi.
 double psychro_atm(double elev)
 {
     ++propertyCallCount;

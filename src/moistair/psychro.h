@@ -2,8 +2,9 @@
 // The property functions of moist air in English units: temperatures in
 // deg F, pressures in inches of mercury, humidity ratio in lb/lb of dry air,
 // enthalpy in Btu/lb of dry air, specific volume in cu ft/lb of dry air,
-// relative humidity in percent, elevation in feet. Each is pure and throws
-// PsychroError where its arithmetic has no result.
+// relative humidity in percent, elevation in feet. Each result depends on the
+// arguments alone (the functions only count their calls, for measuring), and
+// each throws PsychroError where its arithmetic has no result.
 
 #include <cstdint>
 #include <stdexcept>

@@ -10,16 +10,15 @@ struct Colour {
     friend bool operator==(Colour, Colour) = default;
 };
 
-// The numbers of the classic 16-colour palette that the chart uses.
+// The colours of the chart's grids, curves, lines and marks.
 namespace palette {
-inline constexpr Colour green{0, 128, 0};          // 2
-inline constexpr Colour darkRed{128, 0, 0};        // 4
-inline constexpr Colour lightGrey{192, 192, 192};  // 7
-inline constexpr Colour grey{128, 128, 128};       // 8
-inline constexpr Colour lightMagenta{255, 0, 255}; // 13
-inline constexpr Colour red{255, 0, 0};
-inline constexpr Colour blue{0, 0, 255};           // &HFF0000
-inline constexpr Colour yellow{255, 255, 0};       // &HFFFF
+inline constexpr Colour green{0, 128, 0};          // relative-humidity curves
+inline constexpr Colour darkRed{128, 0, 0};        // wet-bulb lines
+inline constexpr Colour lightGrey{192, 192, 192};  // grids
+inline constexpr Colour grey{128, 128, 128};       // enthalpy lines
+inline constexpr Colour lightMagenta{255, 0, 255}; // specific-volume lines
+inline constexpr Colour red{255, 0, 0};            // marks of points and streams
+inline constexpr Colour blue{0, 0, 255};           // major scale lines
 } // namespace palette
 
 } // namespace ui
