@@ -7,17 +7,15 @@ void block(point::RecordLines& record, const RowCaptions& c, const RecordBlock& 
 {
     record.text(b.title);
     record.captionValue(c.acfm, 3, b.acfm);
-    record.captionValue(c.pressure, 3, b.prvalue);
-    record.captionValue(c.db, 3, b.db);
-    record.captionValue(c.wb, 3, b.wb);
-    record.captionValue(c.rh, 3, b.rh);
-    record.captionValue(c.h, 3, b.h);
-    record.captionValue(c.v, 3, b.v);
-    // The humidity-ratio caption is long enough to reach the value column
-    // with one zone fewer.
-    record.captionValue(c.hr, 2, b.hr);
-    record.captionValue(c.dp, 3, b.dp);
-    record.captionValue(c.pv, 3, b.pv);
+    point::writeStateRows(record, {{{c.pressure, b.prvalue},
+                                    {c.db, b.db},
+                                    {c.wb, b.wb},
+                                    {c.rh, b.rh},
+                                    {c.h, b.h},
+                                    {c.v, b.v},
+                                    {c.hr, b.hr},
+                                    {c.dp, b.dp},
+                                    {c.pv, b.pv}}});
 }
 
 } // namespace

@@ -69,16 +69,21 @@ void RecordLines::pointId(const std::string& caption, const std::string& id)
     lines_.push_back(line + id);
 }
 
-RecordLines pointRecord(const CaptionValue& id, const std::array<CaptionValue, 9>& rows)
+void writeStateRows(RecordLines& record, const StateRows& rows)
 {
-    // The humidity-ratio caption is long enough to reach the value column
-    // with one zone fewer.
+    // Three zone advances put a value in column 57; the humidity-ratio
+    // caption is long enough to reach it with one fewer.
     constexpr std::size_t humidityRatioRow = 6;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        record.captionValue(rows[i].caption, i == humidityRatioRow ? 2 : 3, rows[i].value);
+}
+
+RecordLines pointRecord(const CaptionValue& id, const StateRows& rows)
+{
     RecordLines record;
     record.rule(25);
     record.pointId(id.caption, id.value);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        record.captionValue(rows[i].caption, i == humidityRatioRow ? 2 : 3, rows[i].value);
+    writeStateRows(record, rows);
     record.rule(28);
     return record;
 }

@@ -59,10 +59,17 @@ struct CaptionValue {
     std::string caption, value;
 };
 
+// The rows of a state as a record lists them: the pressure, dry bulb, wet
+// bulb, relative humidity, enthalpy, specific volume, humidity ratio, dew
+// point and vapour pressure.
+using StateRows = std::array<CaptionValue, 9>;
+
+// Writes the rows of a state, each value in the record's value column.
+void writeStateRows(RecordLines& record, const StateRows& rows);
+
 // The point record of a located point: its identification, then the rows of
-// the pressure, dry bulb, wet bulb, relative humidity, enthalpy, specific
-// volume, humidity ratio, dew point and vapour pressure, between rules.
-RecordLines pointRecord(const CaptionValue& id, const std::array<CaptionValue, 9>& rows);
+// its state, between rules.
+RecordLines pointRecord(const CaptionValue& id, const StateRows& rows);
 
 // Appends the record to the run data file. When the file cannot be written
 // the user is told the path and the reason. Returns whether the record was
