@@ -78,14 +78,13 @@ std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTe
     mix.h = shown(h);
     mix.hr = shown(hr);
 
-    // The dry bulb at which the enthalpy relation gives that enthalpy and
-    // humidity ratio.
     const double hShown = number(mix.h);
     const double hrShown = number(mix.hr);
-    const double db = (hShown - 1061 * hrShown) / (0.24 + 0.444 * hrShown);
-    if (!std::isfinite(db))
+    std::optional<double> db;
+    skipOnFailure([&] { db = moistair::dbwithhandhr(hShown, hrShown); });
+    if (!db)
         return std::nullopt;
-    mix.db = shown(db);
+    mix.db = shown(*db);
     const double dbShown = number(mix.db);
 
     skipOnFailure([&] { mix.pvs = shown(moistair::psychro_pvs(dbShown)); });

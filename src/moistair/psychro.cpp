@@ -145,6 +145,11 @@ double psychro_h(double db, double wb, double atm)
     return finite(0.24 * db + (1061 + 0.444 * db) * W, "psychro_h");
 }
 
+double dbwithhandhr(double h, double hr)
+{
+    return finite((h - 1061 * hr) / (0.24 + 0.444 * hr), "dbwithhandhr");
+}
+
 double psychro_rh(double db, double wb, double atm)
 {
     ++propertyCallCount;

@@ -39,6 +39,9 @@ double psychro_pv1(double db, double wb, double atm);
 double psychro_w(double db, double wb, double atm);
 // Specific enthalpy from dry bulb and wet bulb.
 double psychro_h(double db, double wb, double atm);
+// Dry bulb from specific enthalpy and humidity ratio: the enthalpy relation of
+// psychro_h solved for the dry bulb. Throws where it has no result.
+double dbwithhandhr(double h, double hr);
 // Relative humidity from dry bulb and wet bulb; not limited to 0..100.
 double psychro_rh(double db, double wb, double atm);
 // Specific volume from dry bulb and wet bulb.
