@@ -3,7 +3,7 @@
 // program's folder in a temporary folder and a scripted 1920 by 1080 screen.
 // Made after the QApplication, on the offscreen platform.
 
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/scripteddialogs.h"
 #include "windows/mainwindow.h"
 
 #include <QApplication>

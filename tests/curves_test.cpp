@@ -4,7 +4,7 @@
 #include "moistair/bisect.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
-#include "ui/recordingsurface.h"
+#include "ui/doubles/recordingsurface.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "chart/drawchart.h"
 #include "moistair/psychro.h"
 #include "moistair/searches.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/recordingsurface.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

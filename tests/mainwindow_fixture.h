@@ -8,8 +8,8 @@
 #include "windows/charttypedialog.h"
 #include "filebytes.h"
 #include "point/readout.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/recordingsurface.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

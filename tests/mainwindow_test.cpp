@@ -3,8 +3,8 @@
 #include "mainwindow_fixture.h"
 #include "ui/controls.h"
 #include "ui/qtchartsurface.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/recordingsurface.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "mixing/mixstreams.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/recordingsurface.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
-#include "ui/recordingsurface.h"
+#include "ui/doubles/recordingsurface.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // child windows stay in front of it.
 #include "mainwindow_fixture.h"
 #include "ui/qtchartsurface.h"
-#include "ui/recordingsurface.h"
+#include "ui/doubles/recordingsurface.h"
 #include "ui/surfacefont.h"
 #include "windows/mixingwindow.h"
 #include "windows/pointresultwindow.h"

@@ -5,7 +5,7 @@
 #include "moistair/linespans.h"
 #include "moistair/psychro.h"
 #include "point/solvepoint.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

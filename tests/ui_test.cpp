@@ -2,8 +2,8 @@
 // that the other tests rely on.
 #include "ui/qtchartsurface.h"
 #include "ui/qtdialogs.h"
-#include "ui/recordingsurface.h"
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/recordingsurface.h"
+#include "ui/doubles/scripteddialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

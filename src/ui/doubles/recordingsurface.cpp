@@ -1,4 +1,4 @@
-#include "ui/recordingsurface.h"
+#include "ui/doubles/recordingsurface.h"
 
 #include "ui/surfacefont.h"
 

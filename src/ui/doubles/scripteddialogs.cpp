@@ -1,4 +1,4 @@
-#include "ui/scripteddialogs.h"
+#include "ui/doubles/scripteddialogs.h"
 
 namespace ui {
 
