@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/localenumbers.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
@@ -137,7 +138,7 @@ void PressureDialog::unitChosen()
 void PressureDialog::showConversion()
 {
     const chart::PressureReadings shown
-        = chart::convertPressure(ui::listIndex(unitList), valueBox->text().toStdString());
+        = chart::convertPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
     if (shown.inchesHg)
         inchesValue->setText(QString::fromStdString(*shown.inchesHg));
     if (shown.psi)
@@ -152,7 +153,7 @@ void PressureDialog::setClicked()
     if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes)
         return;
     const std::optional<std::string> pressure
-        = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString());
+        = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
     if (!pressure) {
         dialogs.message(outOfRange, ui::Buttons::Ok);
         return;
