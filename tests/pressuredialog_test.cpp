@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -441,6 +442,21 @@ TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
     EXPECT_EQ(form->state.workingPressureText, "25");
     EXPECT_EQ(form->pressureDialog(), nullptr);
     EXPECT_TRUE(form->isEnabled());
+}
+
+// The dialog may go while its question is open: nothing is set then.
+TEST_F(PressureDialog, ADialogThatGoesWhileItsQuestionIsOpenSetsNothing)
+{
+    QPointer<windows::PressureDialog> dialog = &open();
+    chooseUnit(*dialog, InchesHg);
+    dialog->valueBox->setText("20");
+    dialogs.queueAnswer(ui::Answer::Yes);
+    dialogs.whileNextIsOpen([&dialog] { delete dialog; });
+    dialog->setButton->click();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{confirmation});
+    EXPECT_EQ(form->state.typedPressureText, "29.92126");
+    EXPECT_TRUE(surface.log().empty());
 }
 
 TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)

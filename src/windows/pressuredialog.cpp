@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace windows {
@@ -149,8 +150,10 @@ void PressureDialog::showConversion()
 
 void PressureDialog::setClicked()
 {
+    // The dialog may go while its question is open; then nothing is set.
+    const QPointer<PressureDialog> alive = this;
     ui::Dialogs& dialogs = main_.dialogs();
-    if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes)
+    if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes || !alive)
         return;
     const std::optional<std::string> pressure
         = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
