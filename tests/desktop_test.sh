@@ -188,6 +188,28 @@ xdotool key Escape
 wait_until bash -c "! xdotool search --onlyvisible --name '^DELETE\$'" || fail "the question did not close"
 close_child "$child" "Change pressure"
 
+# The second of two boxes in a row belongs to the pressure dialog too, and the
+# keyboard goes back to the dialog after it. The dialog opens with the focus
+# on its unit list: Down chooses "Inches of Hg", Tab goes to the value box and
+# on to Set.
+child="$(open_child "Set/reset atmos pressure" "Change pressure")"
+xdotool key Down Tab
+xdotool type "200"
+xdotool key Tab space
+wait_for_window "DELETE" >/dev/null
+xdotool key y
+other_box() { xdotool search --onlyvisible --name "^Psychrometric chart - English Units\$" | grep -v -x "$main" | head -n 1; }
+wait_until other_box || fail "the pressure dialog did not say its value is out of range"
+box="$(other_box)"
+shot "pressure-out-of-range"
+xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
+    || fail "the pressure dialog's out-of-range box does not belong to it"
+xdotool key Return
+active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+wait_until active_is "$child" || fail "the keyboard did not go back to the pressure dialog"
+shot "pressure-after-out-of-range"
+close_child "$child" "Change pressure"
+
 # The main window takes input again: its command opens its window.
 child="$(open_child "Mixing problem" "Mixing problem")"
 close_child "$child" "Mixing problem"
