@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The program on a desktop with a window manager: Xvfb at 1024x768 under
-# openbox. Each child window, opened by its button, must stay in front of the
-# main window when the user clicks the chart beside it, lie on the screen and,
-# closed by its close box, give the main window its input back. A message box
-# that a child raises belongs to that child and stays in front of it.
+# openbox. Each child window, opened by its button, must open centred over the
+# main window, stay in front of it when the user clicks the chart beside it, lie
+# on the screen and, closed by its close box, give the main window its input
+# back. A message box that a child raises belongs to that child and stays in
+# front of it, the second of two in a row too, and the keyboard goes back to
+# the child after it.
 #
 # usage: desktop_test.sh PROGRAM
 # With SCREENSHOTS set to a folder, a picture of the screen is left there at
@@ -122,6 +124,12 @@ check_child() {
     read -r left top right bottom <<<"$frame"
     [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ "$right" -le 1024 ] && [ "$bottom" -le 768 ] \
         || fail "\"$title\" lies off the screen: $frame"
+    # The program places it centred over the main window.
+    local main_left main_top_edge main_right main_bottom
+    read -r main_left main_top_edge main_right main_bottom <<<"$(frame_of "$main")"
+    local dx=$(((left + right - main_left - main_right) / 2)) dy=$(((top + bottom - main_top_edge - main_bottom) / 2))
+    [ "${dx#-}" -le 10 ] && [ "${dy#-}" -le 10 ] \
+        || fail "\"$title\" is not centred over the main window: $frame, its centre ${dx}, ${dy} off"
     # A point of the chart below the band of controls, clear of the child.
     local x=60 y=700
     if overlaps "$left" "$top" "$right" "$bottom" $((x - 1)) $((main_top + y - 1)) $((x + 1)) $((main_top + y + 1)); then
@@ -186,6 +194,28 @@ click_in "$child" 100 20
 in_front_of "$box" "$child" || fail "the pressure dialog's question went behind it"
 xdotool key Escape
 wait_until bash -c "! xdotool search --onlyvisible --name '^DELETE\$'" || fail "the question did not close"
+close_child "$child" "Change pressure"
+
+# The second of two boxes in a row belongs to the pressure dialog too, and the
+# keyboard goes back to the dialog after it. The dialog opens with the focus
+# on its unit list: Down chooses "Inches of Hg", Tab goes to the value box and
+# on to Set.
+child="$(open_child "Set/reset atmos pressure" "Change pressure")"
+xdotool key Down Tab
+xdotool type "200"
+xdotool key Tab space
+wait_for_window "DELETE" >/dev/null
+xdotool key y
+other_box() { xdotool search --onlyvisible --name "^Psychrometric chart - English Units\$" | grep -v -x "$main" | head -n 1; }
+wait_until other_box || fail "the pressure dialog did not say its value is out of range"
+box="$(other_box)"
+shot "pressure-out-of-range"
+xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
+    || fail "the pressure dialog's out-of-range box does not belong to it"
+xdotool key Return
+active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+wait_until active_is "$child" || fail "the keyboard did not go back to the pressure dialog"
+shot "pressure-after-out-of-range"
 close_child "$child" "Change pressure"
 
 # The main window takes input again: its command opens its window.

@@ -360,6 +360,19 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
     EXPECT_EQ(form->busyIndicator->text(), "");
 }
 
+// The window may go while its box is open: nothing is done on it after.
+TEST_F(LocatePoint, AResultWindowThatGoesWhileItsBoxIsOpenIsLeftAlone)
+{
+    drawChart(ChartType::Blank, {"0", "60", "0", "0.030"});
+    give(DB, "75", WB, "65");
+    QPointer<windows::PointResultWindow> result = locate();
+    ASSERT_NE(result, nullptr);
+    dialogs.whileNextIsOpen([&result] { delete result; });
+    result->locateOnChartButton->click();
+    EXPECT_TRUE(result.isNull());
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{outOfChart});
+}
+
 TEST_F(LocatePoint, TheLimitsThemselvesLieInsideTheChart)
 {
     for (QComboBox* list : {form->lowerDryBulbList, form->higherDryBulbList, form->lowerHumidityRatioList, form->higherHumidityRatioList})

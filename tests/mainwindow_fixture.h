@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -47,6 +48,21 @@ inline void drawChart(windows::MainWindow& form, ChartType type)
     (type == ChartType::Standard ? dialog->standardChartOption : dialog->blankChartOption)->setChecked(true);
     dialog->drawChartButton->click();
 }
+
+// The user's locale for as long as it lives; the one before comes back after.
+class UserLocale {
+public:
+    explicit UserLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~UserLocale() { QLocale::setDefault(before_); }
+    UserLocale(const UserLocale&) = delete;
+    UserLocale& operator=(const UserLocale&) = delete;
+
+private:
+    QLocale before_;
+};
+
+// A locale whose decimal separator is the comma.
+inline QLocale commaLocale() { return QLocale(QLocale::German, QLocale::Germany); }
 
 class MainWindowTest : public ::testing::Test {
 protected:

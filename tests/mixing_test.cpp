@@ -432,6 +432,19 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
     EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
 
+TEST_F(Mixing, AirFlowsAreReadWithTheLocaleDecimalSeparator)
+{
+    const testsupport::UserLocale comma(testsupport::commaLocale());
+    MixingWindow* w = openMixed();
+    ASSERT_NE(w, nullptr);
+    w->stream1AirFlow->setText("1000.5");
+    const std::string pointDryAir = text(w->stream1Column.dryAirFlow);
+    w->stream1AirFlow->setText("1000,5");
+    w->stream2AirFlow->setText("500,5");
+    EXPECT_EQ(text(w->stream1Column.dryAirFlow), pointDryAir);
+    EXPECT_EQ(text(w->mixedAirFlow), "1501");
+}
+
 TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 {
     MixingWindow* w = openMixed();

@@ -40,6 +40,21 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStart)
     }
 }
 
+TEST(LeadingNumber, TakesTheLocaleSeparatorBesideThePoint)
+{
+    struct Case { const char* text; double value; };
+    const Case cases[] = {
+        {"20,5", 20.5},
+        {"20.5", 20.5},
+        {" 1 000,5 In", 1000.5},
+        {"3,4.5", 3.4},
+        {"3.4,5", 3.4},
+        {",5e1", 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(leadingNumber(c.text, ','), c.value) << c.text;
+}
+
 TEST(LeadingNumber, ANumberBeyondADoubleFails)
 {
     EXPECT_FALSE(leadingNumber("1e400").has_value());

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -344,6 +345,38 @@ TEST_F(PressureDialog, SetRunsTheReadoutOnlyForAPointValueThatHeldText)
     EXPECT_EQ(readoutRuns, 1);
 }
 
+// Under a locale that writes a comma, "20,5" is 20.5 inches everywhere it is
+// read, and shows as typed everywhere it is shown.
+TEST_F(PressureDialog, TheLocaleDecimalSeparatorIsReadAsThePoint)
+{
+    const testsupport::UserLocale comma(testsupport::commaLocale());
+    windows::PressureDialog& dialog = open();
+    chooseUnit(dialog, Psi);
+    dialog.valueBox->setText("10,5");
+    EXPECT_EQ(text(dialog.inchesValue), "21.3782205");
+    chooseUnit(dialog, InchesHg);
+    dialog.valueBox->setText("20,5");
+    EXPECT_EQ(text(dialog.inchesValue), "20,5");
+    EXPECT_EQ(text(dialog.poundsValue), "10.06865905");
+
+    dialogs.queueAnswer(ui::Answer::Yes);
+    dialog.setButton->click();
+    ASSERT_EQ(dialogs.messageTexts(), std::vector<std::string>{confirmation});
+    EXPECT_EQ(form->state.workingPressureText, "20.5");
+    EXPECT_EQ(form->state.typedPressureText, "20,5");
+    ASSERT_EQ(surface.texts().size(), 1u);
+    EXPECT_EQ(surface.texts()[0].text, "Atmos. pr=20,5 In Hg");
+
+    testsupport::drawChart(*form, testsupport::ChartType::Blank);
+    give(0, "75", 1, "65");
+    EXPECT_EQ(text(form->readoutRelativeHumidity), "63.0448681");
+    form->locatePointButton->click();
+    auto* result = qobject_cast<windows::PointResultWindow*>(form->pointResultWindow());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(text(result->relativeHumidity), "63.0448681");
+    EXPECT_EQ(text(result->pressureValue), "20,5");
+}
+
 TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
 {
     const struct {
@@ -409,6 +442,21 @@ TEST_F(PressureDialog, RefusedValueMayBeCorrectedAndSetAgain)
     EXPECT_EQ(form->state.workingPressureText, "25");
     EXPECT_EQ(form->pressureDialog(), nullptr);
     EXPECT_TRUE(form->isEnabled());
+}
+
+// The dialog may go while its question is open: nothing is set then.
+TEST_F(PressureDialog, ADialogThatGoesWhileItsQuestionIsOpenSetsNothing)
+{
+    QPointer<windows::PressureDialog> dialog = &open();
+    chooseUnit(*dialog, InchesHg);
+    dialog->valueBox->setText("20");
+    dialogs.queueAnswer(ui::Answer::Yes);
+    dialogs.whileNextIsOpen([&dialog] { delete dialog; });
+    dialog->setButton->click();
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{confirmation});
+    EXPECT_EQ(form->state.typedPressureText, "29.92126");
+    EXPECT_TRUE(surface.log().empty());
 }
 
 TEST_F(PressureDialog, NoToTheConfirmationChangesNothing)

@@ -13,6 +13,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QRectF>
+#include <QScreen>
 #include <QScrollArea>
 #include <QWindow>
 
@@ -125,6 +126,7 @@ TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
     };
     for (const Child& child : children) {
         start();
+        form->setGeometry(40, 30, 720, 540); // on the offscreen screen of 800 by 600
         form->show();
         QWidget* window = child.open(*form);
         ASSERT_NE(window, nullptr) << child.name;
@@ -133,6 +135,19 @@ TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
         // On X11 only a dialog names the window it belongs to.
         EXPECT_EQ(window->windowType(), Qt::Dialog) << child.name;
         EXPECT_EQ(window->parentWidget(), nullptr) << child.name; // still a window of its own
+        // It opens centred over the main window, on the screen's available
+        // area; one too large for the area starts at its top-left.
+        const QRect area = form->screen()->availableGeometry();
+        QRect centred(QPoint(), window->frameGeometry().size());
+        centred.moveCenter(form->frameGeometry().center());
+        if (area.contains(centred)) {
+            EXPECT_LE((window->frameGeometry().center() - centred.center()).manhattanLength(), 2) << child.name;
+        } else {
+            EXPECT_EQ(window->frameGeometry().topLeft(), area.topLeft()) << child.name;
+        }
+        if (window != form->savedDataViewer()) {
+            EXPECT_EQ(window->minimumSize(), window->maximumSize()) << child.name; // it keeps its size
+        }
     }
 }
 

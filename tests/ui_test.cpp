@@ -13,7 +13,9 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -532,6 +534,76 @@ TEST(QtDialogs, SaveDialogRefusesANameInAFolderThatDoesNotExistAndStaysOpen)
     EXPECT_EQ(dialogs.askSaveFileName(request), folder.filePath("chart.bmp").toStdString());
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(warning.contains(folder.filePath("missing"))) << warning.toStdString();
+}
+
+// A box belongs to the window in use, also the second of two in a row when
+// the desktop has not yet made any window active again, and the keyboard
+// goes back to that window after the answer; with that window gone the main
+// window takes the boxes.
+TEST(QtDialogs, BoxesBelongToTheWindowInUseWhichGetsTheKeyboardBack)
+{
+    QWidget mainWindow;
+    QWidget child;
+    ui::QtDialogs dialogs(&mainWindow);
+    mainWindow.show();
+    child.show();
+    child.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&child));
+
+    std::vector<QWidget*> owners;
+    auto answer = [&owners](auto* dialog) {
+        owners.push_back(dialog->parentWidget());
+        dialog->reject();
+    };
+    // After the first box no window is active, as the desktop may leave it
+    // right after a box.
+    const struct {
+        bool childShown;
+        bool saveDialog;
+        QWidget* owner;
+    } cases[] = {{true, false, &child}, {true, false, &child}, {true, true, &child}, {false, false, &mainWindow},
+                 {false, true, &mainWindow}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(owners.size()));
+        child.setVisible(c.childShown);
+        QCoreApplication::processEvents();
+        if (!owners.empty())
+            QApplication::setActiveWindow(nullptr);
+        if (c.saveDialog) {
+            whenShown<QFileDialog>(answer);
+            dialogs.askSaveFileName({});
+        } else {
+            whenShown<QMessageBox>(answer);
+            dialogs.message("Out of range", ui::Buttons::Ok);
+        }
+        ASSERT_FALSE(owners.empty());
+        EXPECT_EQ(owners.back(), c.owner);
+        if (c.childShown) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&child));
+        }
+    }
+}
+
+// A window that goes while its box or save dialog is open takes the box
+// with it, once; the box counts as dismissed.
+TEST(QtDialogs, AWindowThatGoesWhileItsBoxIsOpenTakesTheBoxWithIt)
+{
+    QWidget mainWindow;
+    ui::QtDialogs dialogs(&mainWindow);
+    mainWindow.show();
+    for (bool saveDialog : {false, true}) {
+        SCOPED_TRACE(saveDialog);
+        QPointer<QWidget> child = new QWidget;
+        child->show();
+        child->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(child));
+        QTimer::singleShot(0, [&child] { delete child; });
+        if (saveDialog)
+            EXPECT_EQ(dialogs.askSaveFileName({}), std::nullopt);
+        else
+            EXPECT_EQ(dialogs.message("Save?", ui::Buttons::YesNo), ui::Answer::No);
+        EXPECT_TRUE(child.isNull());
+    }
 }
 
 TEST(QtDialogs, OpeningAMissingDocumentFailsWithAReason)

@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QStyleOptionComboBox>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -117,12 +118,12 @@ TEST_F(WindowTexts, PressureDialogConvertingALongEntry)
 }
 
 // A text longer than its label's room shows cut short, and whole in the
-// tooltip.
+// tooltip, as typed: markup is not read as markup, and blanks stay.
 TEST_F(WindowTexts, TextsLongerThanTheWindowEndInAnEllipsis)
 {
     drawChart();
     give(0, "75", 1, "65");
-    const QString id = QString("Supply air AHU-2 (level 3) ").repeated(5);
+    const QString id = QString("<b>AHU-2</b> <font color=red>supply</font>  &amp; (level 3) ").repeated(5);
     form->pointIdentification->setText(id);
     form->locatePointButton->click();
     ui::ElidingLabel* label = form->pointResultWindow()->pointId;
@@ -135,7 +136,11 @@ TEST_F(WindowTexts, TextsLongerThanTheWindowEndInAnEllipsis)
 
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(label, &hover);
-    EXPECT_EQ(QToolTip::text(), id);
+    QTextDocument tooltip;
+    tooltip.setHtml(QToolTip::text());
+    EXPECT_EQ(tooltip.toPlainText().toStdString(), id.toStdString());
+    tooltip.setTextWidth(label->width());
+    EXPECT_EQ(tooltip.lineCount(), 1);
 }
 
 TEST_F(WindowTexts, LocatePointResultWindow)

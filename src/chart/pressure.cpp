@@ -3,6 +3,7 @@
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace chart {
@@ -49,9 +50,9 @@ bool isPressureUnit(int unit)
     return unit >= 0 && unit < int(std::size(pressureUnits));
 }
 
-PressureReadings convertPressure(int unit, const std::string& typed)
+PressureReadings convertPressure(int unit, const std::string& typed, char localeDecimal)
 {
-    const std::optional<double> v = numtext::leadingNumber(typed);
+    const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
     PressureReadings shown;
     switch (unit) {
     case int(PressureUnit::Default):
@@ -78,18 +79,24 @@ PressureReadings convertPressure(int unit, const std::string& typed)
     return shown;
 }
 
-std::optional<std::string> acceptedPressure(int unit, const std::string& typed)
+std::optional<std::string> acceptedPressure(int unit, const std::string& typed, char localeDecimal)
 {
     if (unit == int(PressureUnit::Default))
         return std::string(standardPressureText);
     if (!isPressureUnit(unit))
         return std::string();
-    const std::optional<double> v = numtext::leadingNumber(typed);
+    const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
     if (!v || *v < pressureUnits[unit].low || *v > pressureUnits[unit].high)
         return std::nullopt;
     switch (unit) {
-    case int(PressureUnit::InchesHg):
-        return typed;
+    case int(PressureUnit::InchesHg): {
+        // Every reader of the working pressure takes the point alone: where
+        // the locale's separator stood, it finds the point, and so the same
+        // number.
+        std::string working = typed;
+        std::replace(working.begin(), working.end(), localeDecimal, '.');
+        return working;
+    }
     case int(PressureUnit::Psi):
         return productText(v, inchesHgPerPsi);
     default: {

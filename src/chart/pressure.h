@@ -41,18 +41,21 @@ bool isPressureUnit(int unit);
 // What the live conversion shows for the text of the value box under a unit
 // (an index of the unit list): the pressure in inches of mercury, in pounds
 // per square inch and as elevation in feet. nullopt leaves a label as it is.
-// A value without a result in a double shows an empty text.
+// A value without a result in a double shows an empty text. The typed value
+// may use the locale's decimal separator as well as the point.
 struct PressureReadings {
     std::optional<std::string> inchesHg;
     std::optional<std::string> psi;
     std::optional<std::string> feet;
 };
-PressureReadings convertPressure(int unit, const std::string& typed);
+PressureReadings convertPressure(int unit, const std::string& typed, char localeDecimal = '.');
 
 // The working pressure that Set makes of the typed value, in inches of
 // mercury as text: nullopt when the value lies outside the unit's range or
 // has no result in a double; an accepted value with no pressure to write
-// (no unit chosen) gives an empty text.
-std::optional<std::string> acceptedPressure(int unit, const std::string& typed);
+// (no unit chosen) gives an empty text. A value typed in inches of mercury is
+// kept as typed, the locale's decimal separator written as a point, so that
+// the working pressure reads back as the number the user typed.
+std::optional<std::string> acceptedPressure(int unit, const std::string& typed, char localeDecimal = '.');
 
 } // namespace chart

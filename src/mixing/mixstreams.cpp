@@ -31,9 +31,9 @@ bool solved(const StreamTexts& stream)
 }
 
 // The air flow typed for a stream, when it is a positive number.
-std::optional<double> positiveFlow(const StreamTexts& stream)
+std::optional<double> positiveFlow(const StreamTexts& stream, char localeDecimal)
 {
-    const std::optional<double> acfm = numtext::leadingNumber(stream.acfm);
+    const std::optional<double> acfm = numtext::leadingNumber(stream.acfm, localeDecimal);
     if (acfm && *acfm > 0)
         return acfm;
     return std::nullopt;
@@ -43,10 +43,10 @@ std::optional<double> positiveFlow(const StreamTexts& stream)
 
 std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTexts& stream2,
                                       const std::string& typedPressure, const std::string& pressureText,
-                                      double& atm)
+                                      double& atm, char localeDecimal)
 {
-    const std::optional<double> acfm1 = positiveFlow(stream1);
-    const std::optional<double> acfm2 = positiveFlow(stream2);
+    const std::optional<double> acfm1 = positiveFlow(stream1, localeDecimal);
+    const std::optional<double> acfm2 = positiveFlow(stream2, localeDecimal);
     if (!solved(stream1) || !solved(stream2) || !acfm1 || !acfm2)
         return std::nullopt;
 
@@ -57,7 +57,7 @@ std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTe
     mix.acfm = numtext::generalText(acfm);
 
     mix.prvalue = typedPressure;
-    if (number(typedPressure) == -1)
+    if (numtext::leadingNumber(typedPressure, localeDecimal) == -1.0)
         mix.prvalue.clear();
 
     mix.dryair = shown(number(stream1.dryair) + number(stream2.dryair));

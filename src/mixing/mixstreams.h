@@ -31,11 +31,13 @@ struct MixedColumn {
 // other properties from dry bulb and wet bulb. Every step works with the
 // values as the cells before it show them. typedPressure is the pressure as
 // the user typed it; pressureText the working pressure in inches of mercury,
-// which becomes atm. Gives nothing, and leaves atm as it was, when the streams
-// cannot be mixed: a stream not solved, an air flow not positive or not a
-// number a double can hold, or a mixed flow too small to show.
+// which becomes atm. What the user typed (the air flows, the typed pressure)
+// may use the locale's decimal separator as well as the point. Gives nothing,
+// and leaves atm as it was, when the streams cannot be mixed: a stream not
+// solved, an air flow not positive or not a number a double can hold, or a
+// mixed flow too small to show.
 std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTexts& stream2,
                                       const std::string& typedPressure, const std::string& pressureText,
-                                      double& atm);
+                                      double& atm, char localeDecimal = '.');
 
 } // namespace mixing

@@ -66,7 +66,7 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     // The flows: the dry air from the air flow and the volume at full
     // precision, the others from the flows as shown.
     skipOnFailure([&] {
-        const std::optional<double> acfm = numtext::leadingNumber(input.acfm);
+        const std::optional<double> acfm = numtext::leadingNumber(input.acfm, window.localeDecimal);
         if (!acfm)
             throw moistair::PsychroError("air flow out of range");
         column.dryair = formatprop(finite(*acfm / s.v));

@@ -13,7 +13,8 @@
 namespace mixing {
 
 // What the user gave for one stream: the indexes of its two property lists,
-// the two values and the air flow in acfm, as typed.
+// the two values and the air flow in acfm, as typed (its leading number, the
+// locale's decimal separator taken as well as the point).
 struct StreamInput {
     int kind1 = -1;
     std::string text1;

@@ -121,7 +121,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 } // namespace
 
-std::optional<double> leadingNumber(std::string_view text)
+std::optional<double> leadingNumber(std::string_view text, char localeDecimal)
 {
     std::string squeezed;
     squeezed.reserve(text.size());
@@ -129,7 +129,7 @@ std::optional<double> leadingNumber(std::string_view text)
         if (c != ' ' && c != '\t' && c != '\n')
             squeezed += c;
     Scanned s;
-    scanNumber(squeezed, 0, [](char c) { return c == '.'; }, s);
+    scanNumber(squeezed, 0, [localeDecimal](char c) { return c == '.' || c == localeDecimal; }, s);
     if (!s.hasDigits)
         return 0.0;
     return parsePlain(s.plain, s.negative, isTiny(s));

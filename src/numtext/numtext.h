@@ -11,9 +11,10 @@ namespace numtext {
 // The leading number of a text: blanks, tabs and line feeds anywhere in the
 // text are skipped, then an optional sign, digits with at most one decimal
 // point and an optional exponent are taken, up to the first other character.
-// A text that does not begin with a number reads as 0. Returns nullopt only
-// when the number is too large for a double.
-std::optional<double> leadingNumber(std::string_view text);
+// The decimal point may be the point or the locale's own separator, for a
+// number the user typed. A text that does not begin with a number reads as 0.
+// Returns nullopt only when the number is too large for a double.
+std::optional<double> leadingNumber(std::string_view text, char localeDecimal = '.');
 
 // The leading number, reading a number too large for a double as 0: for the
 // program's own text cells, which only ever hold numbers it wrote itself.

@@ -21,14 +21,16 @@ void ElidingLabel::widenToWindowEdge(int margin)
 
 bool ElidingLabel::event(QEvent* event)
 {
-    // A text cut short is shown whole in the tooltip; one that shows whole
-    // needs none.
+    // A text cut short is shown whole in the tooltip, as it stands: a tooltip
+    // reads a text that looks like markup as markup, so it is given escaped,
+    // its blanks kept and on one line. One that shows whole needs none.
     if (event->type() == QEvent::ToolTip) {
         if (shownText() == text()) {
             QToolTip::hideText();
             event->ignore();
         } else {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               "<p style=\"white-space:pre\">" + text().toHtmlEscaped() + "</p>", this);
         }
         return true;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // A label for a text of any length, such as a typed identification or a
 // number as long as the user cares to type: a text that does not fit shows
-// cut short with an ellipsis, and its tooltip shows it whole. text() is
-// always the whole text.
+// cut short with an ellipsis, and its tooltip shows it whole and as it
+// stands, never read as markup. text() is always the whole text.
 
 #include <QLabel>
 

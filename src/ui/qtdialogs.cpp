@@ -55,12 +55,15 @@ public:
         const QStringList chosen = selectedFiles();
         if (folderMustExist_ && !chosen.isEmpty()) {
             if (const std::optional<std::string> folder = missingFolderOf(chosen.first().toStdString())) {
-                QMessageBox box(QMessageBox::Warning, windowTitle(),
-                                "The folder " + QString::fromStdString(*folder)
-                                    + " does not exist.\nChoose a folder that exists.",
-                                QMessageBox::Ok, this);
-                box.setTextFormat(Qt::PlainText);
-                box.exec();
+                // Held as the seam's own boxes are: should this dialog go
+                // while the box is open, the box goes with it, once.
+                const QPointer<QMessageBox> box = new QMessageBox(
+                    QMessageBox::Warning, windowTitle(),
+                    "The folder " + QString::fromStdString(*folder) + " does not exist.\nChoose a folder that exists.",
+                    QMessageBox::Ok, this);
+                box->setTextFormat(Qt::PlainText);
+                box->exec();
+                delete box;
                 return;
             }
         }
@@ -78,17 +81,29 @@ QString qtFileFilter(const std::string& filter)
     return qtFilterList(filter).join(";;");
 }
 
-QWidget* QtDialogs::owner() const
+QWidget* QtDialogs::owner()
 {
     QWidget* active = QApplication::activeWindow();
-    return active && active->isVisible() ? active : parent_;
+    if (active && active->isVisible())
+        windowInUse_ = active;
+    if (windowInUse_ && windowInUse_->isVisible())
+        return windowInUse_;
+    return parent_;
+}
+
+void QtDialogs::giveKeyboardBack(const QPointer<QWidget>& owner)
+{
+    if (owner && owner->isVisible())
+        owner->activateWindow();
 }
 
 Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::string& title)
 {
     // Held by a guard: should the window it belongs to go while it is open,
     // the box goes with it and is not deleted twice.
-    const QPointer<QMessageBox> guarded = new QMessageBox(owner());
+    const QPointer<QWidget> belongsTo = owner();
+    windowInUse_ = belongsTo;
+    const QPointer<QMessageBox> guarded = new QMessageBox(belongsTo);
     QMessageBox& box = *guarded;
     box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(applicationTitle) : title));
     box.setTextFormat(Qt::PlainText);
@@ -111,6 +126,7 @@ Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::s
     }
     const int answer = box.exec();
     delete guarded;
+    giveKeyboardBack(belongsTo);
     switch (answer) {
     case QMessageBox::Ok:
         return Answer::Ok;
@@ -128,8 +144,14 @@ Answer QtDialogs::message(const std::string& text, Buttons buttons, const std::s
 std::optional<std::string> QtDialogs::askSaveFileName(const SaveFileRequest& request)
 {
     // Qt's own dialog everywhere: it adds no extension, and it behaves the
-    // same on every desktop.
-    SaveDialog dialog(owner(), QString::fromStdString(request.title), request.folderMustExist);
+    // same on every desktop. Held as a message box is: should the window it
+    // belongs to go while it is open, the dialog goes with it, once, and
+    // counts as cancelled.
+    const QPointer<QWidget> belongsTo = owner();
+    windowInUse_ = belongsTo;
+    const QPointer<SaveDialog> guarded
+        = new SaveDialog(belongsTo, QString::fromStdString(request.title), request.folderMustExist);
+    SaveDialog& dialog = *guarded;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askBeforeReplacing);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -142,9 +164,10 @@ std::optional<std::string> QtDialogs::askSaveFileName(const SaveFileRequest& req
     }
     if (!request.initialName.empty())
         dialog.selectFile(QString::fromStdString(request.initialName));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList chosen = dialog.selectedFiles();
+    const bool accepted = dialog.exec() == QDialog::Accepted && guarded;
+    const QStringList chosen = accepted ? guarded->selectedFiles() : QStringList();
+    delete guarded;
+    giveKeyboardBack(belongsTo);
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return std::nullopt;
     return chosen.first().toStdString();

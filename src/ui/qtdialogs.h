@@ -4,9 +4,9 @@
 
 #include "ui/dialogs.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 namespace ui {
 
@@ -33,11 +33,18 @@ public:
 
 private:
     // The window that a message box or the save dialog belongs to and stays
-    // in front of: the active window, so that a child window's message is
-    // never hidden behind that child; else the main window.
-    QWidget* owner() const;
+    // in front of: the window in use, so that a child window's box is never
+    // hidden behind that child. That is the active window; when none is
+    // active (as right after an earlier box has closed, before the desktop has
+    // given the keyboard back), the window the last box belonged to or that
+    // was last active, while it is shown; else the main window.
+    QWidget* owner();
+    // After the answer the keyboard goes back to the window the box belonged
+    // to, when it is still there and shown.
+    static void giveKeyboardBack(const QPointer<QWidget>& owner);
 
     QWidget* parent_;
+    QPointer<QWidget> windowInUse_;
 };
 
 } // namespace ui

@@ -38,9 +38,13 @@ ChartTypeDialog::ChartTypeDialog(std::function<void(const char*)> draw) : draw_(
     buttons->addWidget(drawChartButton);
     buttons->addWidget(exitButton);
 
+    // The dialog keeps the size its layout gives it, as the program's other
+    // small windows keep theirs.
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(chartTypeGroup);
     layout->addLayout(buttons);
+    layout->activate();
 
     connect(drawChartButton, &QPushButton::clicked, this, [this] { drawChosenChart(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { close(); });

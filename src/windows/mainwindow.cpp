@@ -21,10 +21,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -367,10 +369,33 @@ void MainWindow::keepInFront(QWidget* child)
     // away would leave the disabled main window looking frozen.
     if (child->windowType() != Qt::Dialog)
         child->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (!child->isVisible())
+        centreOver(child);
     if (!windowHandle())
         return;     // this window has not been shown: it covers nothing
     child->winId(); // gives the child its window on the desktop
     child->windowHandle()->setTransientParent(windowHandle());
+}
+
+// Some desktops place a window that belongs to another at the screen's
+// top-left corner: the program places each child itself, before it opens,
+// centred over this window and on the screen's available area. The child's
+// frame is taken to be as wide as this window's, which the desktop draws
+// alike.
+void MainWindow::centreOver(QWidget* child) const
+{
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins decoration(inside.left() - frame.left(), inside.top() - frame.top(),
+                              frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    QRect childFrame(QPoint(), child->size().grownBy(decoration));
+    childFrame.moveCenter(frame.center());
+    if (const QScreen* shownOn = screen()) {
+        const QRect area = shownOn->availableGeometry();
+        childFrame.moveLeft(std::max(area.left(), std::min(childFrame.left(), area.right() + 1 - childFrame.width())));
+        childFrame.moveTop(std::max(area.top(), std::min(childFrame.top(), area.bottom() + 1 - childFrame.height())));
+    }
+    child->move(childFrame.topLeft());
 }
 
 void MainWindow::bringForward()

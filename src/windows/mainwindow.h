@@ -199,6 +199,7 @@ protected:
 private:
     void showChartTypeDialog();
     void keepInFront(QWidget* child);
+    void centreOver(QWidget* child) const;
     chart::Extents extents() const;
     void buildControls();
     ui::FlowLayout* buildCommandBand();

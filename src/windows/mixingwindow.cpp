@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 #include "point/records.h"
 #include "ui/controls.h"
+#include "ui/localenumbers.h"
 #include "ui/singleline.h"
 #include "ui/textfit.h"
 
@@ -351,7 +352,7 @@ void MixingWindow::mixstreams()
     };
     const std::optional<mixing::MixedColumn> mix
         = mixing::mixstreams(streamTexts(stream1Cells()), streamTexts(stream2Cells()), typedPressureText,
-                             main_.state.workingPressureText, atm);
+                             main_.state.workingPressureText, atm, ui::localeDecimal());
     if (!mix) {
         blankMixedColumn();
         saveDataButton->setEnabled(false);

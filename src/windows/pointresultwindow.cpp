@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace windows {
@@ -128,10 +129,14 @@ point::RecordLines PointResultWindow::pointRecord() const
 
 void PointResultWindow::locateOnChart()
 {
+    // The window may go while the box of a point outside the chart is open;
+    // then there is nothing left to close.
+    const QPointer<PointResultWindow> alive = this;
     point::PointContext context = main_.pointContext();
     point::markLocatedPoint(context, {textOf(dryBulb), textOf(wetBulb), textOf(relativeHumidity), textOf(enthalpy),
                                       textOf(volume), textOf(humidityRatio), textOf(dewPoint), textOf(vapourPressure)});
-    close();
+    if (alive)
+        close();
 }
 
 void PointResultWindow::closeEvent(QCloseEvent* event)

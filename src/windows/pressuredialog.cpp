@@ -7,12 +7,14 @@
 #include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/localenumbers.h"
 #include "ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace windows {
@@ -137,7 +139,7 @@ void PressureDialog::unitChosen()
 void PressureDialog::showConversion()
 {
     const chart::PressureReadings shown
-        = chart::convertPressure(ui::listIndex(unitList), valueBox->text().toStdString());
+        = chart::convertPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
     if (shown.inchesHg)
         inchesValue->setText(QString::fromStdString(*shown.inchesHg));
     if (shown.psi)
@@ -148,11 +150,13 @@ void PressureDialog::showConversion()
 
 void PressureDialog::setClicked()
 {
+    // The dialog may go while its question is open; then nothing is set.
+    const QPointer<PressureDialog> alive = this;
     ui::Dialogs& dialogs = main_.dialogs();
-    if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes)
+    if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes || !alive)
         return;
     const std::optional<std::string> pressure
-        = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString());
+        = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
     if (!pressure) {
         dialogs.message(outOfRange, ui::Buttons::Ok);
         return;

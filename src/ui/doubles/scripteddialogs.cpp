@@ -10,9 +10,19 @@ std::vector<std::string> ScriptedDialogs::messageTexts() const
     return texts;
 }
 
+void ScriptedDialogs::runWhileOpen()
+{
+    if (!whileOpen_)
+        return;
+    const std::function<void()> act = std::move(whileOpen_);
+    whileOpen_ = nullptr;
+    act();
+}
+
 Answer ScriptedDialogs::message(const std::string& text, Buttons buttons, const std::string& title)
 {
     messages_.push_back({text, buttons, title});
+    runWhileOpen();
     if (answers_.empty())
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     Answer answer = answers_.front();
@@ -23,6 +33,7 @@ Answer ScriptedDialogs::message(const std::string& text, Buttons buttons, const 
 std::optional<std::string> ScriptedDialogs::askSaveFileName(const SaveFileRequest& request)
 {
     saveRequests_.push_back(request);
+    runWhileOpen();
     while (!saveNames_.empty()) {
         std::optional<std::string> name = std::move(saveNames_.front());
         saveNames_.pop_front();

@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ public:
     // What openDocument() answers from now on (true at first).
     void setOpenResult(bool opened, std::string reason = "") { openResult_ = opened; openFailure_ = std::move(reason); }
     void setScreenSize(ScreenSize size) { screen_ = size; }
+    // Runs once while the next message box or save-file dialog is open, as
+    // the user or the desktop may act then (a window that goes away).
+    void whileNextIsOpen(std::function<void()> act) { whileOpen_ = std::move(act); }
 
     const std::vector<Message>& messages() const { return messages_; }
     std::vector<std::string> messageTexts() const;
@@ -47,6 +51,9 @@ public:
     ScreenSize availableArea() override { return screen_; }
 
 private:
+    void runWhileOpen();
+
+    std::function<void()> whileOpen_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> saveNames_;
     std::vector<Message> messages_;
