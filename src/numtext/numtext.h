@@ -16,8 +16,8 @@ namespace numtext {
 // Returns nullopt only when the number is too large for a double.
 std::optional<double> leadingNumber(std::string_view text, char localeDecimal = '.');
 
-// The leading number, reading a number too large for a double as 0: for the
-// program's own text cells, which only ever hold numbers it wrote itself.
+// The leading number with the point as its decimal point, reading a number
+// too large for a double as 0.
 double leadingNumberOr0(std::string_view text);
 
 // The whole-text conversion: blanks around the number are allowed, anything
