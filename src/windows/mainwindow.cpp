@@ -406,9 +406,15 @@ void MainWindow::bringForward()
     activateWindow();
 }
 
-void MainWindow::returnFromChild()
+void MainWindow::returnFromChild(ChildReturn how)
 {
     setEnabled(true);
+    if (how == ChildReturn::EnableOnly)
+        return;
+    if (how == ChildReturn::ClearBusyAndFocusChart) {
+        clearbusy();
+        surface().takeFocus();
+    }
     bringForward();
 }
 

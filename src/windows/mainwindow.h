@@ -13,6 +13,7 @@
 #include "ui/chartsurface.h"
 #include "ui/dialogs.h"
 #include "ui/programlist.h"
+#include "windows/childwindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -189,9 +190,8 @@ public:
 
     // Brings the window to the front, when it is shown.
     void bringForward();
-    // Gives the window back its input when a child window is left: enabled
-    // and brought to the front.
-    void returnFromChild();
+    // Takes the window's input back from a child window that closes.
+    void returnFromChild(ChildReturn how);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -116,7 +116,7 @@ void MainWindow::viewSavedDataClicked()
     if (!chart::readSavedData(runData_, *dialogs_, text))
         return;
     if (!savedDataViewer_)
-        savedDataViewer_ = new SavedDataViewer([this] { setEnabled(true); });
+        savedDataViewer_ = new SavedDataViewer(*this);
     savedDataViewer_->savedData->setPlainText(QString::fromStdString(text));
     keepInFront(savedDataViewer_);
     savedDataViewer_->show();

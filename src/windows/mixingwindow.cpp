@@ -11,7 +11,6 @@
 #include "ui/singleline.h"
 #include "ui/textfit.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -90,11 +89,11 @@ std::vector<QLabel*> cellsOf(const ColumnCells& column)
 
 } // namespace
 
-MixingWindow::MixingWindow(MainWindow& main, StepTrace trace) : main_(main), trace_(std::move(trace))
+MixingWindow::MixingWindow(MainWindow& main, StepTrace trace)
+    : ChildWindow(main, ChildReturn::ClearBusyAndFocusChart), trace_(std::move(trace))
 {
     setObjectName("mixingWindow");
     setWindowTitle("Mixing problem");
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     wireEvents();
 }
@@ -220,7 +219,7 @@ void MixingWindow::wireEvents()
         connect(box, &QLineEdit::textChanged, this, [this] { stream2Changed(); });
     connect(drawMixButton, &QPushButton::clicked, this, [this] { drawMixClicked(); });
     connect(saveDataButton, &QPushButton::clicked, this, [this] { main_.saveRecord(mixingRecord()); });
-    connect(exitButton, &QPushButton::clicked, this, [this] { exitClicked(); });
+    connect(exitButton, &QPushButton::clicked, this, [this] { close(); });
 }
 
 void MixingWindow::selectListItem(QComboBox* list, int index)
@@ -386,8 +385,7 @@ void MixingWindow::drawMixClicked()
     if (!mixing::drawmix(pointOf(stream1Column), pointOf(mixedColumn), pointOf(stream2Column), main_.limitTexts(),
                          main_.W(), main_.H(), frame, main_.surface(), main_.dialogs()))
         return;
-    main_.returnFromChild();
-    leaving_ = true;
+    setReturnOnClose(ChildReturn::BringForward);
     close();
 }
 
@@ -411,32 +409,6 @@ point::RecordLines MixingWindow::mixingRecord() const
                                 block(mixedHeading, textOf(mixedAirFlow), mixedColumn));
 }
 
-void MixingWindow::exitClicked()
-{
-    leaving_ = true;
-    main_.returnFromChild();
-    close();
-    returnToChart();
-}
-
-void MixingWindow::closeEvent(QCloseEvent* event)
-{
-    // The title bar's close leaves as "Exit and return to chart" does, so
-    // that the main window is never left disabled.
-    if (!leaving_) {
-        leaving_ = true;
-        main_.returnFromChild();
-        returnToChart();
-    }
-    QWidget::closeEvent(event);
-}
-
-void MixingWindow::returnToChart()
-{
-    main_.clearbusy();
-    main_.surface().takeFocus();
-    main_.bringForward();
-}
 
 void openMixingWindow(MainWindow& main, const StepTrace& trace)
 {

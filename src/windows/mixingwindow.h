@@ -12,7 +12,7 @@
 #include "moistair/linespans.h"
 #include "moistair/searches.h"
 
-#include <QWidget>
+#include "windows/childwindow.h"
 
 #include <functional>
 #include <string>
@@ -48,7 +48,10 @@ struct ColumnCells {
     QLabel* moistAirFlow = nullptr;
 };
 
-class MixingWindow : public QWidget {
+// Leaving it by "Exit and return to chart" or by its title bar gives the
+// main window its input back with the busy indicator cleared and the focus on
+// the chart; after drawing the mix, it is only brought forward.
+class MixingWindow : public ChildWindow {
     Q_OBJECT
 
 public:
@@ -131,10 +134,6 @@ public:
     // The mixing record of what the window shows now.
     point::RecordLines mixingRecord() const;
 
-protected:
-    // Closing by the title bar leaves as "Exit and return to chart" does.
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildControls();
     void buildColumns();
@@ -147,13 +146,9 @@ private:
     void mixstreams();
     void blankMixedColumn();
     void drawMixClicked();
-    void exitClicked();
-    void returnToChart();
     void trace(MixingStep step);
 
-    MainWindow& main_;
     StepTrace trace_;
-    bool leaving_ = false; // the window is closing by one of its own commands
 };
 
 // Opens the mixing window from the main window's "Mixing problem": the main

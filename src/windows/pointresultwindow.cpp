@@ -7,7 +7,6 @@
 #include "ui/controls.h"
 #include "ui/textfit.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -32,11 +31,11 @@ void setText(QLabel* label, const std::string& text)
 
 } // namespace
 
-PointResultWindow::PointResultWindow(MainWindow& main, const point::LocatedPoint& located) : main_(main)
+PointResultWindow::PointResultWindow(MainWindow& main, const point::LocatedPoint& located)
+    : ChildWindow(main, ChildReturn::ClearBusyAndFocusChart)
 {
     setObjectName("pointResultWindow");
     setWindowTitle("Locate point");
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
 
     connect(saveDataButton, &QPushButton::clicked, this, [this] { main_.saveRecord(pointRecord()); });
@@ -137,18 +136,6 @@ void PointResultWindow::locateOnChart()
                                       textOf(volume), textOf(humidityRatio), textOf(dewPoint), textOf(vapourPressure)});
     if (alive)
         close();
-}
-
-void PointResultWindow::closeEvent(QCloseEvent* event)
-{
-    // Every way out of the window ends here, the buttons' and the title
-    // bar's: the main window gets its input back, the busy indicator cleared
-    // and the focus on the chart.
-    main_.setEnabled(true);
-    main_.clearbusy();
-    main_.surface().takeFocus();
-    main_.bringForward();
-    QWidget::closeEvent(event);
 }
 
 } // namespace windows

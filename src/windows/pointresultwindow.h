@@ -7,16 +7,17 @@
 #include "point/records.h"
 #include "ui/elidinglabel.h"
 
-#include <QWidget>
+#include "windows/childwindow.h"
 
 class QLabel;
 class QPushButton;
 
 namespace windows {
 
-class MainWindow;
-
-class PointResultWindow : public QWidget {
+// Leaving it, by any of its commands or by its title bar, gives the main
+// window its input back with the busy indicator cleared and the focus on the
+// chart.
+class PointResultWindow : public ChildWindow {
     Q_OBJECT
 
 public:
@@ -52,16 +53,10 @@ public:
     QPushButton* locateOnChartButton = nullptr; // Locate point on the chart
     QPushButton* exitButton = nullptr;          // Exit and return to chart
 
-protected:
-    // Closing by the title bar leaves as "Exit and return to chart" does.
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildControls();
     void load(const point::LocatedPoint& located);
     void locateOnChart();
-
-    MainWindow& main_;
 };
 
 } // namespace windows

@@ -10,7 +10,6 @@
 #include "ui/localenumbers.h"
 #include "ui/textfit.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,11 +37,10 @@ const char* const outOfRange = "Atmospheric pressure input out of range, change 
 
 } // namespace
 
-PressureDialog::PressureDialog(MainWindow& main) : main_(main)
+PressureDialog::PressureDialog(MainWindow& main) : ChildWindow(main, ChildReturn::BringForward)
 {
     setObjectName("pressureDialog");
     setWindowTitle("Change pressure");
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
 
     connect(unitList, &QComboBox::activated, this, [this] { unitChosen(); });
@@ -179,17 +177,14 @@ void PressureDialog::applyPressure()
     chart::printPressureCaption(ctx);
     pressureSet_ = true;
     close();
-    main_.setEnabled(true);
 }
 
-void PressureDialog::closeEvent(QCloseEvent* event)
+void PressureDialog::leaving()
 {
     // Every later computation, and the captions that name the pressure, must
-    // agree: without Set the pressure in force before the dialog stays.
+    // agree.
     if (!pressureSet_)
         main_.state.workingPressureText = pressureAtOpening_;
-    main_.returnFromChild();
-    QWidget::closeEvent(event);
 }
 
 } // namespace windows

@@ -5,7 +5,7 @@
 
 #include "ui/elidinglabel.h"
 
-#include <QWidget>
+#include "windows/childwindow.h"
 
 #include <string>
 
@@ -16,9 +16,9 @@ class QPushButton;
 
 namespace windows {
 
-class MainWindow;
-
-class PressureDialog : public QWidget {
+// Leaving it, by Set, by "Return to chart" or by its title bar, gives the
+// main window its input back and brings it forward.
+class PressureDialog : public ChildWindow {
     Q_OBJECT
 
 public:
@@ -47,8 +47,8 @@ public:
     QPushButton* setButton = nullptr;    // Set/Change chart atmos. pressure
 
 protected:
-    // Closing by the title bar leaves as "Return to chart" does.
-    void closeEvent(QCloseEvent* event) override;
+    // Without Set the pressure in force before the dialog stays.
+    void leaving() override;
 
 private:
     void buildControls();
@@ -58,7 +58,6 @@ private:
     void setClicked();
     void applyPressure();
 
-    MainWindow& main_;
     std::string pressureAtOpening_; // the working pressure when the dialog opened
     bool pressureSet_ = false;      // Set made the typed pressure the working one
 };

@@ -1,6 +1,5 @@
 #include "windows/saveddataviewer.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,11 +7,10 @@
 
 namespace windows {
 
-SavedDataViewer::SavedDataViewer(std::function<void()> returnToChart) : returnToChart_(std::move(returnToChart))
+SavedDataViewer::SavedDataViewer(MainWindow& main) : ChildWindow(main, ChildReturn::EnableOnly)
 {
     setObjectName("savedDataViewer");
     setWindowTitle("View saved data");
-    setAttribute(Qt::WA_DeleteOnClose);
 
     savedData = new QPlainTextEdit(this);
     savedData->setObjectName("savedData");
@@ -30,14 +28,6 @@ SavedDataViewer::SavedDataViewer(std::function<void()> returnToChart) : returnTo
     resize(760, 560);
 
     connect(returnButton, &QPushButton::clicked, this, [this] { close(); });
-}
-
-void SavedDataViewer::closeEvent(QCloseEvent* event)
-{
-    // "Return to chart" and the title bar's close both end here.
-    if (returnToChart_)
-        returnToChart_();
-    QWidget::closeEvent(event);
 }
 
 } // namespace windows
