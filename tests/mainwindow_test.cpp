@@ -87,11 +87,11 @@ TEST_F(StartUp, SizesTheSurfaceToTheScreen)
     dialogs.setScreenSize({1280 * 15, 1024 * 15});
     MainWindow& f = build(); // drawing goes to the recording surface; the window keeps its own
     ASSERT_TRUE(f.load());
-    const QRect shown = f.findChild<QWidget*>("graphArea")->geometry(); // where the surface is seen
+    const QRect shown = f.findChild<QWidget*>("surfaceArea")->geometry(); // where the surface is seen
     EXPECT_EQ(shown.left(), 0);
     EXPECT_EQ(shown.bottom(), f.height() - 1); // all that the band leaves
-    EXPECT_EQ(f.graph->widthTwips(), 1280 * 15);
-    EXPECT_EQ(f.graph->heightTwips(), shown.height() * 15.0);
+    EXPECT_EQ(f.surfaceWidget->widthTwips(), 1280 * 15);
+    EXPECT_EQ(f.surfaceWidget->heightTwips(), shown.height() * 15.0);
 }
 
 TEST_F(StartUp, AsksOnAScreenSmallerThan1024By728Pixels)
@@ -140,7 +140,7 @@ TEST_F(StartUp, NoToTheScreenQuestionGoesOn)
     MainWindow& f = build();
     EXPECT_TRUE(f.load());
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\n"));
-    EXPECT_EQ(f.graph->widthTwips(), 800 * 15);
+    EXPECT_EQ(f.surfaceWidget->widthTwips(), 800 * 15);
     EXPECT_EQ(readoutRuns, 2);
 }
 
@@ -196,7 +196,7 @@ TEST_F(StartUp, EveryControlCarriesItsName)
                            "enthalpyLineValue", "firstPropertyValue", "secondPropertyValue", "volumeLineValue", "pointIdentification", "busyIndicator", "readoutDryBulb", "readoutWetBulb",
                            "readoutRelativeHumidity", "readoutEnthalpy", "readoutVolume", "readoutHumidityRatio", "readoutDewPoint", "readoutVapourPressure", "viewSavedDataButton",
                            "saveDataInFileButton", "drawChartButton", "setPressureButton", "relativeHumidityLineButton", "wetBulbLineButton", "enthalpyLineButton", "exitButton",
-                           "volumeLineButton", "saveChartButton", "clearChartButton", "mixingProblemButton", "locatePointButton", "helpButton", "graph"};
+                           "volumeLineButton", "saveChartButton", "clearChartButton", "mixingProblemButton", "locatePointButton", "helpButton", "surfaceWidget"};
     for (const char* name : names)
         EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(f.pointIdentification->toolTip(), "Enter point identification");

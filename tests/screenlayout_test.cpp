@@ -40,7 +40,7 @@ protected:
     // The part of the surface that the window shows, in twips.
     QRectF visibleSurface() const
     {
-        const QSize size = form->findChild<QScrollArea*>("graphArea")->maximumViewportSize();
+        const QSize size = form->findChild<QScrollArea*>("surfaceArea")->maximumViewportSize();
         return QRectF(0, 0, size.width() * 15.0, size.height() * 15.0);
     }
 };
@@ -74,8 +74,8 @@ TEST_F(ScreenLayout, TheMainWindowAndEveryControlLieOnTheScreen)
             EXPECT_TRUE(at.y() > previous.y() || (at.y() == previous.y() && at.x() > previous.x())) << name;
             previous = at;
         }
-        EXPECT_EQ(form->graph->widthTwips(), screen.width * 15);
-        EXPECT_EQ(form->graph->heightTwips(), visibleSurface().height());
+        EXPECT_EQ(form->surfaceWidget->widthTwips(), screen.width * 15);
+        EXPECT_EQ(form->surfaceWidget->heightTwips(), visibleSurface().height());
     }
 }
 

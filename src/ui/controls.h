@@ -3,7 +3,7 @@
 // list selects nothing and raises no event, and a list whose text was typed
 // over has no selection.
 
-#include "ui/programlist.h"
+#include "ui/editablelist.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -34,7 +34,7 @@ inline void setListIndex(QComboBox* list, int index)
 // was typed over.
 inline int listIndex(const QComboBox* list)
 {
-    if (auto* typed = qobject_cast<const ProgramList*>(list); typed && typed->typedOver())
+    if (auto* typed = qobject_cast<const EditableList*>(list); typed && typed->typedOver())
         return -1;
     int index = list->currentIndex();
     if (index < 0 || list->currentText() != list->itemText(index))
@@ -65,9 +65,9 @@ Widget* placeInTwips(Widget* widget, const char* name, int left, int top, int wi
 
 // A list the user may type into; its typed text never becomes a new item nor
 // a choice.
-inline ProgramList* makeEditableList(QWidget* parent, const char* name)
+inline EditableList* makeEditableList(QWidget* parent, const char* name)
 {
-    auto* list = new ProgramList(parent);
+    auto* list = new EditableList(parent);
     list->setObjectName(name);
     return list;
 }

@@ -114,7 +114,7 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     buildControls();
     wireEvents();
     if (!surface_)
-        surface_ = graph;
+        surface_ = surfaceWidget;
     hooks.updateReadout = [this] { updateReadout(); };
     hooks.locatePoint = [this] { locatePointClicked(); };
     hooks.mixingProblem = [this] { openMixingWindow(*this); };
@@ -229,12 +229,12 @@ ui::FlowLayout* MainWindow::buildPointBand()
     band->addGroup(group({makeLabel(this, "pointCaption", "Point"), pointIdentification, locatePointButton}));
     // The readout: each value beside its caption, the caption's name being
     // the value's with "Caption" after it.
-    struct Readout {
+    struct ReadoutCell {
         const char* caption;
         QLabel** value;
         const char* name;
     };
-    const Readout readouts[] = {
+    const ReadoutCell readouts[] = {
         {"DB=", &readoutDryBulb, "readoutDryBulb"},
         {"WB=", &readoutWetBulb, "readoutWetBulb"},
         {"RH(%)=", &readoutRelativeHumidity, "readoutRelativeHumidity"},
@@ -244,7 +244,7 @@ ui::FlowLayout* MainWindow::buildPointBand()
         {"DP=", &readoutDewPoint, "readoutDewPoint"},
         {"V. pr=", &readoutVapourPressure, "readoutVapourPressure"},
     };
-    for (const Readout& r : readouts) {
+    for (const ReadoutCell& r : readouts) {
         *r.value = makeReadout(this, r.name);
         const std::string captionName = std::string(r.name) + "Caption";
         band->addGroup(group({makeLabel(this, captionName.c_str(), r.caption), *r.value}));
@@ -256,21 +256,21 @@ ui::FlowLayout* MainWindow::buildPointBand()
 // not shown, and the chart is laid out on what is.
 QScrollArea* MainWindow::buildChartArea()
 {
-    graph = new ui::QtChartSurface;
-    graph->setObjectName("graph");
-    graphArea_ = new QScrollArea(this);
-    graphArea_->setObjectName("graphArea");
-    graphArea_->setFrameShape(QFrame::NoFrame);
-    graphArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    graphArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    graphArea_->setWidget(graph);
-    return graphArea_;
+    surfaceWidget = new ui::QtChartSurface;
+    surfaceWidget->setObjectName("surfaceWidget");
+    surfaceArea_ = new QScrollArea(this);
+    surfaceArea_->setObjectName("surfaceArea");
+    surfaceArea_->setFrameShape(QFrame::NoFrame);
+    surfaceArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    surfaceArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    surfaceArea_->setWidget(surfaceWidget);
+    return surfaceArea_;
 }
 
 void MainWindow::wireEvents()
 {
-    connect(firstPropertyList, &ui::ProgramList::chosen, this, [this] { runReadout(); });
-    connect(secondPropertyList, &ui::ProgramList::chosen, this, [this] { runReadout(); });
+    connect(firstPropertyList, &ui::EditableList::chosen, this, [this] { runReadout(); });
+    connect(secondPropertyList, &ui::EditableList::chosen, this, [this] { runReadout(); });
     connect(firstPropertyValue, &QLineEdit::textChanged, this, [this] { runReadout(); });
     connect(secondPropertyValue, &QLineEdit::textChanged, this, [this] { runReadout(); });
     struct LineCommand {
@@ -422,9 +422,9 @@ void MainWindow::returnFromChild(ChildReturn how)
 // the surface that the window shows.
 chart::Extents MainWindow::extents() const
 {
-    const QSize visible = graphArea_->maximumViewportSize();
+    const QSize visible = surfaceArea_->maximumViewportSize();
     return chart::extentsToShowWhole(visible.width() * twipsPerPixel, visible.height() * twipsPerPixel,
-                                     graph->lineHeightTwips());
+                                     surfaceWidget->lineHeightTwips());
 }
 
 double MainWindow::W() const
@@ -522,7 +522,7 @@ void MainWindow::sizeSurfaceToScreen()
 {
     const ui::ScreenSize screen = dialogs_->screenSize();
     layout()->activate();
-    graph->setSizeTwips(screen.widthTwips, graphArea_->maximumViewportSize().height() * twipsPerPixel);
+    surfaceWidget->setSizeTwips(screen.widthTwips, surfaceArea_->maximumViewportSize().height() * twipsPerPixel);
 }
 
 void MainWindow::emptyRunData()

@@ -12,7 +12,7 @@
 #include "point/records.h"
 #include "ui/chartsurface.h"
 #include "ui/dialogs.h"
-#include "ui/programlist.h"
+#include "ui/editablelist.h"
 #include "windows/childwindow.h"
 
 #include <QPointer>
@@ -104,16 +104,16 @@ public:
     void selectListItem(QComboBox* list, int index);
 
     // The known properties of a point and their values.
-    ui::ProgramList* firstPropertyList = nullptr;
-    ui::ProgramList* secondPropertyList = nullptr;
+    ui::EditableList* firstPropertyList = nullptr;
+    ui::EditableList* secondPropertyList = nullptr;
     QLineEdit* firstPropertyValue = nullptr;
     QLineEdit* secondPropertyValue = nullptr;
     QLineEdit* pointIdentification = nullptr;
     // The chart limits.
-    ui::ProgramList* lowerDryBulbList = nullptr;
-    ui::ProgramList* higherDryBulbList = nullptr;
-    ui::ProgramList* lowerHumidityRatioList = nullptr;
-    ui::ProgramList* higherHumidityRatioList = nullptr;
+    ui::EditableList* lowerDryBulbList = nullptr;
+    ui::EditableList* higherDryBulbList = nullptr;
+    ui::EditableList* lowerHumidityRatioList = nullptr;
+    ui::EditableList* higherHumidityRatioList = nullptr;
     // The values of the line commands.
     QLineEdit* relativeHumidityLineValue = nullptr;
     QLineEdit* wetBulbLineValue = nullptr;
@@ -144,8 +144,9 @@ public:
     QPushButton* enthalpyLineButton = nullptr;
     QPushButton* volumeLineButton = nullptr;
     QPushButton* locatePointButton = nullptr;
-    // The window's own chart surface.
-    ui::QtChartSurface* graph = nullptr;
+    // The chart surface that the window shows (drawings go to surface(),
+    // which is this one unless a test gave another).
+    ui::QtChartSurface* surfaceWidget = nullptr;
 
     // The save-file dialog of the main window; it keeps the name last chosen.
     ui::SaveFileDialog saveFileDialog;
@@ -164,8 +165,8 @@ public:
     void clearChartClicked();
     // Clears the chart and its picture, empties the input boxes (raising the
     // live readout) and the readout, and marks that no chart is drawn.
-    enum class Readout { KeepDewPoint, BlankDewPoint };
-    void clearChartAndInputs(Readout readout);
+    enum class DewPointReadout { Keep, Blank };
+    void clearChartAndInputs(DewPointReadout dewPoint);
     // A line of constant property through the value typed in the box.
     void drawLineClicked(chart::LineKind kind, const QLineEdit* value);
     void saveChartClicked();
@@ -215,7 +216,7 @@ private:
 
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;
-    QScrollArea* graphArea_ = nullptr; // shows the part of the chart surface that the window has room for
+    QScrollArea* surfaceArea_ = nullptr; // shows the part of the chart surface that the window has room for
     chart::RunDataFile runData_;
     std::string dataFolder_;
     QPointer<SavedDataViewer> savedDataViewer_;

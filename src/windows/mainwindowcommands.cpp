@@ -54,10 +54,10 @@ void MainWindow::drawLineClicked(chart::LineKind kind, const QLineEdit* value)
 
 void MainWindow::clearChartClicked()
 {
-    clearChartAndInputs(Readout::KeepDewPoint);
+    clearChartAndInputs(DewPointReadout::Keep);
 }
 
-void MainWindow::clearChartAndInputs(Readout readout)
+void MainWindow::clearChartAndInputs(DewPointReadout dewPoint)
 {
     surface().clear();
     surface().setEmptyPicture();
@@ -67,7 +67,7 @@ void MainWindow::clearChartAndInputs(Readout readout)
     for (QLabel* label : {readoutDryBulb, readoutWetBulb, readoutRelativeHumidity, readoutEnthalpy, readoutVolume,
                           readoutHumidityRatio})
         label->clear();
-    if (readout == Readout::BlankDewPoint)
+    if (dewPoint == DewPointReadout::Blank)
         readoutDewPoint->clear();
     chart::forgetDrawnChart(state);
     surface().takeFocus();

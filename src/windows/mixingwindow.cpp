@@ -272,29 +272,29 @@ void MixingWindow::trace(MixingStep step)
 // A change on one stream's side solves that stream, then mixes.
 void MixingWindow::stream1Changed()
 {
-    stream1point();
-    mixstreams();
+    showStream1();
+    showMix();
 }
 
 void MixingWindow::stream2Changed()
 {
-    stream2point();
-    mixstreams();
+    showStream2();
+    showMix();
 }
 
-void MixingWindow::stream1point()
+void MixingWindow::showStream1()
 {
     trace(MixingStep::Stream1);
-    streampoint(stream1Cells());
+    showStream(stream1Cells());
 }
 
-void MixingWindow::stream2point()
+void MixingWindow::showStream2()
 {
     trace(MixingStep::Stream2);
-    streampoint(stream2Cells());
+    showStream(stream2Cells());
 }
 
-void MixingWindow::streampoint(const StreamCells& stream)
+void MixingWindow::showStream(const StreamCells& stream)
 {
     const ColumnCells& c = stream.cells;
     const ColumnCells& m = mixedColumn;
@@ -336,7 +336,7 @@ void MixingWindow::streampoint(const StreamCells& stream)
     *stream.solved = "1";
 }
 
-void MixingWindow::mixstreams()
+void MixingWindow::showMix()
 {
     trace(MixingStep::Mix);
     auto streamTexts = [](const StreamCells& s) {

@@ -140,10 +140,14 @@ private:
     void wireEvents();
     void stream1Changed();
     void stream2Changed();
-    void stream1point();
-    void stream2point();
-    void streampoint(const StreamCells& cells);
-    void mixstreams();
+    // Each solves its stream and shows it in the stream's column, blanking
+    // the mixed state.
+    void showStream1();
+    void showStream2();
+    void showStream(const StreamCells& cells);
+    // Mixes the two streams as their columns show them and shows the mix;
+    // blanks the mixed column, and disables "Save data", when there is none.
+    void showMix();
     void blankMixedColumn();
     void drawMixClicked();
     void trace(MixingStep step);

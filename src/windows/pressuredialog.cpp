@@ -169,7 +169,7 @@ void PressureDialog::setClicked()
 // printed; the dialog then closes.
 void PressureDialog::applyPressure()
 {
-    main_.clearChartAndInputs(MainWindow::Readout::BlankDewPoint);
+    main_.clearChartAndInputs(MainWindow::DewPointReadout::Blank);
     main_.bringForward();
     main_.state.pressureUnitText = numtext::generalText(ui::listIndex(unitList));
     main_.state.typedPressureText = valueBox->text().toStdString();

@@ -1,11 +1,11 @@
-#include "ui/programlist.h"
+#include "ui/editablelist.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace ui {
 
-ProgramList::ProgramList(QWidget* parent) : QComboBox(parent)
+EditableList::EditableList(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -19,13 +19,13 @@ ProgramList::ProgramList(QWidget* parent) : QComboBox(parent)
     });
 }
 
-void ProgramList::showPopup()
+void EditableList::showPopup()
 {
     typedOver_ = false;
     QComboBox::showPopup();
 }
 
-void ProgramList::keyPressEvent(QKeyEvent* event)
+void EditableList::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Up:
@@ -40,7 +40,7 @@ void ProgramList::keyPressEvent(QKeyEvent* event)
     QComboBox::keyPressEvent(event);
 }
 
-void ProgramList::wheelEvent(QWheelEvent* event)
+void EditableList::wheelEvent(QWheelEvent* event)
 {
     typedOver_ = false;
     QComboBox::wheelEvent(event);

@@ -1,18 +1,19 @@
 #pragma once
-// A list the user may also type into, behaving as the program's lists do: a
-// choice is made only from the list itself (its drop-down, the arrow keys or
-// the wheel); typing over its text leaves it with no choice and raises no
-// event, even when the typed text equals an item.
+// An editable list that knows whether its text was typed over, behaving as
+// the program's lists do: a choice is made only from the list itself (its
+// drop-down, the arrow keys or the wheel); typing over its text leaves it
+// with no choice and raises no event, even when the typed text equals an
+// item.
 
 #include <QComboBox>
 
 namespace ui {
 
-class ProgramList : public QComboBox {
+class EditableList : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit ProgramList(QWidget* parent = nullptr);
+    explicit EditableList(QWidget* parent = nullptr);
 
     // True from the user's typing until the next choice from the list.
     bool typedOver() const { return typedOver_; }
