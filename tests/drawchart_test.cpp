@@ -43,10 +43,9 @@ protected:
         DrawContext ctx = context(limits);
         state.atm = pressure;
         chart::readChartLimits(state, ctx.limits);
-        state.humidityRatioSpan = state.hhr - state.lhr;
-        state.dryBulbSpan = state.hdb - state.ldb;
-        state.is1 = state.humidityRatioSpan * 6000 / 4500;
-        state.is2 = state.dryBulbSpan * 12 / 10;
+        const chart::ChartFrame drawn = chart::frameOf(W, H, state.limits());
+        state.is1 = drawn.is1;
+        state.is2 = drawn.is2;
         return ctx;
     }
 
@@ -267,8 +266,8 @@ TEST_F(Drawing, TheSameChartIsNotDrawnAgain)
     EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_EQ(surface.log().size(), 1u);
     EXPECT_EQ(surface.log()[0].kind, ui::RecordingSurface::Kind::Focus);
-    EXPECT_EQ(state.drawnLowerDryBulb, 0);
-    EXPECT_EQ(state.drawnHigherHumidityRatio, 0.03);
+    EXPECT_EQ(state.drawnLowerDryBulbText, "0");
+    EXPECT_EQ(state.drawnHigherHumidityRatioText, "0.03");
 }
 
 TEST_F(Drawing, ABlankChartFromStartToEnd)
@@ -290,8 +289,8 @@ TEST_F(Drawing, ABlankChartFromStartToEnd)
     EXPECT_EQ(lines[31].x2, W / 12);
     EXPECT_EQ(lines[31].y2, 200 * H / 6000);
     // Frame factors and the drawn limits.
-    EXPECT_DOUBLE_EQ(state.is1, 0.03 * 6000 / 4500);
-    EXPECT_DOUBLE_EQ(state.is2, 120 * 12 / 10.0);
+    EXPECT_DOUBLE_EQ(state.is1, 0.04);
+    EXPECT_DOUBLE_EQ(state.is2, 144);
     EXPECT_EQ(state.drawnLowerDryBulbText, "0");
     EXPECT_EQ(state.drawnHigherDryBulbText, "120");
     EXPECT_EQ(state.drawnLowerHumidityRatioText, "0");

@@ -183,11 +183,10 @@ protected:
     bool draw(const mixing::MixPoint& s1, const mixing::MixPoint& mixed, const mixing::MixPoint& s2,
               const chart::LimitTexts& limits = {"0", "120", "0", "0.030"})
     {
-        return mixing::drawmix(s1, mixed, s2, limits, W, H, frame, surface, dialogs);
+        return mixing::drawmix(s1, mixed, s2, limits, W, H, surface, dialogs);
     }
 
     static constexpr double W = 12000, H = 9000;
-    mixing::MixFrame frame;
     ui::RecordingSurface surface;
     ui::ScriptedDialogs dialogs;
 };

@@ -15,20 +15,14 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
 // The limits of the chart on the surface, as drawnLowerDryBulbText to
 // drawnHigherHumidityRatioText hold them.
-struct DrawnLimits {
-    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
-};
-
-// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into
-// drawnLowerDryBulb and drawnHigherHumidityRatio and returns all four.
-DrawnLimits readDrawnLimits(MainState& state);
+ChartLimits readDrawnLimits(const MainState& state);
 
 // The chart on the surface is gone: every test of the drawn limits refuses
 // until a chart is drawn again.
 void forgetDrawnChart(MainState& state);
 
 // True when the chosen limits are those of the chart on the surface.
-bool isSameChart(const MainState& state, const DrawnLimits& drawn);
+bool isSameChart(const MainState& state, const ChartLimits& drawn);
 
 // Draws the chart of the chosen limits and of the type in chartTypeText ("1"
 // standard, "2" blank), unless the limits are refused or already drawn.

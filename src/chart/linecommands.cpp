@@ -57,7 +57,7 @@ void endCommand(DrawContext& ctx)
 void drawConstantLine(DrawContext& ctx, ui::Dialogs& dialogs, LineKind kind, const std::string& valueText)
 {
     MainState& state = ctx.state;
-    const DrawnLimits drawn = readDrawnLimits(state);
+    const ChartLimits drawn = readDrawnLimits(state);
     ctx.setbusy();
     readChartLimits(state, ctx.limits);
     if (!isSameChart(state, drawn)) {

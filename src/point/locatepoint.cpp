@@ -9,7 +9,7 @@ namespace point {
 bool checkdrawnlimits(PointContext& context)
 {
     chart::DrawContext& draw = context.draw;
-    const chart::DrawnLimits drawn = chart::readDrawnLimits(draw.state);
+    const chart::ChartLimits drawn = chart::readDrawnLimits(draw.state);
     chart::readChartLimits(draw.state, draw.limits);
     if (chart::isSameChart(draw.state, drawn))
         return true;
