@@ -2,6 +2,7 @@
 
 #include "chart/chartframe.h"
 #include "numtext/numtext.h"
+#include "point/marking.h"
 #include "ui/colour.h"
 
 #include <cmath>
@@ -34,15 +35,6 @@ void place(Marker& marker, const chart::ChartFrame& frame)
     marker.inside = true;
 }
 
-void mark(const Marker& marker, ui::ChartSurface& surface)
-{
-    for (int r = marker.largestRadius; r >= 4; r -= 2)
-        surface.circle(marker.x, marker.y, r, ui::palette::red);
-    // The last circle leaves the current position at the centre, where the
-    // label's upper left corner goes.
-    surface.print({marker.label});
-}
-
 } // namespace
 
 bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
@@ -66,7 +58,7 @@ bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& str
         }
     }
     for (const Marker& marker : markers)
-        mark(marker, surface);
+        point::markConcentric(surface, marker.x, marker.y, marker.largestRadius, marker.label);
     const ui::Colour black{0, 0, 0};
     const Marker& mix = markers[1];
     surface.line(markers[0].x, markers[0].y, mix.x, mix.y, black);

@@ -28,15 +28,19 @@ void markLocatedPoint(PointContext& context, const PointTexts& point)
     state.pv = read(point.pv);
 
     if (state.rh <= 100 && frame.limits.contains(state.db, state.hr)) {
-        const float x = float(frame.dbtox(state.db));
-        const float y = float(frame.hrtoy(state.hr));
-        for (int r = 40; r > 2; r -= 2)
-            draw.surface.circle(x, y, r, ui::palette::red);
-        draw.surface.print({context.pointIdentification});
+        markConcentric(draw.surface, float(frame.dbtox(state.db)), float(frame.hrtoy(state.hr)), 40,
+                       context.pointIdentification);
         context.showReadout(readoutOf(state));
     } else {
         context.dialogs.message("The point as per input parameters is out of chart limits", ui::Buttons::Ok);
     }
+}
+
+void markConcentric(ui::ChartSurface& surface, float x, float y, int largestRadius, const std::string& label)
+{
+    for (int r = largestRadius; r >= 4; r -= 2)
+        surface.circle(x, y, r, ui::palette::red);
+    surface.print({label});
 }
 
 } // namespace point
