@@ -146,6 +146,18 @@ bool isSameChart(const MainState& state, const ChartLimits& drawn)
     return drawn == state.limits();
 }
 
+bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
+{
+    const ChartLimits drawn = readDrawnLimits(ctx.state);
+    readChartLimits(ctx.state, ctx.limits);
+    if (isSameChart(ctx.state, drawn))
+        return true;
+    dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+    ctx.clearbusy();
+    ctx.surface.takeFocus();
+    return false;
+}
+
 void drawhumidityratiogrid(DrawContext& ctx)
 {
     const MainState& s = ctx.state;

@@ -24,6 +24,12 @@ void forgetDrawnChart(MainState& state);
 // True when the chosen limits are those of the chart on the surface.
 bool isSameChart(const MainState& state, const ChartLimits& drawn);
 
+// Whether the chart on the surface was drawn with the limits now chosen,
+// which it reads into the state. When it was not, tells the user to draw the
+// chart first, then clears the busy indicator and gives the surface the
+// focus.
+bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs);
+
 // Draws the chart of the chosen limits and of the type in chartTypeText ("1"
 // standard, "2" blank), unless the limits are refused or already drawn.
 void drawchart(DrawContext& ctx, ui::Dialogs& dialogs);

@@ -1,5 +1,6 @@
 #include "point/readout.h"
 
+#include "chart/linecommands.h"
 #include "chart/linespans.h"
 #include "numtext/numtext.h"
 #include "ui/localenumbers.h"
@@ -26,9 +27,7 @@ SolveWindow mainSolveWindow(PointContext& context)
         chart::LineBounds bounds;
         bounds.atm = state.atm;
         bounds.chart = draw.frame();
-        bounds.lineNotFound = [&context] {
-            context.dialogs.message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
-        };
+        bounds.lineNotFound = [&context] { chart::tellLineNotFeasible(context.dialogs); };
         bounds.walkStopped = [&draw] {
             draw.clearbusy();
             draw.surface.takeFocus();
