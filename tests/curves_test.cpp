@@ -4,7 +4,11 @@
 #include "moistair/bisect.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
+#include "ui/qtchartsurface.h"
 #include "ui/recordingsurface.h"
+
+#include <QApplication>
+#include <QEvent>
 
 #include <gtest/gtest.h>
 
@@ -520,6 +524,31 @@ TEST_F(Curves, VolumeWalkEndsWhenASearchRunsOutOnceUnderWay)
     Operation last = surface.lines().back();
     EXPECT_NEAR(dbAt(last.x2), 34.3, 1e-9);
     EXPECT_GT(last.y2, 200 * H / 6000 + 100);
+}
+
+// Counts the paint events of the widget it watches.
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(Curves, ALineIsShownOnTheScreenAsItIsDrawnBeforeTheEventLoopRuns)
+{
+    ui::QtChartSurface screen;
+    screen.setSizeTwips(W, H);
+    screen.show();
+    QApplication::processEvents();
+    PaintCount count;
+    screen.installEventFilter(&count);
+    const DrawContext recorded = framed(standardLimits);
+    DrawContext ctx{state, screen, W, H, recorded.limits, {}, {}};
+    ASSERT_TRUE(chart::traceWetBulbLine(ctx, 60));
+    EXPECT_GE(count.paints, 1);
 }
 
 } // namespace

@@ -104,6 +104,7 @@ TEST_F(Drawing, HumidityRatioLinesStartOnTheSaturationCurve)
     DrawContext low = framed({"0", "120", "0", "0.010"});
     chart::drawhumidityratiogrid(low);
     const std::vector<Op> lowLines = greyLines();
+    ASSERT_GT(lowLines.size(), 3u);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(lowLines[i].x1, W / 12) << i;
     EXPECT_GT(lowLines[3].x1, W / 12);
@@ -282,6 +283,7 @@ TEST_F(Drawing, ABlankChartFromStartToEnd)
     EXPECT_EQ(log.front().kind, ui::RecordingSurface::Kind::Clear);
     // The bottom axis first, then the grid, then the left axis.
     const std::vector<Op> lines = surface.lines();
+    ASSERT_GT(lines.size(), 31u);
     EXPECT_FALSE(lines[0].colour.has_value());
     EXPECT_EQ(lines[0].y1, 4700 * H / 6000);
     EXPECT_EQ(lines[0].x2, 11 * W / 12);

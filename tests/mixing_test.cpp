@@ -517,7 +517,7 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     surface.forgetLog();
     w->drawMixButton->click();
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(surface.circles().size(), 19u + 39u + 19u);
+    ASSERT_EQ(surface.circles().size(), 19u + 39u + 19u);
     std::vector<std::string> labels;
     for (const auto& t : surface.texts())
         labels.push_back(t.text);

@@ -10,7 +10,10 @@
 // a point only when that point (not the previous one) passes the line's
 // tests, so a line entering the chart starts just outside its edge. The first
 // point of a walk never starts a segment: the previous point is (0, 0) then.
-// Nothing is cached from one step to the next.
+// Each step carries what the step before it left: the previous point, and
+// the value of every property whose computation fails at this step. The
+// relative-humidity walk also takes its next dry bulb from the humidity ratio
+// of the point before.
 
 namespace chart {
 namespace {
