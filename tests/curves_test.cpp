@@ -5,6 +5,10 @@
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 #include "ui/doubles/recordingsurface.h"
+#include "ui/qtchartsurface.h"
+
+#include <QApplication>
+#include <QEvent>
 
 #include <gtest/gtest.h>
 
@@ -47,16 +51,17 @@ protected:
         state.hdb = *numtext::wholeNumber(limits.hdb);
         state.lhr = *numtext::wholeNumber(limits.lhr);
         state.hhr = *numtext::wholeNumber(limits.hhr);
-        state.is1 = (state.hhr - state.lhr) * 6000 / 4500;
-        state.is2 = (state.hdb - state.ldb) * 12 / 10;
+        frame = chart::frameOf(W, H, state.limits());
+        state.is1 = frame.is1;
+        state.is2 = frame.is2;
         return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr}, {}, {}};
     }
 
-    double xOf(double db) const { return W / 12 + W * (db - state.ldb) / state.is2; }
-    double yOf(double w) const { return 4700 * H / 6000 - H * (w - state.lhr) / state.is1; }
-    double dbAt(double x) const { return state.ldb + (x - W / 12) * state.is2 / W; }
-    double x0() const { return W / 12; }
-    double y0() const { return 4700 * H / 6000; }
+    double xOf(double db) const { return frame.dbtox(db); }
+    double yOf(double w) const { return frame.hrtoy(w); }
+    double dbAt(double x) const { return frame.limits.ldb + (x - frame.x0()) * frame.is2 / W; }
+    double x0() const { return frame.x0(); }
+    double y0() const { return frame.y0(); }
 
     std::vector<std::string> labels() const
     {
@@ -84,6 +89,7 @@ protected:
     }
 
     chart::MainState state;
+    chart::ChartFrame frame; // of the chart framed last
     ui::RecordingSurface surface;
 };
 
@@ -518,6 +524,31 @@ TEST_F(Curves, VolumeWalkEndsWhenASearchRunsOutOnceUnderWay)
     Operation last = surface.lines().back();
     EXPECT_NEAR(dbAt(last.x2), 34.3, 1e-9);
     EXPECT_GT(last.y2, 200 * H / 6000 + 100);
+}
+
+// Counts the paint events of the widget it watches.
+class PaintCount : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(Curves, ALineIsShownOnTheScreenAsItIsDrawnBeforeTheEventLoopRuns)
+{
+    ui::QtChartSurface screen;
+    screen.setSizeTwips(W, H);
+    screen.show();
+    QApplication::processEvents();
+    PaintCount count;
+    screen.installEventFilter(&count);
+    const DrawContext recorded = framed(standardLimits);
+    DrawContext ctx{state, screen, W, H, recorded.limits, {}, {}};
+    ASSERT_TRUE(chart::traceWetBulbLine(ctx, 60));
+    EXPECT_GE(count.paints, 1);
 }
 
 } // namespace

@@ -216,7 +216,7 @@ TEST_F(DataCommands, BothSaveDialogsRefuseANameInAFolderThatDoesNotExist)
         EXPECT_TRUE(dialogs.saveRequests().back().folderMustExist);
         EXPECT_EQ(dialogs.refusedSaveNames().back(), name);
         // The user gives up: nothing is announced as saved.
-        EXPECT_EQ(dialogs.messageTexts().size(), before + 1);
+        ASSERT_EQ(dialogs.messageTexts().size(), before + 1);
         EXPECT_EQ(dialogs.messageTexts().back(), "Dialog Cancelled");
     }
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(inFolder("no such folder"))));

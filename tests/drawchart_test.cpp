@@ -43,10 +43,9 @@ protected:
         DrawContext ctx = context(limits);
         state.atm = pressure;
         chart::readChartLimits(state, ctx.limits);
-        state.humidityRatioSpan = state.hhr - state.lhr;
-        state.dryBulbSpan = state.hdb - state.ldb;
-        state.is1 = state.humidityRatioSpan * 6000 / 4500;
-        state.is2 = state.dryBulbSpan * 12 / 10;
+        const chart::ChartFrame drawn = chart::frameOf(W, H, state.limits());
+        state.is1 = drawn.is1;
+        state.is2 = drawn.is2;
         return ctx;
     }
 
@@ -105,6 +104,7 @@ TEST_F(Drawing, HumidityRatioLinesStartOnTheSaturationCurve)
     DrawContext low = framed({"0", "120", "0", "0.010"});
     chart::drawhumidityratiogrid(low);
     const std::vector<Op> lowLines = greyLines();
+    ASSERT_GT(lowLines.size(), 3u);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(lowLines[i].x1, W / 12) << i;
     EXPECT_GT(lowLines[3].x1, W / 12);
@@ -267,8 +267,8 @@ TEST_F(Drawing, TheSameChartIsNotDrawnAgain)
     EXPECT_TRUE(dialogs.messages().empty());
     ASSERT_EQ(surface.log().size(), 1u);
     EXPECT_EQ(surface.log()[0].kind, ui::RecordingSurface::Kind::Focus);
-    EXPECT_EQ(state.drawnLowerDryBulb, 0);
-    EXPECT_EQ(state.drawnHigherHumidityRatio, 0.03);
+    EXPECT_EQ(state.drawnLowerDryBulbText, "0");
+    EXPECT_EQ(state.drawnHigherHumidityRatioText, "0.03");
 }
 
 TEST_F(Drawing, ABlankChartFromStartToEnd)
@@ -283,6 +283,7 @@ TEST_F(Drawing, ABlankChartFromStartToEnd)
     EXPECT_EQ(log.front().kind, ui::RecordingSurface::Kind::Clear);
     // The bottom axis first, then the grid, then the left axis.
     const std::vector<Op> lines = surface.lines();
+    ASSERT_GT(lines.size(), 31u);
     EXPECT_FALSE(lines[0].colour.has_value());
     EXPECT_EQ(lines[0].y1, 4700 * H / 6000);
     EXPECT_EQ(lines[0].x2, 11 * W / 12);
@@ -290,8 +291,8 @@ TEST_F(Drawing, ABlankChartFromStartToEnd)
     EXPECT_EQ(lines[31].x2, W / 12);
     EXPECT_EQ(lines[31].y2, 200 * H / 6000);
     // Frame factors and the drawn limits.
-    EXPECT_DOUBLE_EQ(state.is1, 0.03 * 6000 / 4500);
-    EXPECT_DOUBLE_EQ(state.is2, 120 * 12 / 10.0);
+    EXPECT_DOUBLE_EQ(state.is1, 0.04);
+    EXPECT_DOUBLE_EQ(state.is2, 144);
     EXPECT_EQ(state.drawnLowerDryBulbText, "0");
     EXPECT_EQ(state.drawnHigherDryBulbText, "120");
     EXPECT_EQ(state.drawnLowerHumidityRatioText, "0");

@@ -2,7 +2,7 @@
 // humidity, enthalpy or specific volume lies inside the chart or the fixed
 // bounds.
 
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 #include "moistair/psychro.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-using namespace moistair;
+using namespace chart;
+using moistair::propertyCalls;
 
 namespace {
 
@@ -25,28 +26,18 @@ constexpr double kW = 15000;
 constexpr double kH = 9000;
 
 // Chart bounds with the limits chosen, on a chart drawn with the limits
-// drawnLdb .. drawnHhr (no chart drawn: all four 0, giving scale factors 0).
+// drawn (no chart drawn: scale factors 0, as all four limits 0 give).
 struct Chart {
     double ldb = 0, hdb = 120, lhr = 0, hhr = 0.03;
-    std::optional<std::vector<double>> drawn = std::vector<double>{0, 120, 0, 0.03};
+    std::optional<ChartLimits> drawn = ChartLimits{0, 120, 0, 0.03};
     int messages = 0;
     int stops = 0;
 
-    ChartBounds bounds()
+    LineBounds bounds()
     {
-        ChartBounds b;
-        b.ldb = ldb;
-        b.hdb = hdb;
-        b.lhr = lhr;
-        b.hhr = hhr;
-        b.W = kW;
-        b.H = kH;
-        if (drawn) {
-            const std::vector<double>& d = *drawn;
-            b.is1 = (d[3] - d[2]) * 6000 / 4500;
-            b.is2 = (d[1] - d[0]) * 12 / 10;
-        }
-        b.atm = kAtm;
+        ChartFrame frame = frameOf(kW, kH, drawn.value_or(ChartLimits{}));
+        frame.limits = {ldb, hdb, lhr, hhr};
+        LineBounds b(kAtm, frame);
         b.lineNotFound = [this] { ++messages; };
         b.walkStopped = [this] { ++stops; };
         return b;
@@ -60,7 +51,7 @@ Chart drawnWith(double ldb, double hdb, double lhr = 0, double hhr = 0.03)
     chart.hdb = hdb;
     chart.lhr = lhr;
     chart.hhr = hhr;
-    chart.drawn = std::vector<double>{ldb, hdb, lhr, hhr};
+    chart.drawn = ChartLimits{ldb, hdb, lhr, hhr};
     return chart;
 }
 
@@ -77,16 +68,7 @@ using Span = std::optional<std::pair<std::string, std::string>>;
 
 const char* name(Line line) { return line == Line::Rh ? "rh" : line == Line::H ? "h" : "v"; }
 
-void walk(Line line, double value, const ChartBounds& bounds, LineSpan& span)
-{
-    switch (line) {
-    case Line::Rh: rhlinespan(value, bounds, span); break;
-    case Line::H: hlinespan(value, bounds, span); break;
-    case Line::V: spvollinespan(value, bounds, span); break;
-    }
-}
-
-void walk(Line line, double value, const FixedBounds& bounds, LineSpan& span)
+void walk(Line line, double value, const LineBounds& bounds, LineSpan& span)
 {
     switch (line) {
     case Line::Rh: rhlinespan(value, bounds, span); break;
@@ -114,7 +96,7 @@ Span chartSpan(Line line, double value, Chart& chart)
 Span fixedSpan(Line line, double value)
 {
     LineSpan span{"old", "old"};
-    walk(line, value, FixedBounds{kAtm}, span);
+    walk(line, value, LineBounds(kAtm), span);
     return spanOf(span);
 }
 
@@ -192,7 +174,7 @@ TEST(LineSpansTest, Guards)
 
         LineSpan fixedPair{"old", "old"};
         before = propertyCalls();
-        walk(g.line, g.value, FixedBounds{kAtm}, fixedPair);
+        walk(g.line, g.value, LineBounds(kAtm), fixedPair);
         EXPECT_EQ(propertyCalls() > before, g.walked);
         if (!g.walked) {
             EXPECT_FALSE(spanOf(fixedPair));
@@ -306,7 +288,7 @@ TEST(LineSpansTest, PairKeptWhenNothingFound)
     EXPECT_EQ(span.lowEnd(), 0);
     EXPECT_EQ(span.highEnd(), 0);
 
-    hlinespan(20, FixedBounds{kAtm}, span);
+    hlinespan(20, LineBounds(kAtm), span);
     EXPECT_EQ(span.lowEnd(), 49);
     EXPECT_EQ(span.highEnd(), 85);
     spvollinespan(14, none.bounds(), span);
@@ -314,12 +296,12 @@ TEST(LineSpansTest, PairKeptWhenNothingFound)
     EXPECT_EQ(span.highEnd(), 96);
     rhlinespan(50, none.bounds(), span);
     hlinespan(30, none.bounds(), span);
-    spvollinespan(78, FixedBounds{kAtm}, span);
+    spvollinespan(78, LineBounds(kAtm), span);
     EXPECT_EQ(span.low, "95");
     EXPECT_EQ(span.high, "96");
 
     // An end below 0 is written with its sign.
-    hlinespan(0.5, FixedBounds{kAtm}, span);
+    hlinespan(0.5, LineBounds(kAtm), span);
     EXPECT_EQ(span.low, "-1");
     EXPECT_EQ(span.lowEnd(), -1);
 }

@@ -530,15 +530,15 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     surface.forgetLog();
     w->drawMixButton->click();
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(surface.circles().size(), 19u + 39u + 19u);
+    ASSERT_EQ(surface.circles().size(), 19u + 39u + 19u);
     std::vector<std::string> labels;
     for (const auto& t : surface.texts())
         labels.push_back(t.text);
     EXPECT_EQ(labels, (std::vector<std::string>{"St1", "Mix", "St2"}));
     EXPECT_EQ(surface.lines().size(), 2u);
     // The stream 1 marker sits where the chosen limits put it.
-    const double x = form->W() / 12 + form->W() * 75 / (120.0 * 12 / 10);
-    EXPECT_EQ(surface.circles()[0].x1, float(x));
+    const chart::ChartFrame chosen = chart::frameOf(form->W(), form->H(), {0, 120, 0, 0.03});
+    EXPECT_EQ(surface.circles()[0].x1, float(chosen.dbtox(75)));
     // The main window is back, its busy indicator and focus untouched.
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(form->busyIndicator->text(), "PLEASE WAIT");

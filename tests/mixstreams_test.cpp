@@ -4,6 +4,7 @@
 #include "mixing/mixstreams.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
+#include "point/marking.h"
 #include "ui/doubles/recordingsurface.h"
 #include "ui/doubles/scripteddialogs.h"
 
@@ -183,11 +184,10 @@ protected:
     bool draw(const mixing::MixPoint& s1, const mixing::MixPoint& mixed, const mixing::MixPoint& s2,
               const chart::LimitTexts& limits = {"0", "120", "0", "0.030"})
     {
-        return mixing::drawmix(s1, mixed, s2, limits, W, H, frame, surface, dialogs);
+        return mixing::drawmix(s1, mixed, s2, limits, W, H, surface, dialogs);
     }
 
     static constexpr double W = 12000, H = 9000;
-    mixing::MixFrame frame;
     ui::RecordingSurface surface;
     ui::ScriptedDialogs dialogs;
 };
@@ -201,51 +201,28 @@ TEST_F(DrawMix, MarksTheThreePointsAndJoinsThem)
     ASSERT_TRUE(draw(inside1, insideMix, inside2));
     EXPECT_TRUE(dialogs.messages().empty());
 
-    // x = W/12 + W (db - ldb) / is2 and y = 4700 H / 6000 - H (hr - lhr) / is1,
-    // in single precision.
-    const double is2 = 120.0 * 12 / 10, is1 = 0.03 * 6000 / 4500;
-    auto x = [&](double db) { return float(1000 + 12000 * db / is2); };
-    auto y = [&](double hr) { return float(7050 - 9000 * hr / is1); };
+    // Where the frame of the default limits places the points, in single
+    // precision, each marked as a located point is, with a larger marker for
+    // the mix.
+    const chart::ChartFrame frame = chart::frameOf(W, H, {0, 120, 0, 0.03});
+    auto x = [&](double db) { return float(frame.dbtox(db)); };
+    auto y = [&](double hr) { return float(frame.hrtoy(hr)); };
     const float x1 = x(75), y1 = y(.0111111);
     const float xm = x(85), ym = y(.015);
     const float x2 = x(95), y2 = y(.02);
-    using Kind = ui::RecordingSurface::Kind;
-    std::vector<ui::RecordingSurface::Operation> expected;
-    auto marker = [&](float x, float y, int largest, const char* label) {
-        for (int r = largest; r >= 4; r -= 2) {
-            ui::RecordingSurface::Operation circle;
-            circle.kind = Kind::Circle;
-            circle.x1 = x;
-            circle.y1 = y;
-            circle.radius = r;
-            circle.colour = ui::Colour{255, 0, 0};
-            expected.push_back(circle);
-        }
-        ui::RecordingSurface::Operation text;
-        text.kind = Kind::Text;
-        text.x1 = x;
-        text.y1 = y;
-        text.text = label;
-        expected.push_back(text);
-    };
-    auto line = [&](float xa, float ya, float xb, float yb) {
-        ui::RecordingSurface::Operation op;
-        op.kind = Kind::Line;
-        op.x1 = xa;
-        op.y1 = ya;
-        op.x2 = xb;
-        op.y2 = yb;
-        op.colour = ui::Colour{0, 0, 0};
-        expected.push_back(op);
-    };
-    marker(x1, y1, 40, "St1");
-    marker(xm, ym, 80, "Mix");
-    marker(x2, y2, 40, "St2");
-    line(x1, y1, xm, ym);
-    line(x2, y2, xm, ym);
+    ui::RecordingSurface expectedSurface;
+    point::markConcentric(expectedSurface, x1, y1, 40, "St1");
+    point::markConcentric(expectedSurface, xm, ym, 80, "Mix");
+    point::markConcentric(expectedSurface, x2, y2, 40, "St2");
+    expectedSurface.line(x1, y1, xm, ym, ui::Colour{0, 0, 0});
+    expectedSurface.line(x2, y2, xm, ym, ui::Colour{0, 0, 0});
+    const auto& expected = expectedSurface.log();
 
     const auto& log = surface.log();
-    ASSERT_EQ(log.size(), expected.size()); // 19 + 1 + 39 + 1 + 19 + 1 + 2
+    ASSERT_EQ(log.size(), 19u + 1 + 39 + 1 + 19 + 1 + 2);
+    ASSERT_EQ(log.size(), expected.size());
+    EXPECT_EQ(log[20].radius, 80); // the mix's circles, 80 down to 4
+    EXPECT_EQ(log[58].radius, 4);
     for (std::size_t i = 0; i < log.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(log[i].kind, expected[i].kind);
@@ -319,11 +296,11 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
 TEST_F(DrawMix, PlacesByTheLimitsNowChosen)
 {
     ASSERT_TRUE(draw(inside1, insideMix, inside2, {"50", "100", "0.010", "0.020"}));
-    // is2 = 50 * 12 / 10 = 60, is1 = 0.01 * 6000 / 4500.
+    // Dry bulb 75 lies halfway across, 0.0111111 about a ninth of the way up.
     const auto circles = surface.circles();
     ASSERT_FALSE(circles.empty());
-    EXPECT_EQ(circles[0].x1, float(1000 + 12000 * (75.0 - 50) / 60));
-    EXPECT_EQ(circles[0].y1, float(7050 - 9000 * (.0111111 - .01) / (0.01 * 6000 / 4500)));
+    EXPECT_FLOAT_EQ(circles[0].x1, 6000);
+    EXPECT_NEAR(circles[0].y1, 6300.0075, 0.001);
 }
 
 } // namespace

@@ -29,9 +29,7 @@ constexpr double standardAtm = 29.92126;
 // The surface keeps its current position in single precision.
 constexpr double tol = 0.01;
 
-struct Limits {
-    double ldb, hdb, lhr, hhr;
-};
+using Limits = chart::ChartLimits;
 constexpr Limits defaultChart{0, 120, 0, 0.03};
 
 // A text expected at (x, y).
@@ -68,18 +66,15 @@ protected:
         state.hdb = limits.hdb;
         state.lhr = limits.lhr;
         state.hhr = limits.hhr;
-        state.humidityRatioSpan = limits.hhr - limits.lhr;
-        state.dryBulbSpan = limits.hdb - limits.ldb;
-        state.is1 = state.humidityRatioSpan * 6000 / 4500;
-        state.is2 = state.dryBulbSpan * 12 / 10;
+        const chart::ChartFrame drawn = chart::frameOf(W, H, limits);
+        state.is1 = drawn.is1;
+        state.is2 = drawn.is2;
         state.pressureUnitText = "0";
         state.typedPressureText = "29.92126";
         state.drawnLowerDryBulbText = "121";
         state.drawnHigherDryBulbText = "50";
         state.drawnLowerHumidityRatioText = "0.01";
         state.drawnHigherHumidityRatioText = "0.02";
-        state.drawnLowerDryBulb = 121;
-        state.drawnHigherHumidityRatio = 0.02;
     }
 
     void draw(Limits limits, double atm = standardAtm)
@@ -144,7 +139,7 @@ TEST_F(ScalesTest, DryBulbLabelsStepBySpanAndEndAtTheHigherLimit)
 {
     struct Case {
         double ldb, hdb, step;
-        double shift; // labels stand shift * W / is2 left of their lines
+        double shift; // labels stand at the dry bulb shift left of their lines
     };
     const Case cases[] = {
         {0, 10, 1, 0.1},  {0, 20, 1, 0.1},    {40, 70, 5, 0.5},
@@ -154,10 +149,10 @@ TEST_F(ScalesTest, DryBulbLabelsStepBySpanAndEndAtTheHigherLimit)
         SCOPED_TRACE(std::to_string(c.ldb) + " to " + std::to_string(c.hdb));
         surface.forgetLog();
         draw({c.ldb, c.hdb, 0, 0.03});
-        const double is2 = (c.hdb - c.ldb) * 12 / 10;
+        const chart::ChartFrame frame = chart::frameOf(W, H, {c.ldb, c.hdb, 0, 0.03});
         std::vector<Placed> expected{{wholeLabel(c.ldb), 450 * W / 6000, 4825 * H / 6000}};
         for (double db = c.ldb + c.step; db <= c.hdb; db += c.step)
-            expected.push_back({wholeLabel(db), W / 12 + W * (db - c.ldb) / is2 - c.shift * W / is2, 4825 * H / 6000});
+            expected.push_back({wholeLabel(db), frame.dbtox(db - c.shift), 4825 * H / 6000});
         expectTexts(textsAtY(4825 * H / 6000), expected);
     }
 }
@@ -181,20 +176,16 @@ TEST_F(ScalesTest, MajorDryBulbLinesRunToTheSaturationCurveOrTheTopEdge)
                      std::to_string(l.hhr));
         surface.forgetLog();
         draw(l);
-        const double is1 = (l.hhr - l.lhr) * 6000 / 4500;
-        const double is2 = (l.hdb - l.ldb) * 12 / 10;
+        const chart::ChartFrame frame = chart::frameOf(W, H, l);
         const std::vector<Op> lines = blueLines(true);
         ASSERT_EQ(lines.size(), c.toCurve.size() + c.toTop.size());
         size_t i = 0;
         for (double db : c.toCurve) {
             const double ws = moistair::psychro_wrh(db, 100, standardAtm);
-            const double x = x0 + W * (db - l.ldb) / is2;
-            expectLine(lines[i++], x, y0, x, y0 - H * (ws - l.lhr) / is1);
+            expectLine(lines[i++], frame.dbtox(db), y0, frame.dbtox(db), frame.hrtoy(ws));
         }
-        for (double db : c.toTop) {
-            const double x = x0 + W * (db - l.ldb) / is2;
-            expectLine(lines[i++], x, y0, x, topEdge);
-        }
+        for (double db : c.toTop)
+            expectLine(lines[i++], frame.dbtox(db), y0, frame.dbtox(db), topEdge);
     }
 }
 
@@ -218,19 +209,20 @@ TEST_F(ScalesTest, HumidityRatioScaleStepsBySpanWithItsLastLineOnTheTopEdge)
         SCOPED_TRACE(std::to_string(c.lhr) + " to " + std::to_string(c.hhr));
         surface.forgetLog();
         draw({0, 120, c.lhr, c.hhr});
-        const double is1 = (c.hhr - c.lhr) * 6000 / 4500;
+        const chart::ChartFrame frame = chart::frameOf(W, H, {0, 120, c.lhr, c.hhr});
 
         expectTexts(textsAtX(5550 * W / 6000), {{c.lower, 5550 * W / 6000, 4600 * H / 6000}});
 
+        // Each label stands at the height of 0.0001 above its line.
         std::vector<Placed> expected;
         for (size_t i = 1; i <= c.labels.size(); ++i)
-            expected.push_back({c.labels[i - 1], 5500 * W / 6000, y0 - H * i * c.step / is1 - 0.0001 * H / is1});
+            expected.push_back({c.labels[i - 1], 5500 * W / 6000, frame.hrtoy(c.lhr + i * c.step + 0.0001)});
         expectTexts(textsAtX(5500 * W / 6000), expected);
 
         const std::vector<Op> lines = blueLines(false);
         ASSERT_EQ(lines.size(), c.labels.size());
         for (size_t i = 1; i <= lines.size(); ++i) {
-            const double y = y0 - H * i * c.step / is1;
+            const double y = frame.hrtoy(c.lhr + i * c.step);
             expectLine(lines[i - 1], x0, y, rightEdge, y);
         }
         EXPECT_NEAR(lines.back().y1, topEdge, 1e-6);
@@ -388,8 +380,6 @@ TEST_F(ScalesTest, EndOfDrawingClearsTheBusyIndicatorTakesTheFocusAndRecordsTheL
         EXPECT_EQ(focusesAtClearbusy, 0);
         EXPECT_EQ(surface.focusCount(), 1);
         EXPECT_EQ(surface.log().back().kind, ui::RecordingSurface::Kind::Focus);
-        EXPECT_EQ(state.drawnLowerDryBulb, c.limits.ldb);
-        EXPECT_EQ(state.drawnHigherHumidityRatio, c.limits.hhr);
         EXPECT_EQ(state.drawnLowerDryBulbText, c.drawnLowerDryBulbText);
         EXPECT_EQ(state.drawnHigherDryBulbText, c.drawnHigherDryBulbText);
         EXPECT_EQ(state.drawnLowerHumidityRatioText, c.drawnLowerHumidityRatioText);

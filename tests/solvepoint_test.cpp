@@ -2,7 +2,7 @@
 // states of its cases, the ranges of their inputs, and how a failing case is
 // reported.
 
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 #include "moistair/psychro.h"
 #include "point/solvepoint.h"
 #include "ui/doubles/scripteddialogs.h"
@@ -48,6 +48,8 @@ private:
 // Chart limits: dry bulb and humidity ratio, lower and higher.
 struct Limits {
     double ldb = 0, hdb = 120, lhr = 0, hhr = 0.03;
+
+    chart::ChartLimits ofChart() const { return {ldb, hdb, lhr, hhr}; }
 };
 
 // The main window as the solver sees it: its pressure text, result fields,
@@ -56,7 +58,7 @@ struct Window {
     std::string pressure = "29.92126";
     double atm = 0;
     moistair::WetBulbFields fields;
-    moistair::LineSpan span;
+    chart::LineSpan span;
     std::vector<std::string> log; // messages, clearbusy and focus, in order
     LoggedDialogs dialogs{log};
     Limits chosen;     // the chart limits chosen in the lists
@@ -76,18 +78,9 @@ struct Window {
         w.span = &span;
         w.chartBounds = [this] {
             ++boundsGathered;
-            moistair::ChartBounds b;
-            b.ldb = chosen.ldb;
-            b.hdb = chosen.hdb;
-            b.lhr = chosen.lhr;
-            b.hhr = chosen.hhr;
-            b.W = 15000;
-            b.H = 9000;
-            if (chartDrawn) {
-                b.is1 = (drawn.hhr - drawn.lhr) * 6000 / 4500;
-                b.is2 = (drawn.hdb - drawn.ldb) * 12 / 10;
-            }
-            b.atm = std::stod(pressure);
+            chart::ChartFrame frame = chart::frameOf(15000, 9000, chartDrawn ? drawn.ofChart() : chart::ChartLimits{});
+            frame.limits = chosen.ofChart();
+            chart::LineBounds b(std::stod(pressure), frame);
             b.lineNotFound = [this] { dialogs.message(lineNotFound, ui::Buttons::Ok); };
             b.walkStopped = [this] { log.push_back("walk stopped"); };
             return b;
@@ -387,7 +380,7 @@ TEST(SolvePointTest, FailureReport)
         SCOPED_TRACE(f[1] + " " + f[3]);
         for (SolveOptions options : {messagesChart, silentChart, silentFixed}) {
             Window window;
-            window.span = moistair::LineSpan{"0", "0"};
+            window.span = chart::LineSpan{"0", "0"};
             EXPECT_FALSE(window.solve(std::stoi(f[0]), f[1], std::stoi(f[2]), f[3], options));
             if (options.reporting == Reporting::WithMessages) {
                 EXPECT_EQ(window.log, (Log{"clearbusy", "focus", infeasible}));
@@ -465,7 +458,7 @@ struct SpanCase {
     double MoistAirState::*field2;
     bool chartDrawn;
     Limits chosen;          // the chart drawn last has these limits too, up to a higher dry bulb of 120
-    moistair::LineSpan old; // the window's span before the solve
+    chart::LineSpan old; // the window's span before the solve
     SolveOptions options;
     bool solved;
     Log log;
@@ -480,8 +473,8 @@ TEST(SolvePointTest, LineCasesWithTheSpanLeftBefore)
     const Limits wide;
     const Limits highAbove{0, 60, 0.02, 0.03};
     const Limits to121{0, 121, 0, 0.03};
-    const moistair::LineSpan none{"", ""};
-    const moistair::LineSpan around{"61", "80"};
+    const chart::LineSpan none{"", ""};
+    const chart::LineSpan around{"61", "80"};
     const std::vector<SpanCase> table = {
         {"RH+h, no chart drawn yet, readout", RH, rh, H, h, false, wide, none, silentChart, false,
          {lineNotFound}},
@@ -527,7 +520,7 @@ TEST(SolvePointTest, EnthalpyWithDewPointWithinHalfADegree)
 {
     const Known known;
     struct Case {
-        moistair::LineSpan old;
+        chart::LineSpan old;
         bool solved;
         double dryBulb;
     };
@@ -556,7 +549,7 @@ TEST(SolvePointTest, EnthalpyWithDewPointBeyondZeroHumidityRatio)
     // 20: the span left before, whose middle (85) lies beyond the dry bulb
     // at which the line's humidity ratio reaches 0, is searched.
     window.chosen = window.drawn = Limits{0, 60, 0.02, 0.03};
-    window.span = moistair::LineSpan{"60", "110"};
+    window.span = chart::LineSpan{"60", "110"};
     window.fields.result = 1000;
     const std::optional<MoistAirState> state = window.solve(H, "20", DP, "26.8059");
     ASSERT_TRUE(state);

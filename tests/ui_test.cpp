@@ -291,7 +291,7 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     // after it, went with the clear.
     ASSERT_EQ(surface.picture().size(), 2u);
     ASSERT_EQ(surface.drawn().size(), 1u);
-    EXPECT_EQ(surface.visible().size(), 3u);
+    ASSERT_EQ(surface.visible().size(), 3u);
     EXPECT_EQ(surface.visible().back().colour, palette::green);
 
     std::string reason;

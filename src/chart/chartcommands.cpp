@@ -6,7 +6,7 @@ namespace chart {
 
 bool prepareDrawChart(DrawContext& ctx, ui::Dialogs& dialogs)
 {
-    const DrawnLimits drawn = readDrawnLimits(ctx.state);
+    const ChartLimits drawn = readDrawnLimits(ctx.state);
     readWorkingPressure(ctx.state);
     if (!checkchartlimits(ctx, dialogs))
         return false;

@@ -10,7 +10,10 @@
 // a point only when that point (not the previous one) passes the line's
 // tests, so a line entering the chart starts just outside its edge. The first
 // point of a walk never starts a segment: the previous point is (0, 0) then.
-// Nothing is cached from one step to the next.
+// Each step carries what the step before it left: the previous point, and
+// the value of every property whose computation fails at this step. The
+// relative-humidity walk also takes its next dry bulb from the humidity ratio
+// of the point before.
 
 namespace chart {
 namespace {
@@ -25,11 +28,6 @@ struct SurfacePoint {
 SurfacePoint pointOnChart(const ChartFrame& frame, double db, double w)
 {
     return {frame.dbtox(db), frame.hrtoy(w)};
-}
-
-bool withinLimits(const MainState& state, double db, double w)
-{
-    return state.ldb <= db && db <= state.hdb && state.lhr <= w && w <= state.hhr;
 }
 
 // A segment grows on the screen as soon as it is drawn.
@@ -86,10 +84,10 @@ bool readRhFamilyInputs(DrawContext& ctx)
 // Wet-bulb lines
 
 // Whether a line walked in whole degrees draws a segment to the point at db.
-bool wholeDegreeSegmentDue(const MainState& state, double db, const LinePoint& point, SurfacePoint at,
+bool wholeDegreeSegmentDue(const ChartLimits& limits, double db, const LinePoint& point, SurfacePoint at,
                            SurfacePoint previous)
 {
-    return db <= 120 && withinLimits(state, db, point.w) && at.y != previous.y && 0 < point.w
+    return db <= 120 && limits.contains(db, point.w) && at.y != previous.y && 0 < point.w
            && point.w <= 0.03 && previous.x > 0 && 0 <= point.rh && point.rh <= 100;
 }
 
@@ -107,10 +105,10 @@ moistair::SearchResult wetBulbOfVolume(double db, double v, double atm)
 
 // Whether a volume line draws a segment to the point at db: no upper bound of
 // 0.03 on w and no lower bound on rh, unlike the whole-degree lines.
-bool volumeSegmentDue(const MainState& state, double db, const LinePoint& point, SurfacePoint at,
+bool volumeSegmentDue(const ChartLimits& limits, double db, const LinePoint& point, SurfacePoint at,
                       SurfacePoint previous)
 {
-    return db <= 120 && withinLimits(state, db, point.w) && at.y != previous.y && point.w > 0
+    return db <= 120 && limits.contains(db, point.w) && at.y != previous.y && point.w > 0
            && previous.x > 0 && point.rh <= 100;
 }
 
@@ -170,7 +168,7 @@ bool traceRhCurve(DrawContext& ctx, double rh, double& w)
         db = nextRhDryBulb(state, db, w);
         skipOnFailure([&] { w = moistair::psychro_wrh(db, rh, state.atm); });
         SurfacePoint at = pointOnChart(frame, db, w);
-        if (previous.x > 0 && withinLimits(state, db, w)) {
+        if (previous.x > 0 && frame.limits.contains(db, w)) {
             drawSegment(ctx.surface, previous, at, ui::palette::green);
             // A segment counts as the curve drawn only for a relative
             // humidity of at most 100 (a value just above 100 may pass the
@@ -218,7 +216,7 @@ bool traceWholeDegreeLine(DrawContext& ctx, const LineLook& look, const LinePoin
         db = db - 1;
         pointAt(db, point);
         SurfacePoint at = pointOnChart(frame, db, point.w);
-        if (wholeDegreeSegmentDue(state, db, point, at, previous)) {
+        if (wholeDegreeSegmentDue(frame.limits, db, point, at, previous)) {
             drawSegment(ctx.surface, previous, at, look.colour);
             if (look.place == LabelPlace::EndOfFirstSegment && !drawn)
                 printLabel(ctx.surface, look.label, look.value);
@@ -276,7 +274,7 @@ bool traceVolumeLine(DrawContext& ctx, double v)
             skipOnFailure([&] { point.w = moistair::psychro_w(db, t, state.atm); });
             skipOnFailure([&] { point.rh = moistair::psychro_rh(db, t, state.atm); });
             SurfacePoint at = pointOnChart(frame, db, point.w);
-            if (volumeSegmentDue(state, db, point, at, previous)) {
+            if (volumeSegmentDue(frame.limits, db, point, at, previous)) {
                 ctx.surface.line(previous.x, previous.y, at.x, at.y, ui::palette::lightMagenta);
                 if (!drawn)
                     printLabel(ctx.surface, "v=", v);

@@ -52,12 +52,12 @@ double dryBulbGridStep(double span)
     return 0.125;
 }
 
-void setFrameFactors(MainState& s)
+// The scale of the chart about to be drawn, kept for every later drawing on it.
+void keepScaleOfChart(DrawContext& ctx)
 {
-    s.humidityRatioSpan = s.hhr - s.lhr;
-    s.dryBulbSpan = s.hdb - s.ldb;
-    s.is1 = s.humidityRatioSpan * 6000 / 4500;
-    s.is2 = s.dryBulbSpan * 12 / 10;
+    const ChartFrame drawn = frameOf(ctx.W, ctx.H, ctx.state.limits());
+    ctx.state.is1 = drawn.is1;
+    ctx.state.is2 = drawn.is2;
 }
 
 // One horizontal grid line: from the saturation curve to the right edge when
@@ -66,7 +66,7 @@ void setFrameFactors(MainState& s)
 void drawHumidityRatioGridLine(DrawContext& ctx, const ChartFrame& frame, int i, double step)
 {
     const MainState& s = ctx.state;
-    const double y = frame.y0() - ctx.H * i * step / s.is1;
+    const double y = frame.y0() - ctx.H * i * step / frame.is1;
     const std::optional<double> saturation = moistair::dbwithrhandhr(100, s.lhr + i * step, s.atm);
     double from = frame.x0();
     if (saturation && *saturation >= s.ldb && *saturation <= s.hdb)
@@ -81,7 +81,7 @@ void drawHumidityRatioGridLine(DrawContext& ctx, const ChartFrame& frame, int i,
 void drawDryBulbGridLine(DrawContext& ctx, const ChartFrame& frame, int i, double step, double& saturation)
 {
     const MainState& s = ctx.state;
-    const double x = frame.x0() + ctx.W * i * step / s.is2;
+    const double x = frame.x0() + ctx.W * i * step / frame.is2;
     skipOnFailure([&] { saturation = moistair::psychro_wrh(s.ldb + i * step, 100, s.atm); });
     if (saturation >= s.lhr && saturation <= s.hhr)
         ctx.surface.line(x, frame.y0(), x, frame.hrtoy(saturation), ui::palette::lightGrey);
@@ -128,36 +128,46 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
     return true;
 }
 
-DrawnLimits readDrawnLimits(MainState& state)
+ChartLimits readDrawnLimits(const MainState& state)
 {
-    DrawnLimits drawn;
-    drawn.ldb = state.drawnLowerDryBulb = numtext::leadingNumberOr0(state.drawnLowerDryBulbText);
-    drawn.hdb = numtext::leadingNumberOr0(state.drawnHigherDryBulbText);
-    drawn.lhr = numtext::leadingNumberOr0(state.drawnLowerHumidityRatioText);
-    drawn.hhr = state.drawnHigherHumidityRatio = numtext::leadingNumberOr0(state.drawnHigherHumidityRatioText);
-    return drawn;
+    return {numtext::leadingNumberOr0(state.drawnLowerDryBulbText),
+            numtext::leadingNumberOr0(state.drawnHigherDryBulbText),
+            numtext::leadingNumberOr0(state.drawnLowerHumidityRatioText),
+            numtext::leadingNumberOr0(state.drawnHigherHumidityRatioText)};
 }
 
 void forgetDrawnChart(MainState& state)
 {
-    state.drawnLowerDryBulb = nochart;
     state.drawnLowerDryBulbText = numtext::generalText(nochart);
 }
 
-bool isSameChart(const MainState& state, const DrawnLimits& drawn)
+bool isSameChart(const MainState& state, const ChartLimits& drawn)
 {
-    return drawn.ldb == state.ldb && drawn.hdb == state.hdb && drawn.lhr == state.lhr && drawn.hhr == state.hhr;
+    return drawn == state.limits();
+}
+
+bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
+{
+    const ChartLimits drawn = readDrawnLimits(ctx.state);
+    readChartLimits(ctx.state, ctx.limits);
+    if (isSameChart(ctx.state, drawn))
+        return true;
+    dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+    ctx.clearbusy();
+    ctx.surface.takeFocus();
+    return false;
 }
 
 void drawhumidityratiogrid(DrawContext& ctx)
 {
     const MainState& s = ctx.state;
     const ChartFrame frame = ctx.frame();
-    const double step = humidityRatioGridStep(s.hhr - s.lhr);
+    const double span = s.hhr - s.lhr;
+    const double step = humidityRatioGridStep(span);
     const float margin = float(100 * ctx.H / 6000);
     for (int i = 1;; ++i) {
         drawHumidityRatioGridLine(ctx, frame, i, step);
-        const float heightLeft = float(ctx.H * (s.humidityRatioSpan - i * step) / s.is1);
+        const float heightLeft = float(ctx.H * (span - i * step) / frame.is1);
         if (!(margin <= heightLeft))
             break;
     }
@@ -172,14 +182,14 @@ void drawdrybulbgrid(DrawContext& ctx)
     double runningX = ctx.W / 12;
     for (int i = 1; runningX <= 10.9 * ctx.W / 12; ++i) {
         drawDryBulbGridLine(ctx, frame, i, step, saturation);
-        runningX += ctx.W * step / s.is2;
+        runningX += ctx.W * step / frame.is2;
     }
 }
 
 void drawchart(DrawContext& ctx, ui::Dialogs& dialogs)
 {
     MainState& s = ctx.state;
-    const DrawnLimits drawn = readDrawnLimits(s);
+    const ChartLimits drawn = readDrawnLimits(s);
     readWorkingPressure(s);
     if (!checkchartlimits(ctx, dialogs))
         return;
@@ -189,7 +199,7 @@ void drawchart(DrawContext& ctx, ui::Dialogs& dialogs)
     }
     ctx.surface.clear();
     ctx.setbusy();
-    setFrameFactors(s);
+    keepScaleOfChart(ctx);
     const ChartFrame frame = ctx.frame();
     ctx.surface.line(frame.x0(), frame.y0(), frame.rightEdge(), 4700 * ctx.H / 6000);
     drawhumidityratiogrid(ctx);

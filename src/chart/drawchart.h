@@ -15,20 +15,20 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
 // The limits of the chart on the surface, as drawnLowerDryBulbText to
 // drawnHigherHumidityRatioText hold them.
-struct DrawnLimits {
-    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
-};
-
-// Reads drawnLowerDryBulbText to drawnHigherHumidityRatioText into
-// drawnLowerDryBulb and drawnHigherHumidityRatio and returns all four.
-DrawnLimits readDrawnLimits(MainState& state);
+ChartLimits readDrawnLimits(const MainState& state);
 
 // The chart on the surface is gone: every test of the drawn limits refuses
 // until a chart is drawn again.
 void forgetDrawnChart(MainState& state);
 
 // True when the chosen limits are those of the chart on the surface.
-bool isSameChart(const MainState& state, const DrawnLimits& drawn);
+bool isSameChart(const MainState& state, const ChartLimits& drawn);
+
+// Whether the chart on the surface was drawn with the limits now chosen,
+// which it reads into the state. When it was not, tells the user to draw the
+// chart first, then clears the busy indicator and gives the surface the
+// focus.
+bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
 // Draws the chart of the chosen limits and of the type in chartTypeText ("1"
 // standard, "2" blank), unless the limits are refused or already drawn.

@@ -21,21 +21,14 @@ bool readChartLimits(MainState& state, const LimitTexts& limits)
     return all;
 }
 
-ChosenLimits chosenLimits(const LimitTexts& limits)
+ChartLimits chosenLimits(const LimitTexts& limits)
 {
-    ChosenLimits chosen;
+    ChartLimits chosen;
     convertLimit(limits.ldb, limits.localeDecimal, chosen.ldb);
     convertLimit(limits.hdb, limits.localeDecimal, chosen.hdb);
     convertLimit(limits.lhr, limits.localeDecimal, chosen.lhr);
     convertLimit(limits.hhr, limits.localeDecimal, chosen.hhr);
     return chosen;
-}
-
-ChartFrame frameOf(double W, double H, const ChosenLimits& limits)
-{
-    const double humidityRatioSpan = limits.hhr - limits.lhr;
-    const double dryBulbSpan = limits.hdb - limits.ldb;
-    return {W, H, limits.ldb, limits.lhr, humidityRatioSpan * 6000 / 4500, dryBulbSpan * 12 / 10};
 }
 
 void readWorkingPressure(MainState& state)

@@ -4,7 +4,7 @@
 // the lists show them, and the busy indicator.
 
 #include "chart/mainstate.h"
-#include "moistair/chartframe.h"
+#include "chart/chartframe.h"
 #include "ui/chartsurface.h"
 
 #include <functional>
@@ -19,9 +19,6 @@ struct LimitTexts {
     char localeDecimal = '.'; // the decimal separator the user may type besides the point
 };
 
-// The mapping from (dry bulb, humidity ratio) to surface coordinates.
-using ChartFrame = moistair::ChartFrame;
-
 struct DrawContext {
     MainState& state;
     ui::ChartSurface& surface;
@@ -32,18 +29,12 @@ struct DrawContext {
     std::function<void()> clearbusy;
 
     // The frame of the chart last drawn, at the limits now in the state.
-    ChartFrame frame() const { return {W, H, state.ldb, state.lhr, state.is1, state.is2}; }
+    ChartFrame frame() const { return {W, H, state.limits(), state.is1, state.is2}; }
 };
 
 // The chart limits as the lists now show them; a list whose text is not a
 // number gives 0.
-struct ChosenLimits {
-    double ldb = 0, hdb = 0, lhr = 0, hhr = 0;
-};
-ChosenLimits chosenLimits(const LimitTexts& limits);
-
-// The frame of a chart drawn with these limits.
-ChartFrame frameOf(double W, double H, const ChosenLimits& limits);
+ChartLimits chosenLimits(const LimitTexts& limits);
 
 // Converts one limit text; a text that is not a number as a whole leaves the
 // limit as it was and returns false.

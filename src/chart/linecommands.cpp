@@ -54,22 +54,21 @@ void endCommand(DrawContext& ctx)
 
 } // namespace
 
+void tellLineNotFeasible(ui::Dialogs& dialogs)
+{
+    dialogs.message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
+}
+
 void drawConstantLine(DrawContext& ctx, ui::Dialogs& dialogs, LineKind kind, const std::string& valueText)
 {
-    MainState& state = ctx.state;
-    const DrawnLimits drawn = readDrawnLimits(state);
     ctx.setbusy();
-    readChartLimits(state, ctx.limits);
-    if (!isSameChart(state, drawn)) {
-        dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
-        endCommand(ctx);
+    if (!checkdrawnlimits(ctx, dialogs))
         return;
-    }
-    readWorkingPressure(state);
+    readWorkingPressure(ctx.state);
     const double value = lineValue(valueText, ctx.limits.localeDecimal);
     const bool drawnLine = passesInputTest(kind, value) && traceLine(ctx, kind, value);
     if (!drawnLine)
-        dialogs.message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
+        tellLineNotFeasible(dialogs);
     endCommand(ctx);
 }
 

@@ -16,4 +16,8 @@ enum class LineKind { RelativeHumidity, WetBulb, Enthalpy, SpecificVolume };
 // chart on the surface was drawn with the limits now chosen.
 void drawConstantLine(DrawContext& ctx, ui::Dialogs& dialogs, LineKind kind, const std::string& valueText);
 
+// Tells the user that the line asked for has no point in the chart or is not
+// feasible; returns when the message has been closed.
+void tellLineNotFeasible(ui::Dialogs& dialogs);
+
 } // namespace chart

@@ -3,7 +3,8 @@
 // texts and numbers that the operations read and write. Values pass between
 // operations as these texts and are read back as numbers.
 
-#include "moistair/linespans.h"
+#include "chart/chartframe.h"
+#include "chart/linespans.h"
 #include "moistair/searches.h"
 
 #include <string>
@@ -36,21 +37,20 @@ struct MainState {
     std::string chartTypeText;                // chart type of the draw under way: "1" standard, "2" blank
 
     // Numbers.
-    double atm = 0;                      // working pressure, inches of mercury
-    double ldb = 0;                      // lower dry-bulb limit chosen, deg F
-    double hdb = 0;                      // higher dry-bulb limit chosen, deg F
-    double lhr = 0;                      // lower humidity-ratio limit chosen, lb/lb
-    double hhr = 0;                      // higher humidity-ratio limit chosen, lb/lb
-    double drawnLowerDryBulb = 0;        // lower dry bulb of the chart on the surface
-    double drawnHigherHumidityRatio = 0; // higher humidity ratio of the chart on the surface
-    double humidityRatioSpan = 0;        // hhr - lhr of the chart last drawn
-    double dryBulbSpan = 0;              // hdb - ldb of the chart last drawn
-    double is1 = 0;                      // vertical scale factor of the chart last drawn; 0 before any
-    double is2 = 0;                      // horizontal scale factor of the chart last drawn; 0 before any
+    double atm = 0; // working pressure, inches of mercury
+    double ldb = 0; // lower dry-bulb limit chosen, deg F
+    double hdb = 0; // higher dry-bulb limit chosen, deg F
+    double lhr = 0; // lower humidity-ratio limit chosen, lb/lb
+    double hhr = 0; // higher humidity-ratio limit chosen, lb/lb
+    double is1 = 0; // vertical scale factor of the chart last drawn; 0 before any
+    double is2 = 0; // horizontal scale factor of the chart last drawn; 0 before any
 
     // Result fields that the solvers keep from one call to the next.
     moistair::WetBulbFields wetBulb;
-    moistair::LineSpan span; // dry-bulb interval of the line the solver last walked
+    LineSpan span; // dry-bulb interval of the line the solver last walked
+
+    // The limits chosen, as last read.
+    ChartLimits limits() const { return {ldb, hdb, lhr, hhr}; }
 };
 
 } // namespace chart

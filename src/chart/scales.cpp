@@ -174,7 +174,7 @@ void drawDryBulbScale(DrawContext& ctx)
     const double labelY = frame.y0() + 125 * ctx.H / 6000;
     printAt(ctx, {-0.1, 0, -125}, {state.ldb});
     // Labels of the coarser steps stand further left of their lines.
-    const double labelShift = (span > 20 ? 0.5 : 0.1) * ctx.W / state.is2;
+    const double labelShift = (span > 20 ? 0.5 : 0.1) * ctx.W / frame.is2;
     for (int i = 1; i <= count; ++i) {
         const double db = state.ldb + i * step;
         const double x = frame.dbtox(db);
@@ -198,7 +198,7 @@ void drawHumidityRatioScale(DrawContext& ctx)
     for (long i = 1; i <= count; ++i) {
         const double w = state.lhr + i * step;
         const double y = frame.hrtoy(w);
-        printAt(ctx, labelX, y - 0.0001 * ctx.H / state.is1, {w});
+        printAt(ctx, labelX, y - 0.0001 * ctx.H / frame.is1, {w});
         ctx.surface.line(frame.x0(), y, frame.rightEdge(), y, ui::palette::blue);
     }
     ctx.surface.line(frame.x0(), frame.y0(), frame.rightEdge(), frame.y0());
@@ -237,12 +237,10 @@ void endDrawing(DrawContext& ctx)
         ctx.clearbusy();
     ctx.surface.takeFocus();
     MainState& state = ctx.state;
-    state.drawnLowerDryBulb = state.ldb;
-    state.drawnHigherHumidityRatio = state.hhr;
-    state.drawnLowerDryBulbText = numtext::generalText(state.drawnLowerDryBulb);
+    state.drawnLowerDryBulbText = numtext::generalText(state.ldb);
     state.drawnHigherDryBulbText = numtext::generalText(state.hdb);
     state.drawnLowerHumidityRatioText = numtext::generalText(state.lhr);
-    state.drawnHigherHumidityRatioText = numtext::generalText(state.drawnHigherHumidityRatio);
+    state.drawnHigherHumidityRatioText = numtext::generalText(state.hhr);
 }
 
 } // namespace

@@ -27,8 +27,7 @@ void printPressureCaption(DrawContext& ctx);
 // captions, the origin label and the vapour-pressure scale over the frame and
 // grids of the chart being drawn; then clears the busy indicator, gives the
 // surface the focus and records the limits of the chart now drawn
-// (drawnLowerDryBulb, drawnHigherHumidityRatio, drawnLowerDryBulbText to
-// drawnHigherHumidityRatioText).
+// (drawnLowerDryBulbText to drawnHigherHumidityRatioText).
 void drawscales(DrawContext& ctx);
 
 } // namespace chart

@@ -1,7 +1,8 @@
 #include "mixing/drawmix.h"
 
-#include "moistair/chartframe.h"
+#include "chart/chartframe.h"
 #include "numtext/numtext.h"
+#include "point/marking.h"
 #include "ui/colour.h"
 
 #include <cmath>
@@ -18,15 +19,15 @@ struct Marker {
     float x = 0, y = 0;
 };
 
-void place(Marker& marker, const MixFrame& frame, const moistair::ChartFrame& mapping)
+void place(Marker& marker, const chart::ChartFrame& frame)
 {
     const double db = numtext::leadingNumberOr0(marker.point.db);
     const double hr = numtext::leadingNumberOr0(marker.point.hr);
     const double rh = numtext::leadingNumberOr0(marker.point.rh);
-    if (!(rh <= 100 && frame.lhr <= hr && hr <= frame.hhr && frame.ldb <= db && db <= frame.hdb && rh > 0))
+    if (!(rh <= 100 && frame.limits.contains(db, hr) && rh > 0))
         return;
-    const float x = float(mapping.dbtox(db));
-    const float y = float(mapping.hrtoy(hr));
+    const float x = float(frame.dbtox(db));
+    const float y = float(frame.hrtoy(hr));
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
     marker.x = x;
@@ -34,30 +35,13 @@ void place(Marker& marker, const MixFrame& frame, const moistair::ChartFrame& ma
     marker.inside = true;
 }
 
-void mark(const Marker& marker, ui::ChartSurface& surface)
-{
-    for (int r = marker.largestRadius; r >= 4; r -= 2)
-        surface.circle(marker.x, marker.y, r, ui::palette::red);
-    // The last circle leaves the current position at the centre, where the
-    // label's upper left corner goes.
-    surface.print({marker.label});
-}
-
 } // namespace
 
 bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
-             double W, double H, MixFrame& frame, ui::ChartSurface& surface, ui::Dialogs& dialogs)
+             double W, double H, ui::ChartSurface& surface, ui::Dialogs& dialogs)
 {
-    const chart::ChosenLimits chosen = chart::chosenLimits(limits);
-    frame.ldb = chosen.ldb;
-    frame.hdb = chosen.hdb;
-    frame.lhr = chosen.lhr;
-    frame.hhr = chosen.hhr;
-    frame.humidityRatioSpan = frame.hhr - frame.lhr;
-    frame.dryBulbSpan = frame.hdb - frame.ldb;
-    frame.is1 = frame.humidityRatioSpan * 6000 / 4500;
-    frame.is2 = frame.dryBulbSpan * 12 / 10;
-    const moistair::ChartFrame mapping{float(W), float(H), frame.ldb, frame.lhr, frame.is1, frame.is2};
+    // The extents are taken in single precision.
+    const chart::ChartFrame frame = chart::frameOf(float(W), float(H), chart::chosenLimits(limits));
 
     Marker markers[] = {
         {stream1, 40, "St1", "The stream1 point as per input parameters is out of chart limits"},
@@ -65,7 +49,7 @@ bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& str
         {stream2, 40, "St2", "The stream2 point as per input parameters is out of chart limits"},
     };
     for (Marker& marker : markers)
-        place(marker, frame, mapping);
+        place(marker, frame);
 
     for (const Marker& marker : markers) {
         if (!marker.inside) {
@@ -74,7 +58,7 @@ bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& str
         }
     }
     for (const Marker& marker : markers)
-        mark(marker, surface);
+        point::markConcentric(surface, marker.x, marker.y, marker.largestRadius, marker.label);
     const ui::Colour black{0, 0, 0};
     const Marker& mix = markers[1];
     surface.line(markers[0].x, markers[0].y, mix.x, mix.y, black);

@@ -25,7 +25,7 @@ double finite(double value)
 } // namespace
 
 point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
-                                     moistair::LineSpan& span)
+                                     chart::LineSpan& span)
 {
     point::SolveWindow window;
     window.pressureText = &main.workingPressureText;

@@ -39,7 +39,7 @@ struct StreamColumn {
 // What a stream's solve works with: the main window's working-pressure text,
 // and the mixing window's own working pressure, result fields and line span.
 point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
-                                     moistair::LineSpan& span);
+                                     chart::LineSpan& span);
 
 // Solves one stream at the main window's working pressure, without a message
 // and within the fixed bounds of the mixing window. Gives nothing when the

@@ -1,7 +1,7 @@
 #include "point/cases.h"
 
 #include "moistair/bisect.h"
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 #include "moistair/psychro.h"
 #include "moistair/searches.h"
 #include "numtext/numtext.h"
@@ -250,13 +250,12 @@ constexpr LineSearch lineSearches[] = {
     {V, DP, moistair::dpwithdbandspvol, 0.001, SlopeProbe::Falling},
 };
 
-template <class Bounds>
-bool walkLine(int line, double value, const Bounds& bounds, moistair::LineSpan& span)
+bool walkLine(int line, double value, const chart::LineBounds& bounds, chart::LineSpan& span)
 {
     switch (line) {
-    case RH: return moistair::rhlinespan(value, bounds, span);
-    case H: return moistair::hlinespan(value, bounds, span);
-    default: return moistair::spvollinespan(value, bounds, span);
+    case RH: return chart::rhlinespan(value, bounds, span);
+    case H: return chart::hlinespan(value, bounds, span);
+    default: return chart::spvollinespan(value, bounds, span);
     }
 }
 
@@ -265,9 +264,10 @@ bool walkLine(int line, double value, const Bounds& bounds, moistair::LineSpan& 
 bool findLineSpan(int line, double value, CaseContext& context)
 {
     if (context.spanBounds == SpanBounds::Fixed)
-        return walkLine(line, value, moistair::FixedBounds{context.atm}, context.span);
-    moistair::ChartBounds bounds;
-    bounds.atm = context.atm;
+        return walkLine(line, value, chart::LineBounds(context.atm), context.span);
+    // Without a window to give them, the bounds of a chart with no limits and
+    // no scale.
+    chart::LineBounds bounds(context.atm, chart::ChartFrame{});
     if (context.window.chartBounds)
         bounds = context.window.chartBounds();
     return walkLine(line, value, bounds, context.span);

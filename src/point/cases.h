@@ -12,7 +12,7 @@ struct CaseContext {
     SpanBounds spanBounds = SpanBounds::Chart;
     SolveWindow& window;                      // for the line cases: span, bounds, result fields
     moistair::WetBulbFields& fields;          // the window's result fields of the wet-bulb solvers
-    moistair::LineSpan& span;                 // the window's line span
+    chart::LineSpan& span;                    // the window's line span
 };
 
 // Runs the case of the kinds first < second with their values as read

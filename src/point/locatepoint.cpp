@@ -6,23 +6,10 @@
 
 namespace point {
 
-bool checkdrawnlimits(PointContext& context)
-{
-    chart::DrawContext& draw = context.draw;
-    const chart::DrawnLimits drawn = chart::readDrawnLimits(draw.state);
-    chart::readChartLimits(draw.state, draw.limits);
-    if (chart::isSameChart(draw.state, drawn))
-        return true;
-    context.dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
-    draw.clearbusy();
-    draw.surface.takeFocus();
-    return false;
-}
-
 std::optional<LocatedPoint> locatePoint(PointContext& context, const PointInputs& inputs)
 {
     SolveWindow window = mainSolveWindow(context);
-    window.drawnChartTest = [&context] { return checkdrawnlimits(context); };
+    window.drawnChartTest = [&context] { return chart::checkdrawnlimits(context.draw, context.dialogs); };
     const std::optional<MoistAirState> point = solvepoint(inputs.kind1, inputs.text1, inputs.kind2, inputs.text2,
                                                           {Reporting::WithMessages, SpanBounds::Chart}, window);
     if (!point)

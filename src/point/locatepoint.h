@@ -11,11 +11,6 @@
 
 namespace point {
 
-// The main window's test that the chart on the surface was drawn with the
-// limits now chosen; reads both sets of limits into the shared state. When it
-// fails the user is told to draw the chart first.
-bool checkdrawnlimits(PointContext& context);
-
 // A located point: its state and the pressure row that goes with it.
 struct LocatedPoint {
     MoistAirState state;

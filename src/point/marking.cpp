@@ -14,8 +14,7 @@ void markLocatedPoint(PointContext& context, const PointTexts& point)
 
     // The frame of the chart as the lists now give its limits; a list that
     // does not hold a number counts as 0.
-    const chart::ChosenLimits chosen = chart::chosenLimits(draw.limits);
-    const chart::ChartFrame frame = chart::frameOf(draw.W, draw.H, chosen);
+    const chart::ChartFrame frame = chart::frameOf(draw.W, draw.H, chart::chosenLimits(draw.limits));
 
     auto read = [](const std::string& text) { return numtext::leadingNumberOr0(text); };
     MoistAirState state;
@@ -28,18 +27,20 @@ void markLocatedPoint(PointContext& context, const PointTexts& point)
     state.dp = read(point.dp);
     state.pv = read(point.pv);
 
-    const bool inside = state.rh <= 100 && chosen.lhr <= state.hr && state.hr <= chosen.hhr && chosen.ldb <= state.db
-                        && state.db <= chosen.hdb;
-    if (inside) {
-        const float x = float(frame.dbtox(state.db));
-        const float y = float(frame.hrtoy(state.hr));
-        for (int r = 40; r > 2; r -= 2)
-            draw.surface.circle(x, y, r, ui::palette::red);
-        draw.surface.print({context.pointIdentification});
+    if (state.rh <= 100 && frame.limits.contains(state.db, state.hr)) {
+        markConcentric(draw.surface, float(frame.dbtox(state.db)), float(frame.hrtoy(state.hr)), 40,
+                       context.pointIdentification);
         context.showReadout(readoutOf(state));
     } else {
         context.dialogs.message("The point as per input parameters is out of chart limits", ui::Buttons::Ok);
     }
+}
+
+void markConcentric(ui::ChartSurface& surface, float x, float y, int largestRadius, const std::string& label)
+{
+    for (int r = largestRadius; r >= 4; r -= 2)
+        surface.circle(x, y, r, ui::palette::red);
+    surface.print({label});
 }
 
 } // namespace point

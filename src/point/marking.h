@@ -3,6 +3,7 @@
 // identification where the point lies, by the chart limits now chosen.
 
 #include "point/pointcontext.h"
+#include "ui/chartsurface.h"
 
 #include <string>
 
@@ -19,5 +20,11 @@ struct PointTexts {
 // in the readout; otherwise says that it is out of chart limits and leaves
 // the readout blank but for the vapour pressure.
 void markLocatedPoint(PointContext& context, const PointTexts& point);
+
+// Marks (x, y) with red circles centred on it, of radii largestRadius (an
+// even number) down to 4 in steps of 2, then prints the label with its upper
+// left corner at the centre, where the last circle leaves the current
+// position.
+void markConcentric(ui::ChartSurface& surface, float x, float y, int largestRadius, const std::string& label);
 
 } // namespace point

@@ -1,6 +1,7 @@
 #include "point/readout.h"
 
-#include "moistair/linespans.h"
+#include "chart/linecommands.h"
+#include "chart/linespans.h"
 #include "numtext/numtext.h"
 #include "ui/localenumbers.h"
 
@@ -23,19 +24,10 @@ SolveWindow mainSolveWindow(PointContext& context)
         chart::MainState& state = draw.state;
         chart::readChartLimits(state, draw.limits);
         chart::readWorkingPressure(state);
-        moistair::ChartBounds bounds;
-        bounds.ldb = state.ldb;
-        bounds.hdb = state.hdb;
-        bounds.lhr = state.lhr;
-        bounds.hhr = state.hhr;
-        bounds.W = draw.W;
-        bounds.H = draw.H;
-        bounds.is1 = state.is1;
-        bounds.is2 = state.is2;
+        chart::LineBounds bounds;
         bounds.atm = state.atm;
-        bounds.lineNotFound = [&context] {
-            context.dialogs.message("The line is either out of chart limits or is not feasible", ui::Buttons::Ok);
-        };
+        bounds.chart = draw.frame();
+        bounds.lineNotFound = [&context] { chart::tellLineNotFeasible(context.dialogs); };
         bounds.walkStopped = [&draw] {
             draw.clearbusy();
             draw.surface.takeFocus();

@@ -1,6 +1,6 @@
 #include "point/solvepoint.h"
 
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
 #include "point/cases.h"
@@ -71,7 +71,7 @@ std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int
     }
 
     moistair::WetBulbFields ownFields;
-    moistair::LineSpan ownSpan;
+    chart::LineSpan ownSpan;
     CaseContext context{atm, options.spanBounds, window, window.fields ? *window.fields : ownFields,
                         window.span ? *window.span : ownSpan};
     MoistAirState state;

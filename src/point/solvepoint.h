@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-namespace moistair {
+namespace chart {
 struct LineSpan;
-struct ChartBounds;
+struct LineBounds;
 }
 
 namespace point {
@@ -40,11 +40,11 @@ struct SolveWindow {
     const std::string* pressureText = nullptr;  // the main window's workingPressureText
     double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
     moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
-    moistair::LineSpan* span = nullptr;         // the window's line span
+    chart::LineSpan* span = nullptr;            // the window's line span
     // Reads the chart limits now chosen and the working pressure into the
     // main window's state and gives the bounds of a span along a line of the
     // chart, with the window's notifications (Chart bounds only).
-    std::function<moistair::ChartBounds()> chartBounds;
+    std::function<chart::LineBounds()> chartBounds;
     ui::Dialogs* dialogs = nullptr;             // for the messages
     std::function<void()> clearbusy;            // the main window's busy indicator
     std::function<void()> focusChart;           // the chart surface takes the focus

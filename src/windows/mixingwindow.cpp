@@ -383,7 +383,7 @@ void MixingWindow::drawMixClicked()
         return mixing::MixPoint{textOf(c.dryBulb), textOf(c.humidityRatio), textOf(c.relativeHumidity)};
     };
     if (!mixing::drawmix(pointOf(stream1Column), pointOf(mixedColumn), pointOf(stream2Column), main_.limitTexts(),
-                         main_.W(), main_.H(), frame, main_.surface(), main_.dialogs()))
+                         main_.W(), main_.H(), main_.surface(), main_.dialogs()))
         return;
     setReturnOnClose(ChildReturn::BringForward);
     close();

@@ -9,7 +9,7 @@
 #include "mixing/mixstreams.h"
 #include "mixing/streams.h"
 
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 #include "moistair/searches.h"
 
 #include "windows/childwindow.h"
@@ -87,8 +87,7 @@ public:
     std::string stream2Solved = "0"; // "1" when stream 2 is solved
     std::string typedPressureText;   // the main window's typed pressure, copied at load
     moistair::WetBulbFields wetBulb; // result fields of the wet-bulb solvers, shared by both streams
-    moistair::LineSpan span;         // line span of the solves, shared by both streams
-    mixing::MixFrame frame;          // chart frame of the last drawing
+    chart::LineSpan span;            // line span of the solves, shared by both streams
 
     // Headings.
     QLabel* parametersHeading = nullptr; // "Parameters"

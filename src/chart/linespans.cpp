@@ -1,4 +1,4 @@
-#include "moistair/linespans.h"
+#include "chart/linespans.h"
 
 #include "moistair/bisect.h"
 #include "moistair/psychro.h"
@@ -13,7 +13,11 @@
 // first chart the scale factors are 0 and the coordinates come out infinite
 // or undefined, which the comparisons below treat as IEEE arithmetic does.
 
-namespace moistair {
+namespace chart {
+
+using moistair::SearchParams;
+using moistair::SearchResult;
+using moistair::skipOnFailure;
 
 double LineSpan::lowEnd() const { return numtext::leadingNumberOr0(low); }
 double LineSpan::highEnd() const { return numtext::leadingNumberOr0(high); }
@@ -26,28 +30,6 @@ bool differs(double y, double previousY)
 {
     return !std::isnan(y) && !std::isnan(previousY) && y != previousY;
 }
-
-bool within(double value, double low, double high) { return low <= value && value <= high; }
-
-// What a walk needs of its bounds: the limits, and for chart bounds the
-// surface on which each point is placed.
-struct Walk {
-    double ldb, hdb, lhr, hhr;
-    double atm;
-    bool onChart;
-    ChartFrame frame;
-
-    explicit Walk(const ChartBounds& b)
-        : ldb(b.ldb), hdb(b.hdb), lhr(b.lhr), hhr(b.hhr), atm(b.atm), onChart(true), frame(b.frame())
-    {
-    }
-    explicit Walk(const FixedBounds& b)
-        : ldb(0), hdb(120), lhr(0), hhr(0.03), atm(b.atm), onChart(false), frame()
-    {
-    }
-
-    bool inLimits(double db, double hr) const { return within(db, ldb, hdb) && within(hr, lhr, hhr); }
-};
 
 // Where a point falls on the chart surface, and where the point evaluated
 // before it fell (0, 0 before the first).
@@ -82,9 +64,10 @@ struct Found {
     }
 };
 
-bool walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<void()>& lineNotFound)
+bool walkRh(double rh, const LineBounds& bounds, LineSpan& span)
 {
     rh = numtext::round15(rh);
+    const ChartLimits limits = bounds.limits();
     Found found;
     if (rh >= 0 && rh <= 100) {
         Placing at;
@@ -93,10 +76,10 @@ bool walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<voi
         do {
             if (db <= 120)
                 db = db + 1;
-            skipOnFailure([&] { hr = psychro_wrh(db, rh, walk.atm); });
-            bool inside = walk.inLimits(db, hr);
-            if (walk.onChart) {
-                at.place(walk.frame, db, hr);
+            skipOnFailure([&] { hr = moistair::psychro_wrh(db, rh, bounds.atm); });
+            bool inside = limits.contains(db, hr);
+            if (bounds.chart) {
+                at.place(*bounds.chart, db, hr);
                 inside = inside && at.previousX > 0 && (found.any || at.y > 0);
             }
             if (inside) {
@@ -109,8 +92,8 @@ bool walkRh(double rh, const Walk& walk, LineSpan& span, const std::function<voi
         } while (db <= 120);
     }
     found.writeTo(span);
-    if (!found.any && lineNotFound)
-        lineNotFound();
+    if (!found.any && bounds.lineNotFound)
+        bounds.lineNotFound();
     return found.any;
 }
 
@@ -127,21 +110,22 @@ double enthalpyWalkStart(double hdb)
     return fraction == 0 ? 122 : 121 + fraction;
 }
 
-bool walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
+bool walkEnthalpy(double h, double start, const LineBounds& bounds, LineSpan& span)
 {
     h = numtext::round15(h);
+    const ChartLimits limits = bounds.limits();
     Found found;
     Placing at;
     double wb = 0, hr = 0, rh = 0;
     double db = start;
     do {
         db = db - 1;
-        skipOnFailure([&] { wb = psychro_wb(db, h, walk.atm); });
-        skipOnFailure([&] { hr = psychro_w(db, wb, walk.atm); });
-        skipOnFailure([&] { rh = psychro_rh(db, wb, walk.atm); });
-        bool inside = db <= 120 && walk.inLimits(db, hr) && hr > 0 && hr <= 0.03 && rh >= 0 && rh <= 100;
-        if (walk.onChart) {
-            at.place(walk.frame, db, hr);
+        skipOnFailure([&] { wb = moistair::psychro_wb(db, h, bounds.atm); });
+        skipOnFailure([&] { hr = moistair::psychro_w(db, wb, bounds.atm); });
+        skipOnFailure([&] { rh = moistair::psychro_rh(db, wb, bounds.atm); });
+        bool inside = db <= 120 && limits.contains(db, hr) && hr > 0 && hr <= 0.03 && rh >= 0 && rh <= 100;
+        if (bounds.chart) {
+            at.place(*bounds.chart, db, hr);
             inside = inside && differs(at.y, at.previousY) && at.previousX > 0;
         }
         if (inside) {
@@ -151,7 +135,7 @@ bool walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
             found.low = db - 1;
         }
         at.moveOn();
-    } while (!(db < walk.ldb || db < 0));
+    } while (!(db < limits.ldb || db < 0));
     found.writeTo(span);
     return found.any;
 }
@@ -162,13 +146,13 @@ bool walkEnthalpy(double h, double start, const Walk& walk, LineSpan& span)
 // search did not run, or could not be computed.
 SearchResult wetBulbOnVolumeLine(double db, double v, double atm)
 {
-    auto volume = [&](double wb) { return psychro_v(db, wb, atm); };
+    auto volume = [&](double wb) { return moistair::psychro_v(db, wb, atm); };
     SearchParams params;
-    SearchResult search = unbracketed(params);
+    SearchResult search = moistair::unbracketed(params);
     bool bracketed = true;
     skipOnFailure([&] { bracketed = volume(params.lo) < v && v < volume(params.hi); });
     if (bracketed)
-        skipOnFailure([&] { search = bisectsearch(volume, v, params); });
+        skipOnFailure([&] { search = moistair::bisectsearch(volume, v, params); });
     return search;
 }
 
@@ -177,25 +161,26 @@ SearchResult wetBulbOnVolumeLine(double db, double v, double atm)
 // and the walk ends whatever lower limit was typed.
 constexpr double noVolumeBelow = -500;
 
-bool walkVolume(double v, double start, const Walk& walk, LineSpan& span, const std::function<void()>& walkStopped)
+bool walkVolume(double v, double start, const LineBounds& bounds, LineSpan& span)
 {
     v = numtext::round15(v);
     if (!(v > 0 && v <= 78))
         return false;
+    const ChartLimits limits = bounds.limits();
     Found found;
     Placing at;
     double hr = 0, rh = 0;
     double db = start;
     do {
         db = db - 1;
-        const SearchResult search = wetBulbOnVolumeLine(db, v, walk.atm);
+        const SearchResult search = wetBulbOnVolumeLine(db, v, bounds.atm);
         if (search.converged()) {
             const double wb = search.x;
-            skipOnFailure([&] { hr = psychro_w(db, wb, walk.atm); });
-            skipOnFailure([&] { rh = psychro_rh(db, wb, walk.atm); });
-            bool inside = db <= 120 && walk.inLimits(db, hr) && hr > 0 && rh <= 100;
-            if (walk.onChart) {
-                at.place(walk.frame, db, hr);
+            skipOnFailure([&] { hr = moistair::psychro_w(db, wb, bounds.atm); });
+            skipOnFailure([&] { rh = moistair::psychro_rh(db, wb, bounds.atm); });
+            bool inside = db <= 120 && limits.contains(db, hr) && hr > 0 && rh <= 100;
+            if (bounds.chart) {
+                at.place(*bounds.chart, db, hr);
                 inside = inside && differs(at.y, at.previousY) && at.previousX > 0;
             }
             if (inside) {
@@ -206,10 +191,10 @@ bool walkVolume(double v, double start, const Walk& walk, LineSpan& span, const 
             }
             at.moveOn();
         }
-        if (walk.onChart) {
+        if (bounds.chart) {
             if (db >= 120) {
-                if (walkStopped)
-                    walkStopped();
+                if (bounds.walkStopped)
+                    bounds.walkStopped();
                 return false;
             }
             if (search.exhausted() && at.previousX > 0 && at.previousY > 0)
@@ -217,52 +202,41 @@ bool walkVolume(double v, double start, const Walk& walk, LineSpan& span, const 
         } else if (search.exhausted()) {
             break;
         }
-    } while (!(db < walk.ldb || db < noVolumeBelow));
+    } while (!(db < limits.ldb || db < noVolumeBelow));
     found.writeTo(span);
     return found.any;
 }
 
 // The enthalpy and volume walks step down from the higher dry-bulb limit to
 // the lower one: limits that are not finite numbers would never end them.
-bool walkable(const ChartBounds& bounds)
+bool walkable(const ChartLimits& limits)
 {
-    return std::isfinite(bounds.ldb) && std::isfinite(bounds.hdb);
+    return std::isfinite(limits.ldb) && std::isfinite(limits.hdb);
 }
 
 } // namespace
 
-bool rhlinespan(double rh, const ChartBounds& bounds, LineSpan& span)
+bool rhlinespan(double rh, const LineBounds& bounds, LineSpan& span)
 {
-    return walkRh(rh, Walk(bounds), span, bounds.lineNotFound);
+    return walkRh(rh, bounds, span);
 }
 
-bool rhlinespan(double rh, const FixedBounds& bounds, LineSpan& span)
+// The enthalpy and volume walks start from the higher dry-bulb limit, 120
+// for the fixed bounds.
+bool hlinespan(double h, const LineBounds& bounds, LineSpan& span)
 {
-    return walkRh(rh, Walk(bounds), span, nullptr);
-}
-
-bool hlinespan(double h, const ChartBounds& bounds, LineSpan& span)
-{
-    if (!walkable(bounds))
+    const ChartLimits limits = bounds.limits();
+    if (!walkable(limits))
         return false;
-    return walkEnthalpy(h, enthalpyWalkStart(bounds.hdb), Walk(bounds), span);
+    return walkEnthalpy(h, enthalpyWalkStart(limits.hdb), bounds, span);
 }
 
-bool hlinespan(double h, const FixedBounds& bounds, LineSpan& span)
+bool spvollinespan(double v, const LineBounds& bounds, LineSpan& span)
 {
-    return walkEnthalpy(h, 120, Walk(bounds), span);
-}
-
-bool spvollinespan(double v, const ChartBounds& bounds, LineSpan& span)
-{
-    if (!walkable(bounds))
+    const ChartLimits limits = bounds.limits();
+    if (!walkable(limits))
         return false;
-    return walkVolume(v, bounds.hdb, Walk(bounds), span, bounds.walkStopped);
+    return walkVolume(v, limits.hdb, bounds, span);
 }
 
-bool spvollinespan(double v, const FixedBounds& bounds, LineSpan& span)
-{
-    return walkVolume(v, 120, Walk(bounds), span, nullptr);
-}
-
-} // namespace moistair
+} // namespace chart
