@@ -24,7 +24,7 @@ using testsupport::ChartType;
 using testsupport::readFile;
 using Op = ui::RecordingSurface::Operation;
 
-enum Kind { DB, WB, RH, HR, H, DP, V };
+using namespace testsupport;
 
 const std::string drawFirst = "First draw axis as per latest chart limits";
 const std::string notFeasible =
@@ -85,10 +85,10 @@ const std::vector<QString> at75and65{"75.0000000", "65.0000000", "59.2482918", "
 
 TEST_F(LocatePoint, RefusesUnusableInputInOrderBeforeAskingForAChart)
 {
-    struct Case { const char* what; int kind1; const char* text1; int kind2; const char* text2; std::string message; };
+    struct Case { const char* what; Kind kind1; const char* text1; Kind kind2; const char* text2; std::string message; };
     const Case cases[] = {
         {"same property, empty boxes", WB, "", WB, "", "Two parameters must be diffrent"},
-        {"no property chosen in either list", -1, "", -1, "", "Two parameters must be diffrent"},
+        {"no property chosen in either list", noKind, "", noKind, "", "Two parameters must be diffrent"},
         {"humidity ratio with dew point, empty boxes", HR, "", DP, "",
          "combination of Humidity ration and dew point not feasible"},
         {"dew point with humidity ratio", DP, "50", HR, "0.01",
@@ -99,7 +99,7 @@ TEST_F(LocatePoint, RefusesUnusableInputInOrderBeforeAskingForAChart)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         give(c.kind1, c.text1, c.kind2, c.text2);
-        if (c.kind1 < 0) {
+        if (!c.kind1) {
             form->firstPropertyList->setEditText("typed over");
             form->secondPropertyList->setEditText("typed over");
         }

@@ -7,6 +7,7 @@
 #include "windows/mainwindow.h"
 #include "windows/charttypedialog.h"
 #include "filebytes.h"
+#include "kinds.h"
 #include "point/readout.h"
 #include "ui/doubles/recordingsurface.h"
 #include "ui/doubles/scripteddialogs.h"
@@ -95,10 +96,10 @@ protected:
     }
 
     // Chooses the two properties of a point and types their values.
-    void give(int kind1, const char* text1, int kind2, const char* text2)
+    void give(Kind kind1, const char* text1, Kind kind2, const char* text2)
     {
-        form->selectListItem(form->firstPropertyList, kind1);
-        form->selectListItem(form->secondPropertyList, kind2);
+        form->selectListItem(form->firstPropertyList, listIndexOf(kind1));
+        form->selectListItem(form->secondPropertyList, listIndexOf(kind2));
         form->firstPropertyValue->setText(text1);
         form->secondPropertyValue->setText(text2);
     }

@@ -26,7 +26,7 @@ using windows::MixingStep;
 using testsupport::readFile;
 using testsupport::writeFile;
 
-enum Kind { DB, WB, RH, HR, H, DP, V };
+using namespace testsupport;
 
 const std::string screenQuestion =
     "You must set screen size to 1024x768 or higher if your monitor size is less than 15 inch. "
@@ -62,19 +62,19 @@ protected:
     // Gives a stream its two properties, their values and its air flow, the
     // way the user does: a list chosen, then a box typed in.
     static void give(QComboBox* list1, QLineEdit* value1, QComboBox* list2, QLineEdit* value2, QLineEdit* acfm,
-                     int kind1, const char* text1, int kind2, const char* text2, const char* flow)
+                     Kind kind1, const char* text1, Kind kind2, const char* text2, const char* flow)
     {
-        choose(list1, kind1);
-        choose(list2, kind2);
+        choose(list1, listIndexOf(kind1));
+        choose(list2, listIndexOf(kind2));
         value1->setText(text1);
         value2->setText(text2);
         acfm->setText(flow);
     }
-    static void give1(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
+    static void give1(MixingWindow* w, Kind k1, const char* t1, Kind k2, const char* t2, const char* flow)
     {
         give(w->stream1FirstList, w->stream1FirstValue, w->stream1SecondList, w->stream1SecondValue, w->stream1AirFlow, k1, t1, k2, t2, flow);
     }
-    static void give2(MixingWindow* w, int k1, const char* t1, int k2, const char* t2, const char* flow)
+    static void give2(MixingWindow* w, Kind k1, const char* t1, Kind k2, const char* t2, const char* flow)
     {
         give(w->stream2FirstList, w->stream2FirstValue, w->stream2SecondList, w->stream2SecondValue, w->stream2AirFlow, k1, t1, k2, t2, flow);
     }
@@ -153,7 +153,7 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
         SCOPED_TRACE(list->objectName().toStdString());
         ASSERT_EQ(list->count(), 7);
         for (int i = 0; i < 7; ++i)
-            EXPECT_EQ(list->itemText(i).toStdString(), chart::propertyCaptions[i]);
+            EXPECT_EQ(list->itemText(i).toStdString(), point::propertyCaptions[i]);
     }
     EXPECT_EQ(w->stream1FirstList->currentText(), "Dry bulb temp, Deg F");
     EXPECT_EQ(w->stream1SecondList->currentText(), "Wet bulb temp, Deg F");
@@ -272,13 +272,13 @@ TEST_F(Mixing, EveryChangeSolvesItsOwnStreamThenMixes)
          {MixingStep::Stream1, MixingStep::Mix, MixingStep::Stream1, MixingStep::Mix}},
         {"second value of stream 1", [&] { w->stream1SecondValue->setText("64"); }, one1},
         {"air flow of stream 1", [&] { w->stream1AirFlow->setText("900"); }, one1},
-        {"first list of stream 1", [&] { choose(w->stream1FirstList, DB); }, one1},
-        {"second list of stream 1", [&] { choose(w->stream1SecondList, WB); }, one1},
+        {"first list of stream 1", [&] { choose(w->stream1FirstList, listIndexOf(DB)); }, one1},
+        {"second list of stream 1", [&] { choose(w->stream1SecondList, listIndexOf(WB)); }, one1},
         {"first value of stream 2", [&] { w->stream2FirstValue->setText("94"); }, one2},
         {"second value of stream 2", [&] { w->stream2SecondValue->setText("71"); }, one2},
         {"air flow of stream 2", [&] { w->stream2AirFlow->setText("400"); }, one2},
-        {"first list of stream 2", [&] { choose(w->stream2FirstList, RH); }, one2},
-        {"second list of stream 2", [&] { choose(w->stream2SecondList, WB); }, one2},
+        {"first list of stream 2", [&] { choose(w->stream2FirstList, listIndexOf(RH)); }, one2},
+        {"second list of stream 2", [&] { choose(w->stream2SecondList, listIndexOf(WB)); }, one2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -334,9 +334,9 @@ TEST_F(Mixing, InputWithoutAValidStateLeavesTheColumnBlank)
 {
     struct Case {
         const char* name;
-        int kind1;
+        Kind kind1;
         const char* text1;
-        int kind2;
+        Kind kind2;
         const char* text2;
         bool solved;
     };

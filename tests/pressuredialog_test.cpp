@@ -368,7 +368,7 @@ TEST_F(PressureDialog, TheLocaleDecimalSeparatorIsReadAsThePoint)
     EXPECT_EQ(surface.texts()[0].text, "Atmos. pr=20,5 In Hg");
 
     testsupport::drawChart(*form, testsupport::ChartType::Blank);
-    give(0, "75", 1, "65");
+    give(testsupport::DB, "75", testsupport::WB, "65");
     EXPECT_EQ(text(form->readoutRelativeHumidity), "63.0448681");
     form->locatePointButton->click();
     auto* result = qobject_cast<windows::PointResultWindow*>(form->pointResultWindow());

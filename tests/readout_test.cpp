@@ -17,7 +17,7 @@ namespace {
 
 using testsupport::ChartType;
 
-enum Kind { DB, WB, RH, HR, H, DP, V };
+using namespace testsupport;
 
 const std::string notFeasible = "The line is either out of chart limits or is not feasible";
 
@@ -68,7 +68,7 @@ TEST_F(Readout, ShowsTheStateOnEveryChangeAndKeepsTheVapourPressureOfTheLastPoin
 
 TEST_F(Readout, InputThatGivesNoPointBlanksTheReadoutSilently)
 {
-    struct Case { const char* what; int kind1; const char* text1; int kind2; const char* text2; };
+    struct Case { const char* what; Kind kind1; const char* text1; Kind kind2; const char* text2; };
     const Case cases[] = {
         {"same property twice", DB, "75", DB, "65"},
         {"humidity ratio with dew point", HR, "0.01", DP, "50"},

@@ -5,6 +5,7 @@
 #include "chart/linespans.h"
 #include "moistair/psychro.h"
 #include "point/solvepoint.h"
+#include "kinds.h"
 #include "ui/doubles/scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ using namespace point;
 
 namespace {
 
-enum Kind { DB, WB, RH, HR, H, DP, V };
+using namespace testsupport;
 
 const char* const twoEqual = "Two parameters must be diffrent";
 const char* const humidityRatioWithDewPoint = "combination of Humidity ration and dew point not feasible";
@@ -69,9 +70,9 @@ struct Window {
     bool drawnChartHolds = true;
     bool withDrawnChartTest = false;
 
-    SolveWindow solveWindow()
+    SolveContext solveContext()
     {
-        SolveWindow w;
+        SolveContext w;
         w.pressureText = &pressure;
         w.atm = &atm;
         w.fields = &fields;
@@ -96,11 +97,11 @@ struct Window {
         return w;
     }
 
-    std::optional<MoistAirState> solve(int kind1, const std::string& text1, int kind2, const std::string& text2,
+    std::optional<MoistAirState> solve(Kind kind1, const std::string& text1, Kind kind2, const std::string& text2,
                                        SolveOptions options = silentChart)
     {
-        SolveWindow w = solveWindow();
-        return solvepoint(kind1, text1, kind2, text2, options, w);
+        SolveContext w = solveContext();
+        return solvepoint({kind1, text1}, {kind2, text2}, options, w);
     }
 };
 
@@ -108,9 +109,9 @@ using Log = std::vector<std::string>;
 
 struct GuardCase {
     std::string what;
-    int kind1;
+    Kind kind1;
     std::string text1;
-    int kind2;
+    Kind kind2;
     std::string text2;
     const char* message; // nullptr: not refused
 };
@@ -119,13 +120,13 @@ TEST(SolvePointTest, GuardsInOrder)
 {
     const std::vector<GuardCase> table = {
         {"same kind, empty boxes", DB, "", DB, "", twoEqual},
-        {"both lists typed over", -1, "70", -1, "50", twoEqual},
+        {"both lists typed over", noKind, "70", noKind, "50", twoEqual},
         {"humidity ratio with dew point, empty boxes", HR, "", DP, "", humidityRatioWithDewPoint},
         {"dew point with humidity ratio", DP, "50", HR, "0.01", humidityRatioWithDewPoint},
         {"first box empty", DB, "", WB, "65", blankBox},
         {"second box empty", DB, "75", WB, "", blankBox},
         {"a blank is not empty", DB, " ", WB, "65", nullptr},
-        {"one list typed over", -1, "75", WB, "65", nullptr},
+        {"one list typed over", noKind, "75", WB, "65", nullptr},
     };
     for (const GuardCase& c : table) {
         SCOPED_TRACE(c.what);
@@ -201,9 +202,9 @@ Expect exactly(double MoistAirState::*field, double value) { return {field, valu
 
 struct Worked {
     std::string what;
-    int kind1;
+    Kind kind1;
     std::string text1;
-    int kind2;
+    Kind kind2;
     std::string text2;
     std::vector<Expect> expect; // empty: the solve fails
     SolveOptions options = silentChart;
@@ -298,9 +299,9 @@ TEST(SolvePointTest, WorkedStates)
 }
 
 struct RangeCase {
-    int kind1;
+    Kind kind1;
     std::string text1;
-    int kind2;
+    Kind kind2;
     std::string text2;
     bool accepted;
 };
@@ -370,18 +371,19 @@ TEST(SolvePointTest, Ranges)
 // indicator and focusing the chart, and says nothing when silent.
 TEST(SolvePointTest, FailureReport)
 {
-    const std::vector<std::vector<std::string>> failing = {
-        {"1", "100", "2", "40"},   // search exhausted
-        {"0", "70", "1", "75"},    // final check
-        {"0", "130", "1", "65"},   // out of range
-        {"3", "0.03", "4", "30"},  // search along a line exhausted
+    struct Failing { PropertyKind kind1; std::string text1; PropertyKind kind2; std::string text2; };
+    const Failing failing[] = {
+        {WB, "100", RH, "40"},  // search exhausted
+        {DB, "70", WB, "75"},   // final check
+        {DB, "130", WB, "65"},  // out of range
+        {HR, "0.03", H, "30"},  // search along a line exhausted
     };
-    for (const auto& f : failing) {
-        SCOPED_TRACE(f[1] + " " + f[3]);
+    for (const Failing& f : failing) {
+        SCOPED_TRACE(f.text1 + " " + f.text2);
         for (SolveOptions options : {messagesChart, silentChart, silentFixed}) {
             Window window;
             window.span = chart::LineSpan{"0", "0"};
-            EXPECT_FALSE(window.solve(std::stoi(f[0]), f[1], std::stoi(f[2]), f[3], options));
+            EXPECT_FALSE(window.solve(f.kind1, f.text1, f.kind2, f.text2, options));
             if (options.reporting == Reporting::WithMessages) {
                 EXPECT_EQ(window.log, (Log{"clearbusy", "focus", infeasible}));
                 EXPECT_EQ(window.dialogs.messages().back().buttons, ui::Buttons::Ok);
@@ -417,10 +419,11 @@ TEST(SolvePointTest, EveryPairSolvesAKnownState)
     const double atm = 29.92126;
     const Known known;
     double MoistAirState::*const fields[] = {db, wb, rh, hr, h, dp, v};
-    auto text = [&](int kind) { return known.text(fields[kind]); };
-    auto isLine = [](int a, int b) { return (a >= RH && b >= H) || (a == RH && b == H); };
-    for (int a = DB; a <= V; ++a) {
-        for (int b = a + 1; b <= V; ++b) {
+    auto text = [&](PropertyKind kind) { return known.text(fields[int(kind)]); };
+    auto isLine = [](PropertyKind a, PropertyKind b) { return (a >= RH && b >= H) || (a == RH && b == H); };
+    for (int i = 0; i < point::propertyKindCount; ++i) {
+        for (int j = i + 1; j < point::propertyKindCount; ++j) {
+            const PropertyKind a = PropertyKind(i), b = PropertyKind(j);
             if (a == HR && b == DP)
                 continue;
             SCOPED_TRACE(text(a) + " " + text(b));
@@ -436,8 +439,8 @@ TEST(SolvePointTest, EveryPairSolvesAKnownState)
                 const double tolerance = a == H || b == H ? 0.1 : 0.02;
                 EXPECT_NEAR(state->db, 70, tolerance);
                 EXPECT_NEAR(state->wb, 60, tolerance);
-                EXPECT_EQ((*state).*fields[a], std::stod(text(a)));
-                EXPECT_EQ((*state).*fields[b], std::stod(text(b)));
+                EXPECT_EQ((*state).*fields[int(a)], std::stod(text(a)));
+                EXPECT_EQ((*state).*fields[int(b)], std::stod(text(b)));
                 EXPECT_EQ(state->pv, moistair::psychro_pv1(state->db, state->wb, atm));
                 EXPECT_EQ(window.log, Log{});
                 EXPECT_EQ(window.boundsGathered, line && options.spanBounds == SpanBounds::Chart ? 1 : 0);
@@ -452,9 +455,9 @@ TEST(SolvePointTest, EveryPairSolvesAKnownState)
 
 struct SpanCase {
     std::string what;
-    int kind1;
+    Kind kind1;
     double MoistAirState::*field1;
-    int kind2;
+    Kind kind2;
     double MoistAirState::*field2;
     bool chartDrawn;
     Limits chosen;          // the chart drawn last has these limits too, up to a higher dry bulb of 120

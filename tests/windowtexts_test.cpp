@@ -122,7 +122,7 @@ TEST_F(WindowTexts, PressureDialogConvertingALongEntry)
 TEST_F(WindowTexts, TextsLongerThanTheWindowEndInAnEllipsis)
 {
     drawChart();
-    give(0, "75", 1, "65");
+    give(testsupport::DB, "75", testsupport::WB, "65");
     const QString id = QString("<b>AHU-2</b> <font color=red>supply</font>  &amp; (level 3) ").repeated(5);
     form->pointIdentification->setText(id);
     form->locatePointButton->click();
@@ -146,7 +146,7 @@ TEST_F(WindowTexts, TextsLongerThanTheWindowEndInAnEllipsis)
 TEST_F(WindowTexts, LocatePointResultWindow)
 {
     drawChart();
-    give(0, "75", 1, "65");
+    give(testsupport::DB, "75", testsupport::WB, "65");
     form->locatePointButton->click();
     const char* value = "-123.4567890";
     check(form->pointResultWindow(),

@@ -11,13 +11,6 @@
 
 namespace chart {
 
-// The seven properties, in the order of every property list.
-enum class PropertyKind { DryBulb, WetBulb, RelHumidity, HumidityRatio, Enthalpy, DewPoint, SpecificVolume };
-inline constexpr const char* propertyCaptions[7] = {
-    "Dry bulb temp, Deg F", "Wet bulb temp, Deg F", "Rel humidity, percent", "Humidity ratio, decimal",
-    "Specific enthalpy, btu/lb", "Dew point, Deg F", "Specific vol, cuf/lb",
-};
-
 // The lower dry bulb that drawnLowerDryBulbText holds when no chart is drawn.
 inline constexpr double nochart = 121;
 

@@ -24,29 +24,29 @@ double finite(double value)
 
 } // namespace
 
-point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
+point::SolveContext streamSolveContext(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
                                      chart::LineSpan& span)
 {
-    point::SolveWindow window;
-    window.pressureText = &main.workingPressureText;
-    window.atm = &atm;
-    window.fields = &fields;
-    window.span = &span;
-    window.localeDecimal = ui::localeDecimal();
-    window.localeGrouping = ui::localeGrouping();
-    return window;
+    point::SolveContext solver;
+    solver.pressureText = &main.workingPressureText;
+    solver.atm = &atm;
+    solver.fields = &fields;
+    solver.span = &span;
+    solver.localeDecimal = ui::localeDecimal();
+    solver.localeGrouping = ui::localeGrouping();
+    return solver;
 }
 
 std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
-                                        point::SolveWindow& window)
+                                        point::SolveContext& solver)
 {
     const std::optional<point::MoistAirState> state =
-        point::solvepoint(input.kind1, input.text1, input.kind2, input.text2,
-                          {point::Reporting::Silent, point::SpanBounds::Fixed}, window);
+        point::solvepoint(input.first, input.second,
+                          {point::Reporting::Silent, point::SpanBounds::Fixed}, solver);
     if (!state)
         return std::nullopt;
     const point::MoistAirState& s = *state;
-    const double atm = window.atm ? *window.atm : numtext::leadingNumberOr0(main.workingPressureText);
+    const double atm = solver.atm ? *solver.atm : numtext::leadingNumberOr0(main.workingPressureText);
 
     StreamColumn column;
     column.db = formatprop(s.db);
@@ -58,15 +58,15 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     column.dp = formatprop(s.dp);
     skipOnFailure([&] { column.pv = formatprop(moistair::psychro_pv1(s.db, s.wb, atm)); });
 
-    column.pressureCaption = point::pressureRowCaption(main.pressureUnitText, window.localeDecimal);
-    column.prvalue = point::pressureRowValue(main.typedPressureText, window.localeDecimal);
+    column.pressureCaption = point::pressureRowCaption(main.pressureUnitText, solver.localeDecimal);
+    column.prvalue = point::pressureRowValue(main.typedPressureText, solver.localeDecimal);
 
     skipOnFailure([&] { column.pvs = formatprop(moistair::psychro_pvs(s.db)); });
 
     // The flows: the dry air from the air flow and the volume at full
     // precision, the others from the flows as shown.
     skipOnFailure([&] {
-        const std::optional<double> acfm = numtext::leadingNumber(input.acfm, window.localeDecimal);
+        const std::optional<double> acfm = numtext::leadingNumber(input.acfm, solver.localeDecimal);
         if (!acfm)
             throw moistair::PsychroError("air flow out of range");
         column.dryair = formatprop(finite(*acfm / s.v));

@@ -12,14 +12,11 @@
 
 namespace mixing {
 
-// What the user gave for one stream: the indexes of its two property lists,
-// the two values and the air flow in acfm, as typed (its leading number, the
-// locale's decimal separator taken as well as the point).
+// What the user gave for one stream: its two properties and the air flow in
+// acfm, as typed (its leading number, the locale's decimal separator taken as
+// well as the point).
 struct StreamInput {
-    int kind1 = -1;
-    std::string text1;
-    int kind2 = -1;
-    std::string text2;
+    point::GivenProperty first, second;
     std::string acfm;
 };
 
@@ -38,16 +35,16 @@ struct StreamColumn {
 
 // What a stream's solve works with: the main window's working-pressure text,
 // and the mixing window's own working pressure, result fields and line span.
-point::SolveWindow streamSolveWindow(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
+point::SolveContext streamSolveContext(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
                                      chart::LineSpan& span);
 
 // Solves one stream at the main window's working pressure, without a message
 // and within the fixed bounds of the mixing window. Gives nothing when the
 // input gives no valid state: two equal properties, humidity ratio with dew
 // point, an empty value, a search that runs out or a state that fails the
-// validity check. window.atm takes the working pressure of the main window's
+// validity check. solver.atm takes the working pressure of the main window's
 // workingPressureText whenever the input passes those first refusals.
 std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::MainState& main,
-                                        point::SolveWindow& window);
+                                        point::SolveContext& solver);
 
 } // namespace mixing

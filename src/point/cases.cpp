@@ -23,10 +23,12 @@ using moistair::SearchResult;
 using moistair::skipOnFailure;
 using moistair::SlopeProbe;
 
-enum Kind { DB, WB, RH, HR, H, DP, V };
-constexpr int kindCount = 7;
+// The kinds by their short names, as the tables below use them.
+constexpr PropertyKind DB = PropertyKind::DryBulb, WB = PropertyKind::WetBulb, RH = PropertyKind::RelativeHumidity,
+                       HR = PropertyKind::HumidityRatio, H = PropertyKind::Enthalpy, DP = PropertyKind::DewPoint,
+                       V = PropertyKind::SpecificVolume;
 
-double& field(MoistAirState& state, int kind)
+double& field(MoistAirState& state, PropertyKind kind)
 {
     switch (kind) {
     case DB: return state.db;
@@ -35,8 +37,9 @@ double& field(MoistAirState& state, int kind)
     case HR: return state.hr;
     case H: return state.h;
     case DP: return state.dp;
-    default: return state.v;
+    case V: return state.v;
     }
+    return state.v;
 }
 
 // The accepted range of a value: lower < value <= upper, tested on the value
@@ -50,7 +53,7 @@ struct Range {
     }
 };
 
-Range rangeOf(int kind, int other)
+Range rangeOf(PropertyKind kind, PropertyKind other)
 {
     switch (kind) {
     case DB: return {0, 120};
@@ -59,8 +62,9 @@ Range rangeOf(int kind, int other)
     case HR: return {0, 0.03};
     case H: return {0, other == WB || other == RH ? 62.0 : 61.9};
     case DP: return {-55, other == WB ? 89.0 : 120.0};
-    default: return {0, 78};
+    case V: return {0, 78};
     }
+    return {0, 78};
 }
 
 using Property = double (*)(double db, double wb, double atm);
@@ -72,15 +76,15 @@ double dewPointOf(double db, double wb, double atm)
 
 // Fills every field that the case was not given and has not set, each from
 // the dry bulb and the wet bulb.
-void completeFromDbAndWb(MoistAirState& s, double atm, std::initializer_list<int> known)
+void completeFromDbAndWb(MoistAirState& s, double atm, std::initializer_list<PropertyKind> known)
 {
-    auto isKnown = [&](int kind) {
-        for (int k : known)
+    auto isKnown = [&](PropertyKind kind) {
+        for (PropertyKind k : known)
             if (k == kind)
                 return true;
         return false;
     };
-    const std::pair<int, Property> computed[] = {
+    const std::pair<PropertyKind, Property> computed[] = {
         {RH, moistair::psychro_rh}, {H, moistair::psychro_h}, {HR, moistair::psychro_w},
         {V, moistair::psychro_v},   {DP, dewPointOf},
     };
@@ -111,7 +115,7 @@ SearchResult runSearch(F&& f, double target, const SearchParams& params)
 }
 
 // Dry bulb with wet bulb, and dry bulb with enthalpy: no search.
-bool direct(MoistAirState& s, int second, double atm)
+bool direct(MoistAirState& s, PropertyKind second, double atm)
 {
     if (second == H)
         skipOnFailure([&] { s.wb = moistair::psychro_wb(s.db, s.h, atm); });
@@ -122,7 +126,7 @@ bool direct(MoistAirState& s, int second, double atm)
 // Dry bulb known: the wet bulb at which the second property, at that dry
 // bulb, has its value.
 struct WetBulbSearch {
-    int second;
+    PropertyKind second;
     Property property;
     Bracket bracket;
 };
@@ -149,7 +153,7 @@ bool wetBulbWithDryBulb(MoistAirState& s, const WetBulbSearch& c, double atm)
 // Wet bulb known: the dry bulb at which the second property, at that wet
 // bulb, has its value.
 struct DryBulbSearch {
-    int second;
+    PropertyKind second;
     Property property;
     SlopeProbe probe;
 };
@@ -233,8 +237,8 @@ bool relativeHumidityWithHumidityRatio(MoistAirState& s, double atm)
 using InnerSolver = void (*)(double db, double lineValue, double atm, moistair::WetBulbFields& fields);
 
 struct LineSearch {
-    int line;
-    int second;
+    PropertyKind line;
+    PropertyKind second;
     InnerSolver inner;
     double tolerance;
     SlopeProbe direction;
@@ -250,7 +254,7 @@ constexpr LineSearch lineSearches[] = {
     {V, DP, moistair::dpwithdbandspvol, 0.001, SlopeProbe::Falling},
 };
 
-bool walkLine(int line, double value, const chart::LineBounds& bounds, chart::LineSpan& span)
+bool walkLine(PropertyKind line, double value, const chart::LineBounds& bounds, chart::LineSpan& span)
 {
     switch (line) {
     case RH: return chart::rhlinespan(value, bounds, span);
@@ -261,15 +265,15 @@ bool walkLine(int line, double value, const chart::LineBounds& bounds, chart::Li
 
 // Walks the line for its span; returns whether a point of it lay inside the
 // bounds (otherwise the span is the one an earlier walk left).
-bool findLineSpan(int line, double value, CaseContext& context)
+bool findLineSpan(PropertyKind line, double value, CaseContext& context)
 {
     if (context.spanBounds == SpanBounds::Fixed)
         return walkLine(line, value, chart::LineBounds(context.atm), context.span);
     // Without a window to give them, the bounds of a chart with no limits and
     // no scale.
     chart::LineBounds bounds(context.atm, chart::ChartFrame{});
-    if (context.window.chartBounds)
-        bounds = context.window.chartBounds();
+    if (context.solver.chartBounds)
+        bounds = context.solver.chartBounds();
     return walkLine(line, value, bounds, context.span);
 }
 
@@ -331,10 +335,10 @@ bool alongLine(MoistAirState& s, const LineSearch& c, CaseContext& context)
 
 } // namespace
 
-bool solveCase(int first, double firstValue, int second, double secondValue, CaseContext& context,
+bool solveCase(PropertyKind first, double firstValue, PropertyKind second, double secondValue, CaseContext& context,
                MoistAirState& state)
 {
-    if (first < 0 || second >= kindCount || first >= second)
+    if (first >= second)
         return true;
     field(state, first) = firstValue;
     field(state, second) = secondValue;

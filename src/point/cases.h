@@ -10,7 +10,7 @@ namespace point {
 struct CaseContext {
     double atm = 0;                           // working pressure of the solve
     SpanBounds spanBounds = SpanBounds::Chart;
-    SolveWindow& window;                      // for the line cases: span, bounds, result fields
+    SolveContext& solver;                      // for the line cases: span, bounds, result fields
     moistair::WetBulbFields& fields;          // the window's result fields of the wet-bulb solvers
     chart::LineSpan& span;                    // the window's line span
 };
@@ -21,7 +21,7 @@ struct CaseContext {
 // Returns false when the case fails; a value out of range, or a pair with
 // no case, returns true with the state incomplete, for the final check to
 // refuse.
-bool solveCase(int first, double firstValue, int second, double secondValue, CaseContext& context,
+bool solveCase(PropertyKind first, double firstValue, PropertyKind second, double secondValue, CaseContext& context,
                MoistAirState& state);
 
 } // namespace point

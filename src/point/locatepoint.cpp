@@ -8,15 +8,15 @@ namespace point {
 
 std::optional<LocatedPoint> locatePoint(PointContext& context, const PointInputs& inputs)
 {
-    SolveWindow window = mainSolveWindow(context);
-    window.drawnChartTest = [&context] { return chart::checkdrawnlimits(context.draw, context.dialogs); };
-    const std::optional<MoistAirState> point = solvepoint(inputs.kind1, inputs.text1, inputs.kind2, inputs.text2,
-                                                          {Reporting::WithMessages, SpanBounds::Chart}, window);
+    SolveContext solver = mainSolveContext(context);
+    solver.drawnChartTest = [&context] { return chart::checkdrawnlimits(context.draw, context.dialogs); };
+    const std::optional<MoistAirState> point = solvepoint(inputs.first, inputs.second,
+                                                          {Reporting::WithMessages, SpanBounds::Chart}, solver);
     if (!point)
         return std::nullopt;
     const chart::MainState& state = context.draw.state;
-    return LocatedPoint{*point, pressureRowCaption(state.pressureUnitText, window.localeDecimal),
-                        pressureRowValue(state.typedPressureText, window.localeDecimal)};
+    return LocatedPoint{*point, pressureRowCaption(state.pressureUnitText, solver.localeDecimal),
+                        pressureRowValue(state.typedPressureText, solver.localeDecimal)};
 }
 
 } // namespace point

@@ -4,6 +4,7 @@
 // identification typed there.
 
 #include "chart/drawcontext.h"
+#include "point/solvepoint.h"
 #include "ui/dialogs.h"
 
 #include <array>
@@ -18,13 +19,9 @@ namespace point {
 // point, vapour pressure. A text left out leaves its label as it is.
 using ReadoutTexts = std::array<std::optional<std::string>, 8>;
 
-// The two chosen properties (indexes of the property lists, -1 for none) and
-// their values as typed.
+// The two properties of the point as the main window gives them.
 struct PointInputs {
-    int kind1 = -1;
-    std::string text1;
-    int kind2 = -1;
-    std::string text2;
+    GivenProperty first, second;
 };
 
 struct PointContext {

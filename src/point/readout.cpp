@@ -7,19 +7,19 @@
 
 namespace point {
 
-SolveWindow mainSolveWindow(PointContext& context)
+SolveContext mainSolveContext(PointContext& context)
 {
     chart::DrawContext& draw = context.draw;
     chart::MainState& state = draw.state;
-    SolveWindow window;
-    window.pressureText = &state.workingPressureText;
-    window.atm = &state.atm;
-    window.fields = &state.wetBulb;
-    window.span = &state.span;
+    SolveContext solver;
+    solver.pressureText = &state.workingPressureText;
+    solver.atm = &state.atm;
+    solver.fields = &state.wetBulb;
+    solver.span = &state.span;
     // A span along a line of the chart reads the limits now chosen and the
     // working pressure into the shared state, and places the line by the
     // scale of the chart drawn last.
-    window.chartBounds = [&context] {
+    solver.chartBounds = [&context] {
         chart::DrawContext& draw = context.draw;
         chart::MainState& state = draw.state;
         chart::readChartLimits(state, draw.limits);
@@ -34,12 +34,12 @@ SolveWindow mainSolveWindow(PointContext& context)
         };
         return bounds;
     };
-    window.dialogs = &context.dialogs;
-    window.clearbusy = draw.clearbusy;
-    window.focusChart = [&draw] { draw.surface.takeFocus(); };
-    window.localeDecimal = ui::localeDecimal();
-    window.localeGrouping = ui::localeGrouping();
-    return window;
+    solver.dialogs = &context.dialogs;
+    solver.clearbusy = draw.clearbusy;
+    solver.focusChart = [&draw] { draw.surface.takeFocus(); };
+    solver.localeDecimal = ui::localeDecimal();
+    solver.localeGrouping = ui::localeGrouping();
+    return solver;
 }
 
 ReadoutTexts blankedReadout()
@@ -62,9 +62,9 @@ ReadoutTexts readoutOf(const MoistAirState& state)
 void updateReadout(PointContext& context, const PointInputs& inputs)
 {
     context.showReadout(blankedReadout());
-    SolveWindow window = mainSolveWindow(context);
-    const std::optional<MoistAirState> point = solvepoint(inputs.kind1, inputs.text1, inputs.kind2, inputs.text2,
-                                                          {Reporting::Silent, SpanBounds::Chart}, window);
+    SolveContext solver = mainSolveContext(context);
+    const std::optional<MoistAirState> point = solvepoint(inputs.first, inputs.second,
+                                                          {Reporting::Silent, SpanBounds::Chart}, solver);
     if (point)
         context.showReadout(readoutOf(*point));
 }

@@ -10,7 +10,7 @@ namespace point {
 // What the main window's solves work with: its working pressure and its text,
 // its result fields and line span, the chart limits now chosen, its dialogs,
 // busy indicator and chart surface.
-SolveWindow mainSolveWindow(PointContext& context);
+SolveContext mainSolveContext(PointContext& context);
 
 // The readout blanked but for the vapour pressure, which keeps the value of
 // the last point shown.

@@ -10,17 +10,18 @@
 namespace point {
 namespace {
 
-enum Kind { HumidityRatio = 3, DewPoint = 5 };
-
 // The refusal of a pair of inputs that cannot be solved, in the order the
-// tests are made; nullptr when the inputs may be solved.
-const char* refusal(int kind1, const std::string& text1, int kind2, const std::string& text2)
+// tests are made; nullptr when the inputs may be solved. Two lists with
+// nothing chosen count as two equal properties.
+const char* refusal(const GivenProperty& first, const GivenProperty& second)
 {
-    if (kind1 == kind2)
+    constexpr PropertyKind HumidityRatio = PropertyKind::HumidityRatio, DewPoint = PropertyKind::DewPoint;
+    if (first.kind == second.kind)
         return "Two parameters must be diffrent";
-    if ((kind1 == HumidityRatio && kind2 == DewPoint) || (kind1 == DewPoint && kind2 == HumidityRatio))
+    if ((first.kind == HumidityRatio && second.kind == DewPoint)
+        || (first.kind == DewPoint && second.kind == HumidityRatio))
         return "combination of Humidity ration and dew point not feasible";
-    if (text1.empty() || text2.empty())
+    if (first.text.empty() || second.text.empty())
         return "None of the two data input boxes can not be blank for locating point";
     return nullptr;
 }
@@ -35,36 +36,38 @@ bool passesFinalCheck(const MoistAirState& s)
            && s.rh <= 100 && s.v > 0 && s.h > 0;
 }
 
-void tell(SolveWindow& window, const char* text)
+void tell(SolveContext& solver, const char* text)
 {
-    if (window.dialogs)
-        window.dialogs->message(text, ui::Buttons::Ok);
+    if (solver.dialogs)
+        solver.dialogs->message(text, ui::Buttons::Ok);
 }
 
 } // namespace
 
-std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int kind2, const std::string& text2,
-                                        const SolveOptions& options, SolveWindow& window)
+std::optional<MoistAirState> solvepoint(const GivenProperty& given1, const GivenProperty& given2,
+                                        const SolveOptions& options, SolveContext& solver)
 {
     const bool withMessages = options.reporting == Reporting::WithMessages;
-    if (const char* text = refusal(kind1, text1, kind2, text2)) {
+    if (const char* text = refusal(given1, given2)) {
         if (withMessages)
-            tell(window, text);
+            tell(solver, text);
         return std::nullopt;
     }
-    if (window.drawnChartTest && !window.drawnChartTest())
+    if (solver.drawnChartTest && !solver.drawnChartTest())
         return std::nullopt;
 
-    const double atm = window.pressureText ? numtext::leadingNumberOr0(*window.pressureText) : 0;
-    if (window.atm)
-        *window.atm = atm;
+    const double atm = solver.pressureText ? numtext::leadingNumberOr0(*solver.pressureText) : 0;
+    if (solver.atm)
+        *solver.atm = atm;
 
     // A typed value that is not a number as a whole reads as 0.
     auto typed = [&](const std::string& text) {
-        return numtext::typedNumber(text, window.localeDecimal, window.localeGrouping).value_or(0.0);
+        return numtext::typedNumber(text, solver.localeDecimal, solver.localeGrouping).value_or(0.0);
     };
-    int first = kind1, second = kind2;
-    double firstValue = typed(text1), secondValue = typed(text2);
+    // The case takes the kinds in their order; a list with nothing chosen
+    // comes first.
+    std::optional<PropertyKind> first = given1.kind, second = given2.kind;
+    double firstValue = typed(given1.text), secondValue = typed(given2.text);
     if (first > second) {
         std::swap(first, second);
         std::swap(firstValue, secondValue);
@@ -72,17 +75,20 @@ std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int
 
     moistair::WetBulbFields ownFields;
     chart::LineSpan ownSpan;
-    CaseContext context{atm, options.spanBounds, window, window.fields ? *window.fields : ownFields,
-                        window.span ? *window.span : ownSpan};
+    CaseContext context{atm, options.spanBounds, solver, solver.fields ? *solver.fields : ownFields,
+                        solver.span ? *solver.span : ownSpan};
     MoistAirState state;
-    const bool solved = solveCase(first, firstValue, second, secondValue, context, state) && passesFinalCheck(state);
+    // Without a chosen kind no case runs, and the state of zeros fails the
+    // final check.
+    const bool solved = (!first || solveCase(*first, firstValue, *second, secondValue, context, state))
+                        && passesFinalCheck(state);
     if (!solved) {
         if (withMessages) {
-            if (window.clearbusy)
-                window.clearbusy();
-            if (window.focusChart)
-                window.focusChart();
-            tell(window, infeasible);
+            if (solver.clearbusy)
+                solver.clearbusy();
+            if (solver.focusChart)
+                solver.focusChart();
+            tell(solver, infeasible);
         }
         return std::nullopt;
     }

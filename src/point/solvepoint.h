@@ -4,6 +4,7 @@
 // pressure of the window that solves.
 
 #include "moistair/searches.h"
+#include "point/propertykind.h"
 #include "ui/dialogs.h"
 
 #include <functional>
@@ -33,10 +34,11 @@ struct MoistAirState {
     double db = 0, wb = 0, rh = 0, h = 0, v = 0, hr = 0, dp = 0, pv = 0;
 };
 
-// The values and effects of the window that solves. The main window and the
-// mixing window each have their own working pressure, result fields and line
-// span; both read the main window's working-pressure text.
-struct SolveWindow {
+// What the solver works with: the values and effects of the window whose
+// point it solves. The main window and the mixing window each have their own
+// working pressure, result fields and line span; both read the main window's
+// working-pressure text.
+struct SolveContext {
     const std::string* pressureText = nullptr;  // the main window's workingPressureText
     double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
     moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
@@ -55,10 +57,16 @@ struct SolveWindow {
     std::string localeGrouping;                 // the grouping separator the user may type in the whole part
 };
 
-// Solves the state from (kind1, text1) and (kind2, text2), kinds being the
-// indexes of the property lists (-1: no choice). Gives nothing when the solve
-// is refused or fails; with WithMessages the user has been told why.
-std::optional<MoistAirState> solvepoint(int kind1, const std::string& text1, int kind2, const std::string& text2,
-                                        const SolveOptions& options, SolveWindow& window);
+// A property that the user gives: its kind, as chosen in its list (nothing
+// when none is chosen), and its value as typed.
+struct GivenProperty {
+    std::optional<PropertyKind> kind;
+    std::string text;
+};
+
+// Solves the state from the two given properties. Gives nothing when the
+// solve is refused or fails; with WithMessages the user has been told why.
+std::optional<MoistAirState> solvepoint(const GivenProperty& first, const GivenProperty& second,
+                                        const SolveOptions& options, SolveContext& solver);
 
 } // namespace point

@@ -458,8 +458,7 @@ point::PointContext MainWindow::pointContext()
 
 point::PointInputs MainWindow::pointInputs() const
 {
-    return {ui::listIndex(firstPropertyList), firstPropertyValue->text().toStdString(),
-            ui::listIndex(secondPropertyList), secondPropertyValue->text().toStdString()};
+    return {givenProperty(firstPropertyList, firstPropertyValue), givenProperty(secondPropertyList, secondPropertyValue)};
 }
 
 void MainWindow::showReadout(const point::ReadoutTexts& texts)

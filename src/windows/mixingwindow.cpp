@@ -306,10 +306,9 @@ void MixingWindow::showStream(const StreamCells& stream)
           c.saturationPressure, c.dryAirFlow, c.vapourFlow,     c.moistAirFlow})
         cell->clear();
 
-    point::SolveWindow window = mixing::streamSolveWindow(main_.state, atm, wetBulb, span);
-    const mixing::StreamInput input{ui::listIndex(stream.firstList), textOf(stream.firstValue),
-                                    ui::listIndex(stream.secondList), textOf(stream.secondValue),
-                                    textOf(stream.airFlow)};
+    point::SolveContext window = mixing::streamSolveContext(main_.state, atm, wetBulb, span);
+    const mixing::StreamInput input{givenProperty(stream.firstList, stream.firstValue),
+                                    givenProperty(stream.secondList, stream.secondValue), textOf(stream.airFlow)};
     const std::optional<mixing::StreamColumn> column = mixing::solveStream(input, main_.state, window);
     if (!column)
         return;
