@@ -16,16 +16,10 @@ void markLocatedPoint(PointContext& context, const PointTexts& point)
     // does not hold a number counts as 0.
     const chart::ChartFrame frame = chart::frameOf(draw.W, draw.H, chart::chosenLimits(draw.limits));
 
-    auto read = [](const std::string& text) { return numtext::leadingNumberOr0(text); };
-    MoistAirState state;
-    state.db = read(point.db);
-    state.rh = read(point.rh);
-    state.wb = read(point.wb);
-    state.h = read(point.h);
-    state.v = read(point.v);
-    state.hr = read(point.hr);
-    state.dp = read(point.dp);
-    state.pv = read(point.pv);
+    StateValues values;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = numtext::leadingNumberOr0(point[i]);
+    const MoistAirState state = fromDisplayOrder(values);
 
     if (state.rh <= 100 && frame.limits.contains(state.db, state.hr)) {
         markConcentric(draw.surface, float(frame.dbtox(state.db)), float(frame.hrtoy(state.hr)), 40,

@@ -5,15 +5,13 @@
 #include "point/pointcontext.h"
 #include "ui/chartsurface.h"
 
+#include <array>
 #include <string>
 
 namespace point {
 
-// The eight properties of a point as the result window shows them, in
-// display order.
-struct PointTexts {
-    std::string db, wb, rh, h, v, hr, dp, pv;
-};
+// The values of a point as the result window shows them, in display order.
+using PointTexts = std::array<std::string, stateValueCount>;
 
 // When the point lies within the chart limits now chosen in the main window
 // (relative humidity at most 100), marks it on the chart surface and shows it

@@ -17,7 +17,7 @@ namespace point {
 // The texts of the main window's readout in display order: dry bulb, wet
 // bulb, relative humidity, enthalpy, specific volume, humidity ratio, dew
 // point, vapour pressure. A text left out leaves its label as it is.
-using ReadoutTexts = std::array<std::optional<std::string>, 8>;
+using ReadoutTexts = std::array<std::optional<std::string>, stateValueCount>;
 
 // The two properties of the point as the main window gives them.
 struct PointInputs {

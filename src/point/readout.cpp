@@ -53,7 +53,7 @@ ReadoutTexts blankedReadout()
 ReadoutTexts readoutOf(const MoistAirState& state)
 {
     ReadoutTexts texts;
-    const double values[] = {state.db, state.wb, state.rh, state.h, state.v, state.hr, state.dp, state.pv};
+    const StateValues values = inDisplayOrder(state);
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = numtext::formatprop(values[i]);
     return texts;

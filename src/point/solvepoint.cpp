@@ -44,6 +44,16 @@ void tell(SolveContext& solver, const char* text)
 
 } // namespace
 
+StateValues inDisplayOrder(const MoistAirState& s)
+{
+    return {s.db, s.wb, s.rh, s.h, s.v, s.hr, s.dp, s.pv};
+}
+
+MoistAirState fromDisplayOrder(const StateValues& v)
+{
+    return {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]};
+}
+
 std::optional<MoistAirState> solvepoint(const GivenProperty& given1, const GivenProperty& given2,
                                         const SolveOptions& options, SolveContext& solver)
 {

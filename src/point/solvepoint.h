@@ -7,6 +7,7 @@
 #include "point/propertykind.h"
 #include "ui/dialogs.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,6 +34,12 @@ struct SolveOptions {
 struct MoistAirState {
     double db = 0, wb = 0, rh = 0, h = 0, v = 0, hr = 0, dp = 0, pv = 0;
 };
+
+// The values of a state in display order, as every window lists them.
+inline constexpr std::size_t stateValueCount = 8;
+using StateValues = std::array<double, stateValueCount>;
+StateValues inDisplayOrder(const MoistAirState& state);
+MoistAirState fromDisplayOrder(const StateValues& values);
 
 // What the solver works with: the values and effects of the window whose
 // point it solves. The main window and the mixing window each have their own

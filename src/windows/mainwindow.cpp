@@ -463,11 +463,16 @@ point::PointInputs MainWindow::pointInputs() const
 
 void MainWindow::showReadout(const point::ReadoutTexts& texts)
 {
-    QLabel* const labels[] = {readoutDryBulb, readoutWetBulb,       readoutRelativeHumidity, readoutEnthalpy,
-                              readoutVolume,  readoutHumidityRatio, readoutDewPoint,         readoutVapourPressure};
+    const auto labels = readoutLabels();
     for (std::size_t i = 0; i < texts.size(); ++i)
         if (texts[i])
             labels[i]->setText(QString::fromStdString(*texts[i]));
+}
+
+std::array<QLabel*, point::stateValueCount> MainWindow::readoutLabels() const
+{
+    return {readoutDryBulb, readoutWetBulb,       readoutRelativeHumidity, readoutEnthalpy,
+            readoutVolume,  readoutHumidityRatio, readoutDewPoint,         readoutVapourPressure};
 }
 
 void MainWindow::setbusy()

@@ -213,6 +213,8 @@ private:
     void sizeSurfaceToScreen();
     void emptyRunData();
     void showReadout(const point::ReadoutTexts& texts);
+    // The labels of the readout, in display order.
+    std::array<QLabel*, point::stateValueCount> readoutLabels() const;
 
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;

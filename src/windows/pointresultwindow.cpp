@@ -104,13 +104,15 @@ void PointResultWindow::load(const point::LocatedPoint& located)
     pointId->setText(id.isEmpty() ? QString("Nil") : id);
     setText(pressureCaption, located.pressureCaption);
     setText(pressureValue, located.pressureValue);
-    const point::MoistAirState& s = located.state;
-    const std::pair<QLabel*, double> values[] = {
-        {dryBulb, s.db}, {wetBulb, s.wb},       {relativeHumidity, s.rh}, {enthalpy, s.h},
-        {volume, s.v},   {humidityRatio, s.hr}, {dewPoint, s.dp},         {vapourPressure, s.pv},
-    };
-    for (const auto& [label, value] : values)
-        setText(label, numtext::formatprop(value));
+    const point::StateValues values = point::inDisplayOrder(located.state);
+    const auto labels = valueLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        setText(labels[i], numtext::formatprop(values[i]));
+}
+
+std::array<QLabel*, point::stateValueCount> PointResultWindow::valueLabels() const
+{
+    return {dryBulb, wetBulb, relativeHumidity, enthalpy, volume, humidityRatio, dewPoint, vapourPressure};
 }
 
 point::RecordLines PointResultWindow::pointRecord() const
@@ -132,8 +134,11 @@ void PointResultWindow::locateOnChart()
     // then there is nothing left to close.
     const QPointer<PointResultWindow> alive = this;
     point::PointContext context = main_.pointContext();
-    point::markLocatedPoint(context, {textOf(dryBulb), textOf(wetBulb), textOf(relativeHumidity), textOf(enthalpy),
-                                      textOf(volume), textOf(humidityRatio), textOf(dewPoint), textOf(vapourPressure)});
+    point::PointTexts shown;
+    const auto labels = valueLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        shown[i] = textOf(labels[i]);
+    point::markLocatedPoint(context, shown);
     if (alive)
         close();
 }

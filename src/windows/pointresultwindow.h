@@ -9,6 +9,8 @@
 
 #include "windows/childwindow.h"
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -27,6 +29,8 @@ public:
 
     // The point record of what the window shows now.
     point::RecordLines pointRecord() const;
+    // The labels of the point's values, in display order.
+    std::array<QLabel*, point::stateValueCount> valueLabels() const;
 
     QLabel* pointIdCaption = nullptr; // "Point Id"
     ui::ElidingLabel* pointId = nullptr; // point identification, or "Nil"
