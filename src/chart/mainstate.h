@@ -7,6 +7,7 @@
 #include "chart/linespans.h"
 #include "moistair/searches.h"
 
+#include <optional>
 #include <string>
 
 namespace chart {
@@ -17,6 +18,9 @@ inline constexpr const char* propertyCaptions[7] = {
     "Dry bulb temp, Deg F", "Wet bulb temp, Deg F", "Rel humidity, percent", "Humidity ratio, decimal",
     "Specific enthalpy, btu/lb", "Dew point, Deg F", "Specific vol, cuf/lb",
 };
+
+// The two types of chart: every curve family, or the saturation curve alone.
+enum class ChartType { Standard, Blank };
 
 // The lower dry bulb that drawnLowerDryBulbText holds when no chart is drawn.
 inline constexpr double nochart = 121;
@@ -34,7 +38,10 @@ struct MainState {
     std::string drawnHigherDryBulbText;       // higher dry bulb of the chart on the surface
     std::string drawnLowerHumidityRatioText;  // lower humidity ratio of the chart on the surface
     std::string drawnHigherHumidityRatioText; // higher humidity ratio of the chart on the surface
-    std::string chartTypeText;                // chart type of the draw under way: "1" standard, "2" blank
+
+    // The type of the chart being drawn; none before the first choice, which
+    // draws as a blank chart.
+    std::optional<ChartType> chartType;
 
     // Numbers.
     double atm = 0; // working pressure, inches of mercury
