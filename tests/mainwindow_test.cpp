@@ -56,7 +56,7 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_EQ(f.higherHumidityRatioList->currentText(), "0.030");
 
     EXPECT_EQ(f.state.workingPressureText, "29.92126");
-    EXPECT_EQ(f.state.pressureUnitText, "0");
+    EXPECT_EQ(f.state.pressureUnit, chart::PressureUnit::Default);
     EXPECT_EQ(f.state.typedPressureText, "29.92126");
     EXPECT_EQ(f.state.atm, 29.92126);
     EXPECT_EQ(f.state.drawnLowerDryBulbText, "");

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -459,25 +460,26 @@ TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 
 TEST_F(Mixing, ThePressureRowFollowsTheMainWindowsUnit)
 {
+    using Unit = chart::PressureUnit;
     struct Case {
-        const char* unit;
+        std::optional<Unit> unit;
         const char* typed;
         const char* caption;
         const char* streamValue;
         const char* mixedValue;
     };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr (in Hg)", "29.92126", "29.92126"},
-        {"1", "30.1", "Atmos. pr (in Hg)", "30.1", "30.1"},
-        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", "14.7", "14.7"},
-        {"3", "1500", "Site elevation (ft)", "1500", "1500"},
-        {"5", "29.92126", "", "29.92126", "29.92126"},
-        {"0", "-1", "Atmos. pr (in Hg)", "", ""},
-        {"0", "abc", "Atmos. pr (in Hg)", "", "abc"},
+        {Unit::Default, "29.92126", "Atmos. pr (in Hg)", "29.92126", "29.92126"},
+        {Unit::InchesHg, "30.1", "Atmos. pr (in Hg)", "30.1", "30.1"},
+        {Unit::Psi, "14.7", "Atmos. pr (Pounds/sq inch)", "14.7", "14.7"},
+        {Unit::Elevation, "1500", "Site elevation (ft)", "1500", "1500"},
+        {std::nullopt, "29.92126", "", "29.92126", "29.92126"}, // set with no unit chosen
+        {Unit::Default, "-1", "Atmos. pr (in Hg)", "", ""},
+        {Unit::Default, "abc", "Atmos. pr (in Hg)", "", "abc"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
-        form->state.pressureUnitText = c.unit;
+        SCOPED_TRACE(std::string(c.caption) + " " + c.typed);
+        form->state.pressureUnit = c.unit;
         form->state.typedPressureText = c.typed;
         MixingWindow* w = openMixed();
         ASSERT_NE(w, nullptr);
@@ -617,23 +619,24 @@ std::string record(const MixingWindow* w, const std::string& pressureCaption, st
 
 TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
 {
+    using Unit = chart::PressureUnit;
     struct Case {
-        const char* unit;
+        Unit unit;
         const char* typed;
         const char* caption;
         std::size_t blanks;
     };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr (in Hg)", 39},
-        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", 30},
-        {"3", "1500", "Site elevation (ft)", 37},
-        {"1", "-1", "Atmos. pr (in Hg)", 39},
+        {Unit::Default, "29.92126", "Atmos. pr (in Hg)", 39},
+        {Unit::Psi, "14.7", "Atmos. pr (Pounds/sq inch)", 30},
+        {Unit::Elevation, "1500", "Site elevation (ft)", 37},
+        {Unit::InchesHg, "-1", "Atmos. pr (in Hg)", 39},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         writeFile(runDataPath(), "\r\n");
         form->saveDataInFileButton->setEnabled(false);
-        form->state.pressureUnitText = c.unit;
+        form->state.pressureUnit = c.unit;
         form->state.typedPressureText = c.typed;
         MixingWindow* w = open();
         ASSERT_NE(w, nullptr);

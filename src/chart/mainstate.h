@@ -5,6 +5,7 @@
 
 #include "chart/chartframe.h"
 #include "chart/linespans.h"
+#include "chart/pressureunit.h"
 #include "moistair/searches.h"
 
 #include <optional>
@@ -32,13 +33,15 @@ inline constexpr const char* standardPressureText = "29.92126";
 struct MainState {
     // Texts that hold what the operations pass to one another.
     std::string workingPressureText;          // working pressure, inches of mercury
-    std::string pressureUnitText;             // unit of the pressure last set: "0" to "3"
     std::string typedPressureText;            // the pressure as the user typed it in that unit
     std::string drawnLowerDryBulbText;        // lower dry bulb of the chart on the surface; "121" when none
     std::string drawnHigherDryBulbText;       // higher dry bulb of the chart on the surface
     std::string drawnLowerHumidityRatioText;  // lower humidity ratio of the chart on the surface
     std::string drawnHigherHumidityRatioText; // higher humidity ratio of the chart on the surface
 
+    // The unit of the pressure last set; none when it was set with no unit
+    // chosen.
+    std::optional<PressureUnit> pressureUnit = PressureUnit::Default;
     // The type of the chart being drawn; none before the first choice, which
     // draws as a blank chart.
     std::optional<ChartType> chartType;

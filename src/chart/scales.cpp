@@ -263,16 +263,14 @@ void printStartCaption(DrawContext& ctx)
             {"Atmos. pr=", numtext::leadingNumberOr0(ctx.state.workingPressureText), " ", "In Hg"});
 }
 
-// A unit outside 0 to 3 has no caption.
+// A pressure set with no unit chosen has no caption.
 void printPressureCaption(DrawContext& ctx)
 {
-    const double unit = numtext::leadingNumberOr0(ctx.state.pressureUnitText);
-    for (int i = 0; i < int(std::size(pressureCaptions)); ++i) {
-        if (unit != i)
-            continue;
-        const PressureCaption& caption = pressureCaptions[i];
-        printAt(ctx, pressureCaptionPlace, {caption.quantity, ctx.state.typedPressureText, " ", caption.unit});
-    }
+    const std::optional<PressureUnit> unit = ctx.state.pressureUnit;
+    if (!unit)
+        return;
+    const PressureCaption& caption = pressureCaptions[int(*unit)];
+    printAt(ctx, pressureCaptionPlace, {caption.quantity, ctx.state.typedPressureText, " ", caption.unit});
 }
 
 void drawscales(DrawContext& ctx)

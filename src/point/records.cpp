@@ -8,14 +8,13 @@
 
 namespace point {
 
-std::string pressureRowCaption(const std::string& unitText, char localeDecimal)
+std::string pressureRowCaption(std::optional<chart::PressureUnit> unit)
 {
-    const std::optional<double> unit = numtext::wholeNumber(unitText, localeDecimal);
-    if (unit == 0 || unit == 1)
+    if (unit == chart::PressureUnit::Default || unit == chart::PressureUnit::InchesHg)
         return "Atmos. pr (in Hg)";
-    if (unit == 2)
+    if (unit == chart::PressureUnit::Psi)
         return "Atmos. pr (Pounds/sq inch)";
-    if (unit == 3)
+    if (unit == chart::PressureUnit::Elevation)
         return "Site elevation (ft)";
     return "";
 }
@@ -23,7 +22,8 @@ std::string pressureRowCaption(const std::string& unitText, char localeDecimal)
 std::vector<std::string> pressureRowCaptions()
 {
     std::vector<std::string> captions;
-    for (const char* unit : {"0", "1", "2", "3"})
+    for (const chart::PressureUnit unit : {chart::PressureUnit::Default, chart::PressureUnit::InchesHg,
+                                           chart::PressureUnit::Psi, chart::PressureUnit::Elevation})
         captions.push_back(pressureRowCaption(unit));
     return captions;
 }
