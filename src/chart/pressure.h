@@ -37,6 +37,7 @@ PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::st
 // (no unit chosen) gives an empty text. A value typed in inches of mercury is
 // kept as typed, the locale's decimal separator written as a point, so that
 // the working pressure reads back as the number the user typed.
-std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal = '.');
+std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, const std::string& typed,
+                                            char localeDecimal = '.');
 
 } // namespace chart

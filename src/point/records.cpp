@@ -10,21 +10,14 @@ namespace point {
 
 std::string pressureRowCaption(std::optional<chart::PressureUnit> unit)
 {
-    if (unit == chart::PressureUnit::Default || unit == chart::PressureUnit::InchesHg)
-        return "Atmos. pr (in Hg)";
-    if (unit == chart::PressureUnit::Psi)
-        return "Atmos. pr (Pounds/sq inch)";
-    if (unit == chart::PressureUnit::Elevation)
-        return "Site elevation (ft)";
-    return "";
+    return unit ? chart::pressureUnitInfo(*unit).rowCaption : "";
 }
 
 std::vector<std::string> pressureRowCaptions()
 {
     std::vector<std::string> captions;
-    for (const chart::PressureUnit unit : {chart::PressureUnit::Default, chart::PressureUnit::InchesHg,
-                                           chart::PressureUnit::Psi, chart::PressureUnit::Elevation})
-        captions.push_back(pressureRowCaption(unit));
+    for (const chart::PressureUnitInfo& unit : chart::pressureUnits)
+        captions.push_back(unit.rowCaption);
     return captions;
 }
 
