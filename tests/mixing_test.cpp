@@ -172,8 +172,8 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
     EXPECT_TRUE(allEmpty(column(w->stream2Cells())));
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_EQ(text(w->pressureCaption), "");
-    EXPECT_EQ(w->stream1Solved, "0");
-    EXPECT_EQ(w->stream2Solved, "0");
+    EXPECT_FALSE(w->stream1Solved);
+    EXPECT_FALSE(w->stream2Solved);
     EXPECT_FALSE(w->saveDataButton->isEnabled());
     EXPECT_EQ(w->typedPressureText, form->state.typedPressureText);
 
@@ -325,8 +325,8 @@ TEST_F(Mixing, AStreamColumnShowsTheStateOfItsAirAndItsFlows)
     EXPECT_EQ(text(c.cells.vapourFlow), vapour);
     EXPECT_EQ(text(c.cells.moistAirFlow),
               numtext::formatprop(numtext::leadingNumberOr0(dryair) + numtext::leadingNumberOr0(vapour)));
-    EXPECT_EQ(w->stream1Solved, "1");
-    EXPECT_EQ(w->stream2Solved, "0");
+    EXPECT_TRUE(w->stream1Solved);
+    EXPECT_FALSE(w->stream2Solved);
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -365,7 +365,7 @@ TEST_F(Mixing, InputWithoutAValidStateLeavesTheColumnBlank)
         give1(w, DB, "75", WB, "65", "1000");
         ASSERT_TRUE(allFilled(mixedColumn(w)));
         give1(w, c.kind1, c.text1, c.kind2, c.text2, "1000");
-        EXPECT_EQ(w->stream1Solved, c.solved ? "1" : "0");
+        EXPECT_EQ(w->stream1Solved, c.solved);
         if (c.solved) {
             EXPECT_TRUE(allFilled(column(w->stream1Cells())));
             EXPECT_TRUE(allFilled(mixedColumn(w)));
@@ -409,7 +409,7 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
         SCOPED_TRACE(c.acfm);
         w->stream1AirFlow->setText(QString::fromStdString(c.acfm));
         const MixingWindow::StreamCells s = w->stream1Cells();
-        EXPECT_EQ(w->stream1Solved, "1");
+        EXPECT_TRUE(w->stream1Solved);
         EXPECT_EQ(text(s.cells.dryAirFlow), c.dryair);
         if (!c.vapour.empty()) {
             EXPECT_EQ(text(s.cells.vapourFlow), c.vapour);
@@ -427,8 +427,8 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
     // Flows so small that their mass flows show as 0 give no mix either.
     w->stream1AirFlow->setText("1e-9");
     w->stream2AirFlow->setText("1e-9");
-    EXPECT_EQ(w->stream1Solved, "1");
-    EXPECT_EQ(w->stream2Solved, "1");
+    EXPECT_TRUE(w->stream1Solved);
+    EXPECT_TRUE(w->stream2Solved);
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
@@ -507,7 +507,7 @@ TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows
 
     // What the mix computes from the two columns as they show them.
     double atm = 0;
-    auto texts = [](const MixingWindow::StreamCells& c, const std::string& solved) {
+    auto texts = [](const MixingWindow::StreamCells& c, bool solved) {
         return mixing::StreamTexts{solved, c.airFlow->text().toStdString(), text(c.cells.enthalpy), text(c.cells.humidityRatio),
                                    text(c.cells.dryAirFlow), text(c.cells.vapourFlow), text(c.cells.moistAirFlow)};
     };
