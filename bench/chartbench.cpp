@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     std::uint64_t calls = 0;
     for (int i = 0; i < charts; ++i) {
         form.state.drawnLowerDryBulbText = "121"; // no chart on the surface: draw again
-        form.state.chartTypeText = "1";
+        form.state.chartType = chart::ChartType::Standard;
         const std::uint64_t callsBefore = moistair::propertyCalls();
         const auto start = Clock::now();
         form.drawchart();

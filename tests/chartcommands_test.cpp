@@ -52,7 +52,7 @@ TEST_F(ChartCommands, DrawChartOpensTheDialogWithTheStandardChartChosen)
 TEST_F(ChartCommands, TheDialogsDrawChartRecordsTheTypeAndDraws)
 {
     drawChart(ChartType::Blank);
-    EXPECT_EQ(form->state.chartTypeText, "2");
+    EXPECT_EQ(form->state.chartType, chart::ChartType::Blank);
     deleteClosedWindows(); // the closed dialog goes
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
     EXPECT_EQ(form->state.drawnLowerDryBulbText, "0");
@@ -75,7 +75,7 @@ TEST_F(ChartCommands, TheDialogsExitOnlyCloses)
     form->chartTypeDialog()->exitButton->click();
     deleteClosedWindows();
     EXPECT_EQ(form->chartTypeDialog(), nullptr);
-    EXPECT_EQ(form->state.chartTypeText, "");
+    EXPECT_FALSE(form->state.chartType.has_value());
     EXPECT_TRUE(surface.lines().empty());
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -248,7 +249,7 @@ TEST_F(Drawing, ALimitThatIsNotANumberKeepsItsValue)
 TEST_F(Drawing, ARefusedDrawTouchesNothing)
 {
     DrawContext ctx = context({"0", "120", "0.030", "0.010"});
-    state.chartTypeText = "1";
+    state.chartType = chart::ChartType::Standard;
     chart::drawchart(ctx, dialogs);
     EXPECT_TRUE(surface.log().empty());
     EXPECT_EQ(busy, 0);
@@ -261,7 +262,7 @@ TEST_F(Drawing, TheSameChartIsNotDrawnAgain)
     state.drawnHigherDryBulbText = "120";
     state.drawnLowerHumidityRatioText = "0";
     state.drawnHigherHumidityRatioText = "0.03";
-    state.chartTypeText = "2";
+    state.chartType = chart::ChartType::Blank;
     DrawContext ctx = context({"0", "120", "0", "0.030"});
     chart::drawchart(ctx, dialogs);
     EXPECT_TRUE(dialogs.messages().empty());
@@ -273,40 +274,46 @@ TEST_F(Drawing, TheSameChartIsNotDrawnAgain)
 
 TEST_F(Drawing, ABlankChartFromStartToEnd)
 {
-    state.drawnLowerDryBulbText = "121";
-    state.chartTypeText = "2";
-    DrawContext ctx = context({"0", "120", "0", "0.030"});
-    chart::drawchart(ctx, dialogs);
+    // A draw before any type is chosen draws the blank chart too.
+    const std::optional<chart::ChartType> types[] = {chart::ChartType::Blank, std::nullopt};
+    for (const std::optional<chart::ChartType>& type : types) {
+        SCOPED_TRACE(type ? "blank" : "none chosen");
+        surface.forgetLog();
+        state.drawnLowerDryBulbText = "121";
+        state.chartType = type;
+        DrawContext ctx = context({"0", "120", "0", "0.030"});
+        chart::drawchart(ctx, dialogs);
 
-    const auto& log = surface.log();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front().kind, ui::RecordingSurface::Kind::Clear);
-    // The bottom axis first, then the grid, then the left axis.
-    const std::vector<Op> lines = surface.lines();
-    ASSERT_GT(lines.size(), 31u);
-    EXPECT_FALSE(lines[0].colour.has_value());
-    EXPECT_EQ(lines[0].y1, 4700 * H / 6000);
-    EXPECT_EQ(lines[0].x2, 11 * W / 12);
-    EXPECT_FALSE(lines[31].colour.has_value());
-    EXPECT_EQ(lines[31].x2, W / 12);
-    EXPECT_EQ(lines[31].y2, 200 * H / 6000);
-    // Frame factors and the drawn limits.
-    EXPECT_DOUBLE_EQ(state.is1, 0.04);
-    EXPECT_DOUBLE_EQ(state.is2, 144);
-    EXPECT_EQ(state.drawnLowerDryBulbText, "0");
-    EXPECT_EQ(state.drawnHigherDryBulbText, "120");
-    EXPECT_EQ(state.drawnLowerHumidityRatioText, "0");
-    EXPECT_EQ(state.drawnHigherHumidityRatioText, "0.03");
-    EXPECT_EQ(busy, 0); // set once, cleared once
-    // The blank chart has the saturation curve alone among the families.
-    for (const Op& line : lines) {
-        EXPECT_NE(line.colour, ui::palette::darkRed);
-        EXPECT_NE(line.colour, ui::palette::lightMagenta);
+        const auto& log = surface.log();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front().kind, ui::RecordingSurface::Kind::Clear);
+        // The bottom axis first, then the grid, then the left axis.
+        const std::vector<Op> lines = surface.lines();
+        ASSERT_GT(lines.size(), 31u);
+        EXPECT_FALSE(lines[0].colour.has_value());
+        EXPECT_EQ(lines[0].y1, 4700 * H / 6000);
+        EXPECT_EQ(lines[0].x2, 11 * W / 12);
+        EXPECT_FALSE(lines[31].colour.has_value());
+        EXPECT_EQ(lines[31].x2, W / 12);
+        EXPECT_EQ(lines[31].y2, 200 * H / 6000);
+        // Frame factors and the drawn limits.
+        EXPECT_DOUBLE_EQ(state.is1, 0.04);
+        EXPECT_DOUBLE_EQ(state.is2, 144);
+        EXPECT_EQ(state.drawnLowerDryBulbText, "0");
+        EXPECT_EQ(state.drawnHigherDryBulbText, "120");
+        EXPECT_EQ(state.drawnLowerHumidityRatioText, "0");
+        EXPECT_EQ(state.drawnHigherHumidityRatioText, "0.03");
+        EXPECT_EQ(busy, 0); // set once, cleared once
+        // The blank chart has the saturation curve alone among the families.
+        for (const Op& line : lines) {
+            EXPECT_NE(line.colour, ui::palette::darkRed);
+            EXPECT_NE(line.colour, ui::palette::lightMagenta);
+        }
+        int labels = 0;
+        for (const Op& text : surface.texts())
+            labels += text.text.rfind("Rh=", 0) == 0;
+        EXPECT_EQ(labels, 1);
     }
-    int labels = 0;
-    for (const Op& text : surface.texts())
-        labels += text.text.rfind("Rh=", 0) == 0;
-    EXPECT_EQ(labels, 1);
 }
 
 } // namespace

@@ -204,20 +204,21 @@ TEST_F(LocatePoint, ReportsAPointThatCannotBeSolved)
 
 TEST_F(LocatePoint, ThePressureRowFollowsTheUnitTheUserGaveItIn)
 {
-    struct Case { const char* unit; const char* typed; const char* caption; const char* value; };
+    using Unit = chart::PressureUnit;
+    struct Case { Unit unit; const char* typed; const char* caption; const char* value; };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr (in Hg)", "29.92126"},
-        {"1", "30.5", "Atmos. pr (in Hg)", "30.5"},
-        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", "14.7"},
-        {"3", "1000", "Site elevation (ft)", "1000"},
-        {"1", "30.5x", "Atmos. pr (in Hg)", ""},
-        {"2", "-1", "Atmos. pr (Pounds/sq inch)", ""},
+        {Unit::Default, "29.92126", "Atmos. pr (in Hg)", "29.92126"},
+        {Unit::InchesHg, "30.5", "Atmos. pr (in Hg)", "30.5"},
+        {Unit::Psi, "14.7", "Atmos. pr (Pounds/sq inch)", "14.7"},
+        {Unit::Elevation, "1000", "Site elevation (ft)", "1000"},
+        {Unit::InchesHg, "30.5x", "Atmos. pr (in Hg)", ""},
+        {Unit::Psi, "-1", "Atmos. pr (Pounds/sq inch)", ""},
     };
     drawChart(ChartType::Blank);
     give(DB, "75", WB, "65");
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
-        form->state.pressureUnitText = c.unit;
+        SCOPED_TRACE(std::string(c.caption) + " " + c.typed);
+        form->state.pressureUnit = c.unit;
         form->state.typedPressureText = c.typed;
         windows::PointResultWindow* result = locate();
         ASSERT_NE(result, nullptr);
@@ -480,7 +481,7 @@ TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
 
 TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
 {
-    form->state.pressureUnitText = "2";
+    form->state.pressureUnit = chart::PressureUnit::Psi;
     form->state.typedPressureText = "14.7";
     windows::PointResultWindow* result = locate75and65();
     ASSERT_NE(result, nullptr);
@@ -491,7 +492,7 @@ TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)
     EXPECT_EQ(lines[3].toStdString() + "\n", captionLine("Atmos. pr (Pounds/sq inch)", "14.7"));
     exitResult(result);
 
-    form->state.pressureUnitText = "3";
+    form->state.pressureUnit = chart::PressureUnit::Elevation;
     form->state.typedPressureText = "abc";
     result = locate();
     ASSERT_NE(result, nullptr);

@@ -28,7 +28,7 @@
 
 namespace testsupport {
 
-enum class ChartType { Standard, Blank };
+using chart::ChartType;
 
 // The chart limits as typed into the four chart-limit lists; by default those
 // the window starts with.

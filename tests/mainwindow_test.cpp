@@ -56,11 +56,11 @@ TEST_F(StartUp, LeavesTheDefaultState)
     EXPECT_EQ(f.higherHumidityRatioList->currentText(), "0.030");
 
     EXPECT_EQ(f.state.workingPressureText, "29.92126");
-    EXPECT_EQ(f.state.pressureUnitText, "0");
+    EXPECT_EQ(f.state.pressureUnit, chart::PressureUnit::Default);
     EXPECT_EQ(f.state.typedPressureText, "29.92126");
     EXPECT_EQ(f.state.atm, 29.92126);
     EXPECT_EQ(f.state.drawnLowerDryBulbText, "");
-    EXPECT_EQ(f.state.chartTypeText, "");
+    EXPECT_FALSE(f.state.chartType.has_value());
     EXPECT_EQ(f.state.is1, 0);
     EXPECT_EQ(f.state.is2, 0);
     for (QLabel* label : {f.readoutDryBulb, f.readoutWetBulb, f.readoutRelativeHumidity, f.readoutEnthalpy, f.readoutVolume, f.readoutHumidityRatio, f.readoutDewPoint, f.readoutVapourPressure})

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -171,8 +172,8 @@ TEST_F(Mixing, OpensWithBothStreamsOnDryBulbAndWetBulbAndEverythingEmpty)
     EXPECT_TRUE(allEmpty(column(w->stream2Cells())));
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_EQ(text(w->pressureCaption), "");
-    EXPECT_EQ(w->stream1Solved, "0");
-    EXPECT_EQ(w->stream2Solved, "0");
+    EXPECT_FALSE(w->stream1Solved);
+    EXPECT_FALSE(w->stream2Solved);
     EXPECT_FALSE(w->saveDataButton->isEnabled());
     EXPECT_EQ(w->typedPressureText, form->state.typedPressureText);
 
@@ -324,8 +325,8 @@ TEST_F(Mixing, AStreamColumnShowsTheStateOfItsAirAndItsFlows)
     EXPECT_EQ(text(c.cells.vapourFlow), vapour);
     EXPECT_EQ(text(c.cells.moistAirFlow),
               numtext::formatprop(numtext::leadingNumberOr0(dryair) + numtext::leadingNumberOr0(vapour)));
-    EXPECT_EQ(w->stream1Solved, "1");
-    EXPECT_EQ(w->stream2Solved, "0");
+    EXPECT_TRUE(w->stream1Solved);
+    EXPECT_FALSE(w->stream2Solved);
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -364,7 +365,7 @@ TEST_F(Mixing, InputWithoutAValidStateLeavesTheColumnBlank)
         give1(w, DB, "75", WB, "65", "1000");
         ASSERT_TRUE(allFilled(mixedColumn(w)));
         give1(w, c.kind1, c.text1, c.kind2, c.text2, "1000");
-        EXPECT_EQ(w->stream1Solved, c.solved ? "1" : "0");
+        EXPECT_EQ(w->stream1Solved, c.solved);
         if (c.solved) {
             EXPECT_TRUE(allFilled(column(w->stream1Cells())));
             EXPECT_TRUE(allFilled(mixedColumn(w)));
@@ -408,7 +409,7 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
         SCOPED_TRACE(c.acfm);
         w->stream1AirFlow->setText(QString::fromStdString(c.acfm));
         const MixingWindow::StreamCells s = w->stream1Cells();
-        EXPECT_EQ(w->stream1Solved, "1");
+        EXPECT_TRUE(w->stream1Solved);
         EXPECT_EQ(text(s.cells.dryAirFlow), c.dryair);
         if (!c.vapour.empty()) {
             EXPECT_EQ(text(s.cells.vapourFlow), c.vapour);
@@ -426,8 +427,8 @@ TEST_F(Mixing, AirFlowsThatGiveNoMix)
     // Flows so small that their mass flows show as 0 give no mix either.
     w->stream1AirFlow->setText("1e-9");
     w->stream2AirFlow->setText("1e-9");
-    EXPECT_EQ(w->stream1Solved, "1");
-    EXPECT_EQ(w->stream2Solved, "1");
+    EXPECT_TRUE(w->stream1Solved);
+    EXPECT_TRUE(w->stream2Solved);
     EXPECT_TRUE(allEmpty(mixedColumn(w)));
     EXPECT_FALSE(w->saveDataButton->isEnabled());
 }
@@ -459,25 +460,26 @@ TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 
 TEST_F(Mixing, ThePressureRowFollowsTheMainWindowsUnit)
 {
+    using Unit = chart::PressureUnit;
     struct Case {
-        const char* unit;
+        std::optional<Unit> unit;
         const char* typed;
         const char* caption;
         const char* streamValue;
         const char* mixedValue;
     };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr (in Hg)", "29.92126", "29.92126"},
-        {"1", "30.1", "Atmos. pr (in Hg)", "30.1", "30.1"},
-        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", "14.7", "14.7"},
-        {"3", "1500", "Site elevation (ft)", "1500", "1500"},
-        {"5", "29.92126", "", "29.92126", "29.92126"},
-        {"0", "-1", "Atmos. pr (in Hg)", "", ""},
-        {"0", "abc", "Atmos. pr (in Hg)", "", "abc"},
+        {Unit::Default, "29.92126", "Atmos. pr (in Hg)", "29.92126", "29.92126"},
+        {Unit::InchesHg, "30.1", "Atmos. pr (in Hg)", "30.1", "30.1"},
+        {Unit::Psi, "14.7", "Atmos. pr (Pounds/sq inch)", "14.7", "14.7"},
+        {Unit::Elevation, "1500", "Site elevation (ft)", "1500", "1500"},
+        {std::nullopt, "29.92126", "", "29.92126", "29.92126"}, // set with no unit chosen
+        {Unit::Default, "-1", "Atmos. pr (in Hg)", "", ""},
+        {Unit::Default, "abc", "Atmos. pr (in Hg)", "", "abc"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.unit) + " " + c.typed);
-        form->state.pressureUnitText = c.unit;
+        SCOPED_TRACE(std::string(c.caption) + " " + c.typed);
+        form->state.pressureUnit = c.unit;
         form->state.typedPressureText = c.typed;
         MixingWindow* w = openMixed();
         ASSERT_NE(w, nullptr);
@@ -505,7 +507,7 @@ TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows
 
     // What the mix computes from the two columns as they show them.
     double atm = 0;
-    auto texts = [](const MixingWindow::StreamCells& c, const std::string& solved) {
+    auto texts = [](const MixingWindow::StreamCells& c, bool solved) {
         return mixing::StreamTexts{solved, c.airFlow->text().toStdString(), text(c.cells.enthalpy), text(c.cells.humidityRatio),
                                    text(c.cells.dryAirFlow), text(c.cells.vapourFlow), text(c.cells.moistAirFlow)};
     };
@@ -617,23 +619,24 @@ std::string record(const MixingWindow* w, const std::string& pressureCaption, st
 
 TEST_F(Mixing, SaveDataAppendsTheMixingRecord)
 {
+    using Unit = chart::PressureUnit;
     struct Case {
-        const char* unit;
+        Unit unit;
         const char* typed;
         const char* caption;
         std::size_t blanks;
     };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr (in Hg)", 39},
-        {"2", "14.7", "Atmos. pr (Pounds/sq inch)", 30},
-        {"3", "1500", "Site elevation (ft)", 37},
-        {"1", "-1", "Atmos. pr (in Hg)", 39},
+        {Unit::Default, "29.92126", "Atmos. pr (in Hg)", 39},
+        {Unit::Psi, "14.7", "Atmos. pr (Pounds/sq inch)", 30},
+        {Unit::Elevation, "1500", "Site elevation (ft)", 37},
+        {Unit::InchesHg, "-1", "Atmos. pr (in Hg)", 39},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption);
         writeFile(runDataPath(), "\r\n");
         form->saveDataInFileButton->setEnabled(false);
-        form->state.pressureUnitText = c.unit;
+        form->state.pressureUnit = c.unit;
         form->state.typedPressureText = c.typed;
         MixingWindow* w = open();
         ASSERT_NE(w, nullptr);

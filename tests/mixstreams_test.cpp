@@ -22,11 +22,11 @@ const std::string standardPressure = "29.92126";
 // Two solved streams of 100 and 250 acfm whose columns show these values.
 StreamTexts stream1()
 {
-    return {"1", "100", "27.2945789", ".0218581", "15.0773183", ".3295615", "15.4068798"};
+    return {true, "100", "27.2945789", ".0218581", "15.0773183", ".3295615", "15.4068798"};
 }
 StreamTexts stream2()
 {
-    return {"1", "250", "25.2270979", ".0086318", "68.5575303", ".5917749", "69.1493052"};
+    return {true, "250", "25.2270979", ".0086318", "68.5575303", ".5917749", "69.1493052"};
 }
 
 std::optional<MixedColumn> mix(const StreamTexts& s1, const StreamTexts& s2, const std::string& typed = "29.92126")
@@ -73,15 +73,15 @@ TEST(MixStreams, WeightsAreTheMoistAirFlows)
     };
     const Case cases[] = {
         // Equal moist-air flows: the plain means.
-        {"equal flows", {"1", "100", "20.0000000", ".0050000", "7.0000000", ".0350000", "7.0700000"},
-         {"1", "100", "40.0000000", ".0150000", "7.0000000", ".1050000", "7.0700000"}, "30.0000000", ".0100000"},
+        {"equal flows", {true, "100", "20.0000000", ".0050000", "7.0000000", ".0350000", "7.0700000"},
+         {true, "100", "40.0000000", ".0150000", "7.0000000", ".1050000", "7.0700000"}, "30.0000000", ".0100000"},
         // The moister stream weighs more than its dry air: the mean weighted
         // by the dry-air flows would be .0175000 and 30.0000000.
-        {"unequal flows", {"1", "100", "20.0000000", ".0300000", "10.0000000", ".3000000", "10.3000000"},
-         {"1", "100", "40.0000000", ".0050000", "10.0000000", ".0500000", "10.0500000"}, "29.8771499", ".0176536"},
+        {"unequal flows", {true, "100", "20.0000000", ".0300000", "10.0000000", ".3000000", "10.3000000"},
+         {true, "100", "40.0000000", ".0050000", "10.0000000", ".0500000", "10.0500000"}, "29.8771499", ".0176536"},
         // Two identical streams give back their own values.
-        {"identical", {"1", "500", "28.1234567", ".0123456", "36.5000000", ".4506144", "36.9506144"},
-         {"1", "500", "28.1234567", ".0123456", "36.5000000", ".4506144", "36.9506144"}, "28.1234567", ".0123456"},
+        {"identical", {true, "500", "28.1234567", ".0123456", "36.5000000", ".4506144", "36.9506144"},
+         {true, "500", "28.1234567", ".0123456", "36.5000000", ".4506144", "36.9506144"}, "28.1234567", ".0123456"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -96,26 +96,25 @@ TEST(MixStreams, NoMixWithoutTwoSolvedStreamsAndPositiveAirFlows)
 {
     struct Case {
         const char* name;
-        const char* solved1;
+        bool solved1;
         const char* acfm1;
-        const char* solved2;
+        bool solved2;
         const char* acfm2;
         bool mixed;
         const char* total = "";
     };
     const Case cases[] = {
-        {"both solved", "1", "100", "1", "250", true, "350"},
-        {"stream 2 unsolved", "1", "100", "0", "250", false},
-        {"stream 1 unsolved", "0", "100", "1", "250", false},
-        {"flag with blanks and decimals", " 1.0", "100", "1", "250", true, "350"},
-        {"air flow 0", "1", "0", "1", "250", false},
-        {"negative air flow", "1", "100", "1", "-250", false},
-        {"air flow not a number", "1", "abc", "1", "250", false},
-        {"empty air flow", "1", "100", "1", "", false},
-        {"air flow too large for a double", "1", "1e400", "1", "250", false},
-        {"total too large for a double", "1", "1e308", "1", "1.7e308", false},
-        {"exponent and unit", "1", "1e3", "1", "1000 acfm", true, "2000"},
-        {"fractional total", "1", "60", "1", "2.5", true, "62.5"},
+        {"both solved", true, "100", true, "250", true, "350"},
+        {"stream 2 unsolved", true, "100", false, "250", false},
+        {"stream 1 unsolved", false, "100", true, "250", false},
+        {"air flow 0", true, "0", true, "250", false},
+        {"negative air flow", true, "100", true, "-250", false},
+        {"air flow not a number", true, "abc", true, "250", false},
+        {"empty air flow", true, "100", true, "", false},
+        {"air flow too large for a double", true, "1e400", true, "250", false},
+        {"total too large for a double", true, "1e308", true, "1.7e308", false},
+        {"exponent and unit", true, "1e3", true, "1000 acfm", true, "2000"},
+        {"fractional total", true, "60", true, "2.5", true, "62.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

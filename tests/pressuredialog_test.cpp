@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -35,13 +36,16 @@ std::string text(const QLineEdit* box) { return box->text().toStdString(); }
 
 // The main window's pressure cells, compared as one.
 struct PressureCells {
-    std::string workingPressureText, pressureUnitText, typedPressureText, drawnLowerDryBulbText;
+    std::string workingPressureText;
+    std::optional<chart::PressureUnit> pressureUnit;
+    std::string typedPressureText, drawnLowerDryBulbText;
     bool operator==(const PressureCells&) const = default;
 };
 
 void PrintTo(const PressureCells& c, std::ostream* os)
 {
-    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnitText \"" << c.pressureUnitText << "\", typedPressureText \"" << c.typedPressureText
+    *os << "{workingPressureText \"" << c.workingPressureText << "\", pressureUnit "
+        << (c.pressureUnit ? std::to_string(int(*c.pressureUnit)) : "none") << ", typedPressureText \"" << c.typedPressureText
         << "\", drawnLowerDryBulbText \"" << c.drawnLowerDryBulbText << "\"}";
 }
 
@@ -52,7 +56,7 @@ protected:
     PressureCells pressureCells() const
     {
         const chart::MainState& s = form->state;
-        return {s.workingPressureText, s.pressureUnitText, s.typedPressureText, s.drawnLowerDryBulbText};
+        return {s.workingPressureText, s.pressureUnit, s.typedPressureText, s.drawnLowerDryBulbText};
     }
 
     std::vector<QLineEdit*> inputBoxes() const
@@ -114,7 +118,7 @@ protected:
 TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
 {
     form->state.workingPressureText = "20";
-    form->state.pressureUnitText = "1";
+    form->state.pressureUnit = chart::PressureUnit::InchesHg;
     form->state.typedPressureText = "20";
     form->state.drawnLowerDryBulbText = "0";
 
@@ -136,7 +140,7 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     EXPECT_EQ(text(dialog.elevationValue), "");
 
     // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
+    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnit = chart::PressureUnit::InchesHg, .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -298,7 +302,7 @@ TEST_F(PressureDialog, SetMakesTheTypedPressureTheWorkingPressure)
         dialogs = ui::ScriptedDialogs();
 
         EXPECT_EQ(form->state.workingPressureText, c.workingPressureText);
-        EXPECT_EQ(form->state.pressureUnitText, std::to_string(c.unit));
+        EXPECT_EQ(form->state.pressureUnit, chart::PressureUnit(c.unit));
         EXPECT_EQ(form->state.typedPressureText, c.typedPressureText);
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
@@ -395,7 +399,7 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
         form->state = chart::MainState{};
-        form->state.pressureUnitText = "0";
+        form->state.pressureUnit = chart::PressureUnit::Default;
         form->state.typedPressureText = "29.92126";
         form->state.drawnLowerDryBulbText = "0";
         fillMainWindow();
@@ -418,7 +422,7 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
         EXPECT_EQ(text(dialog->valueBox), c.typed);
         EXPECT_FALSE(form->isEnabled());
         EXPECT_EQ(pressureCells(),
-                  (PressureCells{.workingPressureText = "29.92126", .pressureUnitText = "0", .typedPressureText = "29.92126", .drawnLowerDryBulbText = "0"}));
+                  (PressureCells{.workingPressureText = "29.92126", .pressureUnit = chart::PressureUnit::Default, .typedPressureText = "29.92126", .drawnLowerDryBulbText = "0"}));
         EXPECT_EQ(text(form->firstPropertyValue), "5");
         EXPECT_EQ(text(form->readoutDryBulb), "1.0000000");
         EXPECT_TRUE(surface.log().empty());
@@ -497,7 +501,7 @@ TEST_F(PressureDialog, LeavingWithoutSetKeepsTheChartAndThePressure)
 
         EXPECT_EQ(form->pressureDialog(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnitText = "1", .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
+        EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnit = chart::PressureUnit::InchesHg, .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
         EXPECT_TRUE(surface.log().empty());
         EXPECT_TRUE(dialogs.messages().empty());
     }
@@ -532,7 +536,7 @@ TEST_F(PressureDialog, EachOpeningStartsAfresh)
     EXPECT_EQ(dialog.unitList->currentIndex(), Default);
     EXPECT_EQ(text(dialog.valueBox), "29.92126");
     EXPECT_EQ(form->state.workingPressureText, "29.92126");
-    EXPECT_EQ(form->state.pressureUnitText, "2");
+    EXPECT_EQ(form->state.pressureUnit, chart::PressureUnit::Psi);
     EXPECT_EQ(form->state.typedPressureText, "10");
 
     // Asked again while open, the dialog only comes forward as it is.

@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,7 +70,7 @@ protected:
         const chart::ChartFrame drawn = chart::frameOf(W, H, limits);
         state.is1 = drawn.is1;
         state.is2 = drawn.is2;
-        state.pressureUnitText = "0";
+        state.pressureUnit = chart::PressureUnit::Default;
         state.typedPressureText = "29.92126";
         state.drawnLowerDryBulbText = "121";
         state.drawnHigherDryBulbText = "50";
@@ -273,28 +274,34 @@ TEST_F(ScalesTest, CaptionsAndLabelsOfTheDefaultChartFollowTheScalesInOrder)
 
 TEST_F(ScalesTest, PressureCaptionNamesTheUnitOfThePressureAsTyped)
 {
+    using Unit = chart::PressureUnit;
     struct Case {
-        std::string unit, typed, printed;
+        std::optional<Unit> unit;
+        std::string typed, printed; // nothing printed when empty
     };
     const Case cases[] = {
-        {"0", "29.92126", "Atmos. pr=29.92126 In Hg"},
-        {"1", "30.50", "Atmos. pr=30.50 In Hg"},
-        {"2", "14.7", "Atmos. pr=14.7 Pounds/sq inch"},
-        {"3", "5000.0", "Site elevation=5000.0 ft"},
+        {Unit::Default, "29.92126", "Atmos. pr=29.92126 In Hg"},
+        {Unit::InchesHg, "30.50", "Atmos. pr=30.50 In Hg"},
+        {Unit::Psi, "14.7", "Atmos. pr=14.7 Pounds/sq inch"},
+        {Unit::Elevation, "5000.0", "Site elevation=5000.0 ft"},
+        {std::nullopt, "29.92126", ""}, // set with no unit chosen
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("unit " + c.unit);
+        SCOPED_TRACE(c.printed);
         surface.forgetLog();
         prepare(defaultChart);
-        state.pressureUnitText = c.unit;
+        state.pressureUnit = c.unit;
         state.typedPressureText = c.typed;
+        std::vector<Placed> printed;
+        if (!c.printed.empty())
+            printed.push_back({c.printed, 100 * W / 6000, 50 * H / 6000});
         chart::DrawContext ctx = context();
         chart::printPressureCaption(ctx);
-        expectTexts(surface.texts(), {{c.printed, 100 * W / 6000, 50 * H / 6000}});
+        expectTexts(surface.texts(), printed);
 
         surface.forgetLog();
         chart::drawscales(ctx);
-        expectTexts(textsAtY(50 * H / 6000), {{c.printed, 100 * W / 6000, 50 * H / 6000}});
+        expectTexts(textsAtY(50 * H / 6000), printed);
     }
 }
 

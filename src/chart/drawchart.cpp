@@ -91,7 +91,7 @@ void drawDryBulbGridLine(DrawContext& ctx, const ChartFrame& frame, int i, doubl
 
 void drawCurveFamilies(DrawContext& ctx)
 {
-    const bool standard = numtext::leadingNumberOr0(ctx.state.chartTypeText) == 1;
+    const bool standard = ctx.state.chartType == ChartType::Standard;
     if (standard)
         drawrhlines(ctx);
     else

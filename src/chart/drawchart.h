@@ -30,8 +30,8 @@ bool isSameChart(const MainState& state, const ChartLimits& drawn);
 // focus.
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
-// Draws the chart of the chosen limits and of the type in chartTypeText ("1"
-// standard, "2" blank), unless the limits are refused or already drawn.
+// Draws the chart of the chosen limits and of the type in chartType, unless
+// the limits are refused or already drawn.
 void drawchart(DrawContext& ctx, ui::Dialogs& dialogs);
 
 // The grids alone, at the frame factors in the state: horizontal lines of

@@ -4,7 +4,6 @@
 #include "numtext/numtext.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace chart {
 namespace {
@@ -45,27 +44,24 @@ void settleWorkingPressure(MainState& state)
     state.atm = workingPressureOf(state.workingPressureText);
 }
 
-bool isPressureUnit(int unit)
-{
-    return unit >= 0 && unit < int(std::size(pressureUnits));
-}
-
-PressureReadings convertPressure(int unit, const std::string& typed, char localeDecimal)
+PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal)
 {
     const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
     PressureReadings shown;
-    switch (unit) {
-    case int(PressureUnit::Default):
-    case int(PressureUnit::InchesHg):
+    if (!unit)
+        return shown;
+    switch (*unit) {
+    case PressureUnit::Default:
+    case PressureUnit::InchesHg:
         shown.inchesHg = typed;
         shown.psi = productText(v, psiPerInchHg);
         break;
-    case int(PressureUnit::Psi):
+    case PressureUnit::Psi:
         shown.inchesHg = typed.empty() ? std::string() : productText(v, inchesHgPerPsi);
         if (!typed.empty())
             shown.psi = typed;
         break;
-    case int(PressureUnit::Elevation): {
+    case PressureUnit::Elevation: {
         const std::optional<double> pressure = pressureAtElevation(v);
         shown.inchesHg = pressure ? numtext::generalText(*pressure) : std::string();
         // The pounds value comes from the inches as shown.
@@ -73,23 +69,23 @@ PressureReadings convertPressure(int unit, const std::string& typed, char locale
         shown.feet = typed;
         break;
     }
-    default:
-        break;
     }
     return shown;
 }
 
-std::optional<std::string> acceptedPressure(int unit, const std::string& typed, char localeDecimal)
+std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, const std::string& typed,
+                                            char localeDecimal)
 {
-    if (unit == int(PressureUnit::Default))
+    if (unit == PressureUnit::Default)
         return std::string(standardPressureText);
-    if (!isPressureUnit(unit))
+    if (!unit)
         return std::string();
     const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
-    if (!v || *v < pressureUnits[unit].low || *v > pressureUnits[unit].high)
+    const PressureUnitInfo& range = pressureUnitInfo(*unit);
+    if (!v || *v < range.low || *v > range.high)
         return std::nullopt;
-    switch (unit) {
-    case int(PressureUnit::InchesHg): {
+    switch (*unit) {
+    case PressureUnit::InchesHg: {
         // Every reader of the working pressure takes the point alone: where
         // the locale's separator stood, it finds the point, and so the same
         // number.
@@ -97,7 +93,7 @@ std::optional<std::string> acceptedPressure(int unit, const std::string& typed, 
         std::replace(working.begin(), working.end(), localeDecimal, '.');
         return working;
     }
-    case int(PressureUnit::Psi):
+    case PressureUnit::Psi:
         return productText(v, inchesHgPerPsi);
     default: {
         const std::optional<double> pressure = pressureAtElevation(v);

@@ -4,6 +4,7 @@
 // three units while it is typed, and made the working pressure by Set.
 
 #include "chart/mainstate.h"
+#include "chart/pressureunit.h"
 
 #include <optional>
 #include <string>
@@ -18,28 +19,8 @@ double workingPressureOf(const std::string& text);
 // number becomes the standard pressure.
 void settleWorkingPressure(MainState& state);
 
-// The units of the pressure dialog's unit list, by index.
-enum class PressureUnit { Default = 0, InchesHg = 1, Psi = 2, Elevation = 3 };
-
-struct PressureUnitInfo {
-    const char* listCaption; // item of the unit list
-    const char* caption;     // unit of the value box
-    const char* rangeText;   // accepted range, as shown
-    double low, high;        // accepted range, both ends included
-};
-
-inline constexpr PressureUnitInfo pressureUnits[] = {
-    {"Default", "Inches of Hg", "", 0, 0},
-    {"Inches of Hg", "Inches of Hg", "(5.906 - 147.65)", 5.906, 147.65},
-    {"Pounds/sq inch", "Pounds/sq inch", "(2.9 - 72.5)", 2.9, 72.5},
-    {"Elevation in feet", "Elevation in feet", "(0 - 38650)", 0, 38650},
-};
-
-// Whether the index is one of the units.
-bool isPressureUnit(int unit);
-
 // What the live conversion shows for the text of the value box under a unit
-// (an index of the unit list): the pressure in inches of mercury, in pounds
+// (none when no unit is chosen): the pressure in inches of mercury, in pounds
 // per square inch and as elevation in feet. nullopt leaves a label as it is.
 // A value without a result in a double shows an empty text. The typed value
 // may use the locale's decimal separator as well as the point.
@@ -48,7 +29,7 @@ struct PressureReadings {
     std::optional<std::string> psi;
     std::optional<std::string> feet;
 };
-PressureReadings convertPressure(int unit, const std::string& typed, char localeDecimal = '.');
+PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal = '.');
 
 // The working pressure that Set makes of the typed value, in inches of
 // mercury as text: nullopt when the value lies outside the unit's range or
@@ -56,6 +37,7 @@ PressureReadings convertPressure(int unit, const std::string& typed, char locale
 // (no unit chosen) gives an empty text. A value typed in inches of mercury is
 // kept as typed, the locale's decimal separator written as a point, so that
 // the working pressure reads back as the number the user typed.
-std::optional<std::string> acceptedPressure(int unit, const std::string& typed, char localeDecimal = '.');
+std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, const std::string& typed,
+                                            char localeDecimal = '.');
 
 } // namespace chart

@@ -1,5 +1,6 @@
 #include "chart/scales.h"
 
+#include "chart/pressureunit.h"
 #include "moistair/psychro.h"
 #include "moistair/searches.h"
 #include "numtext/numtext.h"
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,18 +92,6 @@ const std::vector<Caption> vapourPressureCaption = {
     {"(In hg)", {-0.9, 0, 1900}},
 };
 
-// The caption of the working pressure, by pressure unit: default, inches of
-// mercury, pounds per square inch, site elevation in feet.
-struct PressureCaption {
-    const char* quantity;
-    const char* unit;
-};
-constexpr PressureCaption pressureCaptions[] = {
-    {"Atmos. pr=", "In Hg"},
-    {"Atmos. pr=", "In Hg"},
-    {"Atmos. pr=", "Pounds/sq inch"},
-    {"Site elevation=", "ft"},
-};
 constexpr Placement pressureCaptionPlace{-0.8, 0, 4650};
 
 // The labels of the vapour-pressure scale: each at the height of a humidity
@@ -259,20 +247,20 @@ Extents extentsToShowWhole(double visibleWidth, double visibleHeight, double lin
 
 void printStartCaption(DrawContext& ctx)
 {
+    const PressureUnitInfo& defaultUnit = pressureUnitInfo(PressureUnit::Default);
     printAt(ctx, pressureCaptionPlace,
-            {"Atmos. pr=", numtext::leadingNumberOr0(ctx.state.workingPressureText), " ", "In Hg"});
+            {defaultUnit.chartQuantity, numtext::leadingNumberOr0(ctx.state.workingPressureText), " ",
+             defaultUnit.chartUnit});
 }
 
-// A unit outside 0 to 3 has no caption.
+// A pressure set with no unit chosen has no caption.
 void printPressureCaption(DrawContext& ctx)
 {
-    const double unit = numtext::leadingNumberOr0(ctx.state.pressureUnitText);
-    for (int i = 0; i < int(std::size(pressureCaptions)); ++i) {
-        if (unit != i)
-            continue;
-        const PressureCaption& caption = pressureCaptions[i];
-        printAt(ctx, pressureCaptionPlace, {caption.quantity, ctx.state.typedPressureText, " ", caption.unit});
-    }
+    const std::optional<PressureUnit> unit = ctx.state.pressureUnit;
+    if (!unit)
+        return;
+    const PressureUnitInfo& caption = pressureUnitInfo(*unit);
+    printAt(ctx, pressureCaptionPlace, {caption.chartQuantity, ctx.state.typedPressureText, " ", caption.chartUnit});
 }
 
 void drawscales(DrawContext& ctx)

@@ -18,7 +18,7 @@ Extents extentsToShowWhole(double visibleWidth, double visibleHeight, double lin
 // given one ("Atmos. pr= 29.92126  In Hg"), where the chart prints its own.
 void printStartCaption(DrawContext& ctx);
 
-// Prints the caption of the working pressure in the unit of pressureUnitText
+// Prints the caption of the working pressure in the unit of pressureUnit
 // ("Atmos. pr=29.92126 In Hg", "Site elevation=5000 ft") at the top left of
 // the chart.
 void printPressureCaption(DrawContext& ctx);

@@ -25,11 +25,6 @@ std::string shown(double value)
     return text;
 }
 
-bool solved(const StreamTexts& stream)
-{
-    return number(stream.solved) == 1;
-}
-
 // The air flow typed for a stream, when it is a positive number.
 std::optional<double> positiveFlow(const StreamTexts& stream, char localeDecimal)
 {
@@ -47,7 +42,7 @@ std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTe
 {
     const std::optional<double> acfm1 = positiveFlow(stream1, localeDecimal);
     const std::optional<double> acfm2 = positiveFlow(stream2, localeDecimal);
-    if (!solved(stream1) || !solved(stream2) || !acfm1 || !acfm2)
+    if (!stream1.solved || !stream2.solved || !acfm1 || !acfm2)
         return std::nullopt;
 
     MixedColumn mix;

@@ -7,9 +7,10 @@
 
 namespace mixing {
 
-// What the mixing reads of one stream column, as the cells show it.
+// What the mixing reads of one stream column: whether it is solved, and the
+// texts as the cells show them.
 struct StreamTexts {
-    std::string solved;   // "1" when the column holds a complete state
+    bool solved = false;  // the column holds a complete state
     std::string acfm;     // the air flow as the user typed it
     std::string h, hr;    // enthalpy and humidity ratio
     std::string dryair, vapour, moistair; // mass flows, lb/min

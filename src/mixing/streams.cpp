@@ -58,7 +58,7 @@ std::optional<StreamColumn> solveStream(const StreamInput& input, const chart::M
     column.dp = formatprop(s.dp);
     skipOnFailure([&] { column.pv = formatprop(moistair::psychro_pv1(s.db, s.wb, atm)); });
 
-    column.pressureCaption = point::pressureRowCaption(main.pressureUnitText, solver.localeDecimal);
+    column.pressureCaption = point::pressureRowCaption(main.pressureUnit);
     column.prvalue = point::pressureRowValue(main.typedPressureText, solver.localeDecimal);
 
     skipOnFailure([&] { column.pvs = formatprop(moistair::psychro_pvs(s.db)); });

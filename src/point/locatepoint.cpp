@@ -15,7 +15,7 @@ std::optional<LocatedPoint> locatePoint(PointContext& context, const PointInputs
     if (!point)
         return std::nullopt;
     const chart::MainState& state = context.draw.state;
-    return LocatedPoint{*point, pressureRowCaption(state.pressureUnitText, solver.localeDecimal),
+    return LocatedPoint{*point, pressureRowCaption(state.pressureUnit),
                         pressureRowValue(state.typedPressureText, solver.localeDecimal)};
 }
 

@@ -8,23 +8,16 @@
 
 namespace point {
 
-std::string pressureRowCaption(const std::string& unitText, char localeDecimal)
+std::string pressureRowCaption(std::optional<chart::PressureUnit> unit)
 {
-    const std::optional<double> unit = numtext::wholeNumber(unitText, localeDecimal);
-    if (unit == 0 || unit == 1)
-        return "Atmos. pr (in Hg)";
-    if (unit == 2)
-        return "Atmos. pr (Pounds/sq inch)";
-    if (unit == 3)
-        return "Site elevation (ft)";
-    return "";
+    return unit ? chart::pressureUnitInfo(*unit).rowCaption : "";
 }
 
 std::vector<std::string> pressureRowCaptions()
 {
     std::vector<std::string> captions;
-    for (const char* unit : {"0", "1", "2", "3"})
-        captions.push_back(pressureRowCaption(unit));
+    for (const chart::PressureUnitInfo& unit : chart::pressureUnits)
+        captions.push_back(unit.rowCaption);
     return captions;
 }
 

@@ -4,7 +4,10 @@
 // print zones of 14 columns (stops at columns 1, 15, 29, 43, 57, ...), so that
 // the values of a record line up in column 57.
 
+#include "chart/pressureunit.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +23,9 @@ namespace point {
 // The width of a print zone, in columns.
 inline constexpr std::size_t printZone = 14;
 
-// The caption of a pressure row, by the unit in which the pressure was given
-// ("0" to "3"); empty for any other unit.
-std::string pressureRowCaption(const std::string& unitText, char localeDecimal = '.');
+// The caption of a pressure row, by the unit in which the pressure was given;
+// empty when it was given with no unit chosen.
+std::string pressureRowCaption(std::optional<chart::PressureUnit> unit);
 
 // The captions of the pressure row of every unit, in the order of the units.
 std::vector<std::string> pressureRowCaptions();

@@ -10,7 +10,7 @@
 
 namespace windows {
 
-ChartTypeDialog::ChartTypeDialog(std::function<void(const char*)> draw) : draw_(std::move(draw))
+ChartTypeDialog::ChartTypeDialog(std::function<void(chart::ChartType)> draw) : draw_(std::move(draw))
 {
     setObjectName("chartTypeDialog");
     setWindowTitle("Chart type option");
@@ -52,7 +52,8 @@ ChartTypeDialog::ChartTypeDialog(std::function<void(const char*)> draw) : draw_(
 
 void ChartTypeDialog::drawChosenChart()
 {
-    const char* chartType = standardChartOption->isChecked() ? "1" : "2";
+    const chart::ChartType chartType
+        = standardChartOption->isChecked() ? chart::ChartType::Standard : chart::ChartType::Blank;
     auto draw = draw_;
     close();
     draw(chartType);

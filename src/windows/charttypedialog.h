@@ -1,6 +1,8 @@
 #pragma once
 // The chart-type dialog "Chart type option": a standard chart or a blank one.
 
+#include "chart/mainstate.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -16,8 +18,8 @@ class ChartTypeDialog : public QWidget {
 
 public:
     // draw runs when the user asks for the chart, after the dialog has closed,
-    // with "1" for the standard chart or "2" for the blank one.
-    explicit ChartTypeDialog(std::function<void(const char* chartType)> draw);
+    // with the type chosen.
+    explicit ChartTypeDialog(std::function<void(chart::ChartType)> draw);
 
     QGroupBox* chartTypeGroup = nullptr;
     QRadioButton* standardChartOption = nullptr; // Draw standard chart
@@ -28,7 +30,7 @@ public:
 private:
     void drawChosenChart();
 
-    std::function<void(const char*)> draw_;
+    std::function<void(chart::ChartType)> draw_;
 };
 
 } // namespace windows

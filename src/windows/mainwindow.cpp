@@ -498,7 +498,7 @@ bool MainWindow::load()
     fillLists();
     selectListItem(firstPropertyList, 0);
     selectListItem(secondPropertyList, 1);
-    state.pressureUnitText = "0";
+    state.pressureUnit = chart::PressureUnit::Default;
     state.typedPressureText = chart::standardPressureText;
     sizeSurfaceToScreen();
     emptyRunData();

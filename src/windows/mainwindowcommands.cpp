@@ -29,8 +29,8 @@ void MainWindow::drawChartClicked()
 void MainWindow::showChartTypeDialog()
 {
     if (!chartTypeDialog_) {
-        chartTypeDialog_ = new ChartTypeDialog([this](const char* chartType) {
-            state.chartTypeText = chartType;
+        chartTypeDialog_ = new ChartTypeDialog([this](chart::ChartType chartType) {
+            state.chartType = chartType;
             drawchart();
         });
     }

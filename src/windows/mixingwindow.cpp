@@ -298,7 +298,7 @@ void MixingWindow::showStream(const StreamCells& stream)
 {
     const ColumnCells& c = stream.cells;
     const ColumnCells& m = mixedColumn;
-    *stream.solved = "0";
+    *stream.solved = false;
     for (QLabel* cell :
          {c.pressure,           c.dryBulb,    c.wetBulb,        c.relativeHumidity, c.enthalpy, c.volume,
           c.humidityRatio,      c.dewPoint,   c.vapourPressure, m.pressure,         m.dryBulb,  m.wetBulb,
@@ -332,7 +332,7 @@ void MixingWindow::showStream(const StreamCells& stream)
         setCell(cell, text);
     if (!column->pressureCaption.empty())
         setCell(pressureCaption, column->pressureCaption);
-    *stream.solved = "1";
+    *stream.solved = true;
 }
 
 void MixingWindow::showMix()

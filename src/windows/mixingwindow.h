@@ -72,7 +72,7 @@ public:
         QLineEdit* secondValue;
         QLineEdit* airFlow; // acfm
         ColumnCells cells;
-        std::string* solved; // "1" when the column holds a complete state
+        bool* solved; // the column holds a complete state
     };
     StreamCells stream1Cells();
     StreamCells stream2Cells();
@@ -83,8 +83,8 @@ public:
 
     // Hidden values of the window.
     double atm = 0;                  // working pressure, inches of mercury
-    std::string stream1Solved = "0"; // "1" when stream 1 is solved
-    std::string stream2Solved = "0"; // "1" when stream 2 is solved
+    bool stream1Solved = false;      // stream 1's column holds a complete state
+    bool stream2Solved = false;      // stream 2's column holds a complete state
     std::string typedPressureText;   // the main window's typed pressure, copied at load
     moistair::WetBulbFields wetBulb; // result fields of the wet-bulb solvers, shared by both streams
     chart::LineSpan span;            // line span of the solves, shared by both streams

@@ -4,7 +4,6 @@
 
 #include "chart/pressure.h"
 #include "chart/scales.h"
-#include "numtext/numtext.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/localenumbers.h"
@@ -92,7 +91,7 @@ void PressureDialog::load()
 {
     ui::fillList(unitList, unitTexts(&chart::PressureUnitInfo::listCaption));
     selectUnit(int(chart::PressureUnit::Default));
-    valueUnit->setText(chart::pressureUnits[0].caption);
+    valueUnit->setText(chart::pressureUnitInfo(chart::PressureUnit::Default).caption);
     valueBox->setText(chart::standardPressureText);
     valueBox->setEnabled(false);
     pressureAtOpening_ = main_.state.workingPressureText;
@@ -110,13 +109,18 @@ void PressureDialog::selectUnit(int index)
     unitChosen();
 }
 
+std::optional<chart::PressureUnit> PressureDialog::chosenUnit() const
+{
+    return chart::pressureUnitAt(ui::listIndex(unitList));
+}
+
 void PressureDialog::unitChosen()
 {
-    const int unit = ui::listIndex(unitList);
-    if (!chart::isPressureUnit(unit))
+    const std::optional<chart::PressureUnit> unit = chosenUnit();
+    if (!unit)
         return;
-    valueUnit->setText(chart::pressureUnits[unit].caption);
-    if (unit == int(chart::PressureUnit::Default)) {
+    valueUnit->setText(chart::pressureUnitInfo(*unit).caption);
+    if (unit == chart::PressureUnit::Default) {
         // The value box shows the standard pressure; when it held it already
         // no change is raised, and the conversion is shown all the same.
         const bool unchanged = valueBox->text() == chart::standardPressureText;
@@ -128,7 +132,7 @@ void PressureDialog::unitChosen()
         return;
     }
     valueBox->setEnabled(true);
-    valueRange->setText(chart::pressureUnits[unit].rangeText);
+    valueRange->setText(chart::pressureUnitInfo(*unit).rangeText);
     valueBox->clear();
     for (QLabel* result : {inchesValue, poundsValue, elevationValue})
         result->clear();
@@ -137,7 +141,7 @@ void PressureDialog::unitChosen()
 void PressureDialog::showConversion()
 {
     const chart::PressureReadings shown
-        = chart::convertPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
+        = chart::convertPressure(chosenUnit(), valueBox->text().toStdString(), ui::localeDecimal());
     if (shown.inchesHg)
         inchesValue->setText(QString::fromStdString(*shown.inchesHg));
     if (shown.psi)
@@ -154,7 +158,7 @@ void PressureDialog::setClicked()
     if (dialogs.message(confirmation, ui::Buttons::YesNo, "DELETE") != ui::Answer::Yes || !alive)
         return;
     const std::optional<std::string> pressure
-        = chart::acceptedPressure(ui::listIndex(unitList), valueBox->text().toStdString(), ui::localeDecimal());
+        = chart::acceptedPressure(chosenUnit(), valueBox->text().toStdString(), ui::localeDecimal());
     if (!pressure) {
         dialogs.message(outOfRange, ui::Buttons::Ok);
         return;
@@ -171,7 +175,7 @@ void PressureDialog::applyPressure()
 {
     main_.clearChartAndInputs(MainWindow::DewPointReadout::Blank);
     main_.bringForward();
-    main_.state.pressureUnitText = numtext::generalText(ui::listIndex(unitList));
+    main_.state.pressureUnit = chosenUnit();
     main_.state.typedPressureText = valueBox->text().toStdString();
     chart::DrawContext ctx = main_.drawContext();
     chart::printPressureCaption(ctx);

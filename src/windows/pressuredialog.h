@@ -3,10 +3,12 @@
 // given in inches of mercury, pounds per square inch or site elevation, shown
 // in all three units while it is typed, and made the working pressure by Set.
 
+#include "chart/pressureunit.h"
 #include "ui/elidinglabel.h"
 
 #include "windows/childwindow.h"
 
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -53,6 +55,7 @@ protected:
 private:
     void buildControls();
     void selectUnit(int index);
+    std::optional<chart::PressureUnit> chosenUnit() const; // none when no unit is chosen
     void unitChosen();
     void showConversion();
     void setClicked();
