@@ -47,11 +47,11 @@ protected:
     {
         state.workingPressureText = pressure;
         state.atm = numtext::leadingNumberOr0(pressure);
-        state.ldb = *numtext::wholeNumber(limits.ldb);
-        state.hdb = *numtext::wholeNumber(limits.hdb);
-        state.lhr = *numtext::wholeNumber(limits.lhr);
-        state.hhr = *numtext::wholeNumber(limits.hhr);
-        frame = chart::frameOf(W, H, state.limits());
+        state.limits.ldb = *numtext::wholeNumber(limits.ldb);
+        state.limits.hdb = *numtext::wholeNumber(limits.hdb);
+        state.limits.lhr = *numtext::wholeNumber(limits.lhr);
+        state.limits.hhr = *numtext::wholeNumber(limits.hhr);
+        frame = chart::frameOf(W, H, state.limits);
         state.is1 = frame.is1;
         state.is2 = frame.is2;
         return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr}, {}, {}};
@@ -190,7 +190,7 @@ TEST_F(Curves, RhCurveEntersTheChartFromJustOutsideIt)
             EXPECT_GT(first.y1, y0());
             EXPECT_LE(first.y2, y0());
             EXPECT_NEAR(dbAt(first.x2) - dbAt(first.x1), 1, 1e-9);
-            EXPECT_LT(psychro_wrh(dbAt(first.x1), c.rh, state.atm), state.lhr);
+            EXPECT_LT(psychro_wrh(dbAt(first.x1), c.rh, state.atm), state.limits.lhr);
         }
     }
 }
@@ -218,12 +218,12 @@ TEST_F(Curves, RhLabelStandsAtTheLastPointInsideTheChart)
         EXPECT_EQ(surface.log().back().kind, Kind::Text);
         double db = dbAt(labelled[0].second.x2);
         if (c.exit == Exit::Top) {
-            EXPECT_LE(psychro_wrh(db, c.rh, state.atm), state.hhr);
-            EXPECT_GT(psychro_wrh(db + 0.1, c.rh, state.atm), state.hhr);
+            EXPECT_LE(psychro_wrh(db, c.rh, state.atm), state.limits.hhr);
+            EXPECT_GT(psychro_wrh(db + 0.1, c.rh, state.atm), state.limits.hhr);
         } else {
             // Within the last step of 0.1 up to hdb.
-            EXPECT_LE(db, state.hdb + 1e-9);
-            EXPECT_GT(db, state.hdb - 0.1 - 1e-9);
+            EXPECT_LE(db, state.limits.hdb + 1e-9);
+            EXPECT_GT(db, state.limits.hdb - 0.1 - 1e-9);
         }
     }
 }
@@ -317,7 +317,7 @@ TEST_F(Curves, LimitTextThatIsNotANumberStopsOnlyTheRelativeHumidityFamilies)
         ctx.limits.lhr = "zero";
         c.draw(ctx);
         EXPECT_EQ(surface.count(Kind::Line) > 0, c.draws);
-        EXPECT_EQ(state.lhr, 0); // kept as it was
+        EXPECT_EQ(state.limits.lhr, 0); // kept as it was
     }
 }
 
@@ -331,10 +331,10 @@ double lowestDrawnDryBulb(const chart::MainState& s, double wb)
     auto passes = [&](double db) {
         double w = psychro_w(db, wb, s.atm);
         double rh = psychro_rh(db, wb, s.atm);
-        return db >= s.ldb && w > 0 && w >= s.lhr && w <= s.hhr && rh >= 0 && rh <= 100;
+        return db >= s.limits.ldb && w > 0 && w >= s.limits.lhr && w <= s.limits.hhr && rh >= 0 && rh <= 100;
     };
     double lowest = NAN;
-    for (double db = s.hdb - 2; db >= s.ldb; --db) {
+    for (double db = s.limits.hdb - 2; db >= s.limits.ldb; --db) {
         if (passes(db))
             lowest = db;
         else if (!std::isnan(lowest))
@@ -364,7 +364,7 @@ TEST_F(Curves, WetBulbLineIsLabelledAtItsLowestDrawnDryBulb)
         bool drawn = chart::traceWetBulbLine(ctx, c.wb);
         EXPECT_EQ(drawn, !std::isnan(expected));
         if (c.insideFromHdb) {
-            EXPECT_EQ(surface.count(Kind::Line), state.hdb - 1 - expected);
+            EXPECT_EQ(surface.count(Kind::Line), state.limits.hdb - 1 - expected);
         }
         if (!drawn) {
             EXPECT_TRUE(surface.log().empty());

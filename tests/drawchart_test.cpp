@@ -44,7 +44,7 @@ protected:
         DrawContext ctx = context(limits);
         state.atm = pressure;
         chart::readChartLimits(state, ctx.limits);
-        const chart::ChartFrame drawn = chart::frameOf(W, H, state.limits());
+        const chart::ChartFrame drawn = chart::frameOf(W, H, state.limits);
         state.is1 = drawn.is1;
         state.is2 = drawn.is2;
         return ctx;
@@ -66,10 +66,10 @@ protected:
 };
 
 // The humidity ratio at which a horizontal line lies.
-double humidityRatioAt(const MainState& s, double y) { return s.lhr + (4700 * H / 6000 - y) * s.is1 / H; }
+double humidityRatioAt(const MainState& s, double y) { return s.limits.lhr + (4700 * H / 6000 - y) * s.is1 / H; }
 
 // The dry bulb at which a vertical line lies.
-double dryBulbAt(const MainState& s, double x) { return s.ldb + (x - W / 12) * s.is2 / W; }
+double dryBulbAt(const MainState& s, double x) { return s.limits.ldb + (x - W / 12) * s.is2 / W; }
 
 TEST_F(Drawing, HumidityRatioGridForEveryLimitPair)
 {
@@ -91,7 +91,7 @@ TEST_F(Drawing, HumidityRatioGridForEveryLimitPair)
         ASSERT_EQ(lines.size(), c.count);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             EXPECT_EQ(lines[i].y1, lines[i].y2);
-            EXPECT_NEAR(humidityRatioAt(state, lines[i].y1), state.lhr + (i + 1) * c.step, 1e-12);
+            EXPECT_NEAR(humidityRatioAt(state, lines[i].y1), state.limits.lhr + (i + 1) * c.step, 1e-12);
             EXPECT_EQ(lines[i].x2, 11 * W / 12);
         }
         EXPECT_NEAR(humidityRatioAt(state, lines.front().y1), c.first, 1e-12);
@@ -184,7 +184,7 @@ TEST_F(Drawing, DryBulbGridForEverySpan)
         SCOPED_TRACE(std::string(c.limits.ldb) + " to " + c.limits.hdb);
         ASSERT_EQ(lines.size(), c.count);
         for (std::size_t i = 0; i < lines.size(); ++i)
-            EXPECT_NEAR(dryBulbAt(state, lines[i].x1), state.ldb + (i + 1) * c.step, 1e-9);
+            EXPECT_NEAR(dryBulbAt(state, lines[i].x1), state.limits.ldb + (i + 1) * c.step, 1e-9);
         EXPECT_NEAR(dryBulbAt(state, lines.back().x1), c.last, 1e-9);
     }
 }
@@ -239,10 +239,10 @@ TEST_F(Drawing, TheLimitTestsInTheirOrder)
 
 TEST_F(Drawing, ALimitThatIsNotANumberKeepsItsValue)
 {
-    state.ldb = 20;
+    state.limits.ldb = 20;
     DrawContext ctx = context({"twenty", "120", "0", "0.030"});
     EXPECT_TRUE(chart::checkchartlimits(ctx, dialogs));
-    EXPECT_EQ(state.ldb, 20);
+    EXPECT_EQ(state.limits.ldb, 20);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 

@@ -53,7 +53,7 @@ protected:
     double dryBulbAt(double x) const
     {
         const auto& s = form->state;
-        return s.ldb + (x - form->W() / 12) * s.is2 / form->W();
+        return s.limits.ldb + (x - form->W() / 12) * s.is2 / form->W();
     }
 };
 

@@ -63,10 +63,10 @@ protected:
     {
         state.workingPressureText = numtext::generalText(atm);
         state.atm = atm;
-        state.ldb = limits.ldb;
-        state.hdb = limits.hdb;
-        state.lhr = limits.lhr;
-        state.hhr = limits.hhr;
+        state.limits.ldb = limits.ldb;
+        state.limits.hdb = limits.hdb;
+        state.limits.lhr = limits.lhr;
+        state.limits.hhr = limits.hhr;
         const chart::ChartFrame drawn = chart::frameOf(W, H, limits);
         state.is1 = drawn.is1;
         state.is2 = drawn.is2;

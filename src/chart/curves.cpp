@@ -60,13 +60,13 @@ void readFamilyInputs(DrawContext& ctx)
 // db as the rules before it left it.
 double nextRhDryBulb(const MainState& state, double db, double w)
 {
-    if (db - state.ldb < 1)
+    if (db - state.limits.ldb < 1)
         db = db + 0.1;
-    if (db - state.ldb >= 1 && state.hhr - w > 0.001 && state.hdb - db > 1)
+    if (db - state.limits.ldb >= 1 && state.limits.hhr - w > 0.001 && state.limits.hdb - db > 1)
         db = db + 1;
-    if (state.hhr - w <= 0.001)
+    if (state.limits.hhr - w <= 0.001)
         db = db + 0.1;
-    if (state.hdb - db <= 1)
+    if (state.limits.hdb - db <= 1)
         db = db + 0.1;
     return db;
 }
@@ -118,7 +118,7 @@ bool volumeSegmentDue(const ChartLimits& limits, double db, const LinePoint& poi
 double topVolume(const MainState& state)
 {
     double top = 0;
-    skipOnFailure([&] { top = moistair::spvolwithdbandhr(state.hdb, state.hhr, state.atm); });
+    skipOnFailure([&] { top = moistair::spvolwithdbandhr(state.limits.hdb, state.limits.hhr, state.atm); });
     if (top > 0)
         top = std::nearbyint(top) + 1;
     return top;
@@ -208,7 +208,7 @@ bool traceWholeDegreeLine(DrawContext& ctx, const LineLook& look, const LinePoin
 {
     const MainState& state = ctx.state;
     const ChartFrame frame = ctx.frame();
-    double db = state.hdb;
+    double db = state.limits.hdb;
     LinePoint point;
     SurfacePoint previous;
     bool drawn = false;
@@ -223,7 +223,7 @@ bool traceWholeDegreeLine(DrawContext& ctx, const LineLook& look, const LinePoin
             drawn = true;
         }
         previous = at;
-    } while (db >= 0 && db >= state.ldb);
+    } while (db >= 0 && db >= state.limits.ldb);
     if (drawn && look.place == LabelPlace::EndOfLastSegment)
         printLabel(ctx.surface, look.label, look.value);
     return drawn;
@@ -262,7 +262,7 @@ bool traceVolumeLine(DrawContext& ctx, double v)
 {
     const MainState& state = ctx.state;
     const ChartFrame frame = ctx.frame();
-    double db = state.hdb;
+    double db = state.limits.hdb;
     LinePoint point;
     SurfacePoint previous;
     bool drawn = false;
@@ -286,7 +286,7 @@ bool traceVolumeLine(DrawContext& ctx, double v)
         // A search that runs out once the line is under way ends the walk.
         if (previous.x > 0 && previous.y > 0 && search.exhausted())
             break;
-    } while (db >= state.ldb);
+    } while (db >= state.limits.ldb);
     return drawn;
 }
 

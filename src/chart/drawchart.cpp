@@ -55,7 +55,7 @@ double dryBulbGridStep(double span)
 // The scale of the chart about to be drawn, kept for every later drawing on it.
 void keepScaleOfChart(DrawContext& ctx)
 {
-    const ChartFrame drawn = frameOf(ctx.W, ctx.H, ctx.state.limits());
+    const ChartFrame drawn = frameOf(ctx.W, ctx.H, ctx.state.limits);
     ctx.state.is1 = drawn.is1;
     ctx.state.is2 = drawn.is2;
 }
@@ -67,11 +67,11 @@ void drawHumidityRatioGridLine(DrawContext& ctx, const ChartFrame& frame, int i,
 {
     const MainState& s = ctx.state;
     const double y = frame.y0() - ctx.H * i * step / frame.is1;
-    const std::optional<double> saturation = moistair::dbwithrhandhr(100, s.lhr + i * step, s.atm);
+    const std::optional<double> saturation = moistair::dbwithrhandhr(100, s.limits.lhr + i * step, s.atm);
     double from = frame.x0();
-    if (saturation && *saturation >= s.ldb && *saturation <= s.hdb)
+    if (saturation && *saturation >= s.limits.ldb && *saturation <= s.limits.hdb)
         from = frame.dbtox(*saturation);
-    else if (saturation && *saturation > s.hdb && !(i * step < 0.01))
+    else if (saturation && *saturation > s.limits.hdb && !(i * step < 0.01))
         return;
     ctx.surface.line(from, y, frame.rightEdge(), y, ui::palette::lightGrey);
 }
@@ -82,10 +82,10 @@ void drawDryBulbGridLine(DrawContext& ctx, const ChartFrame& frame, int i, doubl
 {
     const MainState& s = ctx.state;
     const double x = frame.x0() + ctx.W * i * step / frame.is2;
-    skipOnFailure([&] { saturation = moistair::psychro_wrh(s.ldb + i * step, 100, s.atm); });
-    if (saturation >= s.lhr && saturation <= s.hhr)
+    skipOnFailure([&] { saturation = moistair::psychro_wrh(s.limits.ldb + i * step, 100, s.atm); });
+    if (saturation >= s.limits.lhr && saturation <= s.limits.hhr)
         ctx.surface.line(x, frame.y0(), x, frame.hrtoy(saturation), ui::palette::lightGrey);
-    else if (saturation > s.hhr)
+    else if (saturation > s.limits.hhr)
         ctx.surface.line(x, frame.y0(), x, frame.topEdge(), ui::palette::lightGrey);
 }
 
@@ -108,22 +108,22 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
     MainState& s = ctx.state;
     const char decimal = ctx.limits.localeDecimal;
-    convertLimit(ctx.limits.ldb, decimal, s.ldb);
-    if (!isDryBulbChoice(s.ldb))
+    convertLimit(ctx.limits.ldb, decimal, s.limits.ldb);
+    if (!isDryBulbChoice(s.limits.ldb))
         return refuse(dialogs, "Choose Lower Dry bulb temperature for chart only from the drop down menu");
-    convertLimit(ctx.limits.hdb, decimal, s.hdb);
-    if (!isDryBulbChoice(s.hdb))
+    convertLimit(ctx.limits.hdb, decimal, s.limits.hdb);
+    if (!isDryBulbChoice(s.limits.hdb))
         return refuse(dialogs, "Choose Higher Dry bulb temperature for chart only from the drop down menu");
-    convertLimit(ctx.limits.lhr, decimal, s.lhr);
-    if (!isHumidityRatioChoice(s.lhr))
+    convertLimit(ctx.limits.lhr, decimal, s.limits.lhr);
+    if (!isHumidityRatioChoice(s.limits.lhr))
         return refuse(dialogs, "Choose Lower humidity ratio for chart only from the drop down menu");
-    convertLimit(ctx.limits.hhr, decimal, s.hhr);
-    if (!isHumidityRatioChoice(s.hhr))
+    convertLimit(ctx.limits.hhr, decimal, s.limits.hhr);
+    if (!isHumidityRatioChoice(s.limits.hhr))
         return refuse(dialogs, "Choose Higher humidity ratio for chart only from the drop down menu");
-    if (s.hdb <= s.ldb)
+    if (s.limits.hdb <= s.limits.ldb)
         return refuse(dialogs, "Higher limit of dry bulb temperature must be greater than lower limit of dry bulb "
                                "temperature");
-    if (s.hhr <= s.lhr)
+    if (s.limits.hhr <= s.limits.lhr)
         return refuse(dialogs, "Higher limit of humidity ratio must be greater than lower limit of humidity ratio");
     return true;
 }
@@ -143,7 +143,7 @@ void forgetDrawnChart(MainState& state)
 
 bool isSameChart(const MainState& state, const ChartLimits& drawn)
 {
-    return drawn == state.limits();
+    return drawn == state.limits;
 }
 
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
@@ -162,7 +162,7 @@ void drawhumidityratiogrid(DrawContext& ctx)
 {
     const MainState& s = ctx.state;
     const ChartFrame frame = ctx.frame();
-    const double span = s.hhr - s.lhr;
+    const double span = s.limits.hhr - s.limits.lhr;
     const double step = humidityRatioGridStep(span);
     const float margin = float(100 * ctx.H / 6000);
     for (int i = 1;; ++i) {
@@ -177,7 +177,7 @@ void drawdrybulbgrid(DrawContext& ctx)
 {
     const MainState& s = ctx.state;
     const ChartFrame frame = ctx.frame();
-    const double step = dryBulbGridStep(s.hdb - s.ldb);
+    const double step = dryBulbGridStep(s.limits.hdb - s.limits.ldb);
     double saturation = 0;
     double runningX = ctx.W / 12;
     for (int i = 1; runningX <= 10.9 * ctx.W / 12; ++i) {

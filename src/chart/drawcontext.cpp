@@ -14,10 +14,10 @@ bool convertLimit(const std::string& text, char localeDecimal, double& limit)
 
 bool readChartLimits(MainState& state, const LimitTexts& limits)
 {
-    bool all = convertLimit(limits.ldb, limits.localeDecimal, state.ldb);
-    all = convertLimit(limits.hdb, limits.localeDecimal, state.hdb) && all;
-    all = convertLimit(limits.lhr, limits.localeDecimal, state.lhr) && all;
-    all = convertLimit(limits.hhr, limits.localeDecimal, state.hhr) && all;
+    bool all = convertLimit(limits.ldb, limits.localeDecimal, state.limits.ldb);
+    all = convertLimit(limits.hdb, limits.localeDecimal, state.limits.hdb) && all;
+    all = convertLimit(limits.lhr, limits.localeDecimal, state.limits.lhr) && all;
+    all = convertLimit(limits.hhr, limits.localeDecimal, state.limits.hhr) && all;
     return all;
 }
 

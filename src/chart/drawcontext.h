@@ -29,7 +29,7 @@ struct DrawContext {
     std::function<void()> clearbusy;
 
     // The frame of the chart last drawn, at the limits now in the state.
-    ChartFrame frame() const { return {W, H, state.limits(), state.is1, state.is2}; }
+    ChartFrame frame() const { return {W, H, state.limits, state.is1, state.is2}; }
 };
 
 // The chart limits as the lists now show them; a list whose text is not a

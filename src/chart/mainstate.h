@@ -41,20 +41,14 @@ struct MainState {
     std::optional<ChartType> chartType;
 
     // Numbers.
-    double atm = 0; // working pressure, inches of mercury
-    double ldb = 0; // lower dry-bulb limit chosen, deg F
-    double hdb = 0; // higher dry-bulb limit chosen, deg F
-    double lhr = 0; // lower humidity-ratio limit chosen, lb/lb
-    double hhr = 0; // higher humidity-ratio limit chosen, lb/lb
+    double atm = 0;     // working pressure, inches of mercury
+    ChartLimits limits; // the chart limits chosen, as last read from the lists
     double is1 = 0; // vertical scale factor of the chart last drawn; 0 before any
     double is2 = 0; // horizontal scale factor of the chart last drawn; 0 before any
 
     // Result fields that the solvers keep from one call to the next.
     moistair::WetBulbFields wetBulb;
     LineSpan span; // dry-bulb interval of the line the solver last walked
-
-    // The limits chosen, as last read.
-    ChartLimits limits() const { return {ldb, hdb, lhr, hhr}; }
 };
 
 } // namespace chart

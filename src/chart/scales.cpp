@@ -146,9 +146,9 @@ void drawMajorDryBulbLine(DrawContext& ctx, double db, double x)
     if (!saturation)
         return;
     const double ws = *saturation;
-    if (state.lhr <= ws && ws <= state.hhr)
+    if (state.limits.lhr <= ws && ws <= state.limits.hhr)
         ctx.surface.line(x, frame.y0(), x, frame.hrtoy(ws), ui::palette::blue);
-    else if (ws > state.hhr)
+    else if (ws > state.limits.hhr)
         ctx.surface.line(x, frame.y0(), x, frame.topEdge(), ui::palette::blue);
 }
 
@@ -156,15 +156,15 @@ void drawDryBulbScale(DrawContext& ctx)
 {
     const MainState& state = ctx.state;
     const ChartFrame frame = ctx.frame();
-    const double span = state.hdb - state.ldb;
+    const double span = state.limits.hdb - state.limits.ldb;
     const double step = dryBulbStep(span);
     const double count = span / step;
     const double labelY = frame.y0() + 125 * ctx.H / 6000;
-    printAt(ctx, {-0.1, 0, -125}, {state.ldb});
+    printAt(ctx, {-0.1, 0, -125}, {state.limits.ldb});
     // Labels of the coarser steps stand further left of their lines.
     const double labelShift = (span > 20 ? 0.5 : 0.1) * ctx.W / frame.is2;
     for (int i = 1; i <= count; ++i) {
-        const double db = state.ldb + i * step;
+        const double db = state.limits.ldb + i * step;
         const double x = frame.dbtox(db);
         printAt(ctx, x - labelShift, labelY, {std::round(db)});
         drawMajorDryBulbLine(ctx, db, x);
@@ -178,13 +178,13 @@ void drawHumidityRatioScale(DrawContext& ctx)
 {
     const MainState& state = ctx.state;
     const ChartFrame frame = ctx.frame();
-    printAt(ctx, {-0.6, 5350, 100}, {state.lhr});
-    const double span = state.hhr - state.lhr;
+    printAt(ctx, {-0.6, 5350, 100}, {state.limits.lhr});
+    const double span = state.limits.hhr - state.limits.lhr;
     const double step = humidityRatioStep(span);
     const long count = std::lround(span / step);
     const double labelX = placementX(ctx, {-0.4, 5200, 0});
     for (long i = 1; i <= count; ++i) {
-        const double w = state.lhr + i * step;
+        const double w = state.limits.lhr + i * step;
         const double y = frame.hrtoy(w);
         printAt(ctx, labelX, y - 0.0001 * ctx.H / frame.is1, {w});
         ctx.surface.line(frame.x0(), y, frame.rightEdge(), y, ui::palette::blue);
@@ -194,7 +194,7 @@ void drawHumidityRatioScale(DrawContext& ctx)
 
 void printOriginLabel(DrawContext& ctx)
 {
-    if (ctx.state.lhr == 0)
+    if (ctx.state.limits.lhr == 0)
         printAt(ctx, {-0.2, 0, 100}, {"0"});
 }
 
@@ -202,7 +202,7 @@ void printOriginLabel(DrawContext& ctx)
 void printVapourPressureLabel(DrawContext& ctx, VapourPressureLabel label)
 {
     std::string text;
-    moistair::skipOnFailure([&] { moistair::pvwithdbandhr(ctx.state.hdb, label.w, ctx.state.atm, text); });
+    moistair::skipOnFailure([&] { moistair::pvwithdbandhr(ctx.state.limits.hdb, label.w, ctx.state.atm, text); });
     if (!text.empty())
         printAt(ctx, {vapourPressureLabelTwelfths, 0, label.up}, {text});
 }
@@ -210,7 +210,7 @@ void printVapourPressureLabel(DrawContext& ctx, VapourPressureLabel label)
 void drawVapourPressureScale(DrawContext& ctx)
 {
     for (const VapourPressureScale& scale : vapourPressureScales) {
-        if (scale.lhr != ctx.state.lhr || scale.hhr != ctx.state.hhr)
+        if (scale.lhr != ctx.state.limits.lhr || scale.hhr != ctx.state.limits.hhr)
             continue;
         for (const VapourPressureLabel& label : scale.labels)
             printVapourPressureLabel(ctx, label);
@@ -225,10 +225,10 @@ void endDrawing(DrawContext& ctx)
         ctx.clearbusy();
     ctx.surface.takeFocus();
     MainState& state = ctx.state;
-    state.drawnLowerDryBulbText = numtext::generalText(state.ldb);
-    state.drawnHigherDryBulbText = numtext::generalText(state.hdb);
-    state.drawnLowerHumidityRatioText = numtext::generalText(state.lhr);
-    state.drawnHigherHumidityRatioText = numtext::generalText(state.hhr);
+    state.drawnLowerDryBulbText = numtext::generalText(state.limits.ldb);
+    state.drawnHigherDryBulbText = numtext::generalText(state.limits.hdb);
+    state.drawnLowerHumidityRatioText = numtext::generalText(state.limits.lhr);
+    state.drawnHigherHumidityRatioText = numtext::generalText(state.limits.hhr);
 }
 
 } // namespace
