@@ -19,10 +19,10 @@ struct MixPoint {
 
 // Marks the three points on the surface when all three lie within the chart
 // limits now chosen (a limit whose text is not a number reads as 0), limits
-// included, with a relative humidity above 0 and
-// at most 100, and returns true. Otherwise draws nothing, tells the user
-// which point (the first of stream 1, the mixed stream, stream 2) is out of
-// chart limits and returns false. A point that the frame cannot place (a
+// included, with a relative humidity above 0 and at most 100, and returns
+// true. Otherwise draws nothing, tells the user which point (the first of
+// stream 1, the mixed stream, stream 2) is out of chart limits and returns
+// false. A point that the frame cannot place (a
 // lower limit equal to the higher one) counts as out of chart limits. W and H
 // are the extents of the drawing on the main window's chart surface.
 bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
