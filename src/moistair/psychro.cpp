@@ -76,8 +76,8 @@ double saturatedEnthalpy(double x, double atm)
     return 0.24 * x + (1061 + 0.444 * x) * psychro_w(x, x, atm);
 }
 
-// More trials than any walk from a dry bulb the program meets can need (from
-// a few hundred degrees down to absolute zero), yet few enough to fail within
+// More trials than any walk from a dry bulb of a few hundred degrees or less
+// can need (down to absolute zero), yet few enough to fail within
 // milliseconds: a walk from a dry bulb far above that, or with a step too
 // small to change the trial temperature, would take years or never end.
 constexpr int mostTrials = 100000;

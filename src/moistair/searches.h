@@ -27,8 +27,9 @@ double spvolwithdbandhr(double db, double hr, double atm);
 // negative; result is left as it was when db or hr is out of range.
 void pvwithdbandhr(double db, double hr, double atm, std::string& result);
 
-// The result and wet-bulb fields that one window keeps for the wet-bulb
-// search solvers; they hold their contents from one call to the next.
+// The result and wet-bulb fields that one caller keeps for the wet-bulb
+// search solvers: they hold the caller's own results from one call to the
+// next.
 struct WetBulbFields {
     double result = 0;
     double wb = 0;
