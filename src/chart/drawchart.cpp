@@ -179,7 +179,7 @@ void drawdrybulbgrid(DrawContext& ctx)
     const ChartFrame frame = ctx.frame();
     const double step = dryBulbGridStep(s.limits.hdb - s.limits.ldb);
     double saturation = 0;
-    double runningX = ctx.W / 12;
+    double runningX = frame.x0();
     for (int i = 1; runningX <= 10.9 * ctx.W / 12; ++i) {
         drawDryBulbGridLine(ctx, frame, i, step, saturation);
         runningX += ctx.W * step / frame.is2;
@@ -201,9 +201,9 @@ void drawchart(DrawContext& ctx, ui::Dialogs& dialogs)
     ctx.setbusy();
     keepScaleOfChart(ctx);
     const ChartFrame frame = ctx.frame();
-    ctx.surface.line(frame.x0(), frame.y0(), frame.rightEdge(), 4700 * ctx.H / 6000);
+    ctx.surface.line(frame.x0(), frame.y0(), frame.rightEdge(), frame.y0());
     drawhumidityratiogrid(ctx);
-    ctx.surface.line(frame.x0(), frame.y0(), ctx.W / 12, frame.topEdge());
+    ctx.surface.line(frame.x0(), frame.y0(), frame.x0(), frame.topEdge());
     drawdrybulbgrid(ctx);
     drawCurveFamilies(ctx);
     drawscales(ctx);
