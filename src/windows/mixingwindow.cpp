@@ -78,6 +78,13 @@ constexpr Row rows[] = {
      &ColumnCells::moistAirFlow},
 };
 
+// A label of the window, named and placed at a rectangle given in twips.
+QLabel* placeLabel(QWidget* window, const std::string& name, const char* text, int left, int top, int width,
+                   int height)
+{
+    return ui::placeInTwips(new QLabel(text, window), name.c_str(), left, top, width, height);
+}
+
 // Every value cell of a column, in row order.
 std::vector<QLabel*> cellsOf(const ColumnCells& column)
 {
@@ -102,8 +109,19 @@ void MixingWindow::buildControls()
 {
     setFont(ui::twipWindowFont());
     setFixedSize(12615 / twipsPerPixel, 9495 / twipsPerPixel);
+    buildGridRules();
+    buildHeadings();
+    buildStreamInputs();
+    buildColumns();
+    ui::showLabelTextsAsTheyStand(this);
+    buildCommands();
+    // The captions and the commands show their texts whole too.
+    ui::widenToShowTexts(this);
+}
 
-    // The rules of the grid.
+// The rules of the grid.
+void MixingWindow::buildGridRules()
+{
     for (int x : {2520, 6240, 10080}) {
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::VLine);
@@ -116,15 +134,21 @@ void MixingWindow::buildControls()
         rule->setFrameShadow(QFrame::Plain);
         ui::placeInTwips(rule, "horizontalRule", 0, y, 12480, twipsPerPixel);
     }
+}
 
-    auto label = [this](const char* name, const char* text, int left, int top, int width, int height) {
-        return ui::placeInTwips(new QLabel(text, this), name, left, top, width, height);
-    };
-    parametersHeading = label("parametersHeading", "Parameters", captionLeft, 360, captionWidth, 345);
-    stream1Heading = label("stream1Heading", "Stream 1", stream1Left, 360, stream1Width, 345);
-    stream2Heading = label("stream2Heading", "Steram 2", stream2Left, 360, stream2Width, 345);
-    mixedHeading = label("mixedHeading", "Mixed stream", mixedLeft, 360, mixedWidth, 345);
+// The headings of the caption column and of the three value columns.
+void MixingWindow::buildHeadings()
+{
+    parametersHeading = placeLabel(this, "parametersHeading", "Parameters", captionLeft, 360, captionWidth, 345);
+    stream1Heading = placeLabel(this, "stream1Heading", "Stream 1", stream1Left, 360, stream1Width, 345);
+    stream2Heading = placeLabel(this, "stream2Heading", "Steram 2", stream2Left, 360, stream2Width, 345);
+    mixedHeading = placeLabel(this, "mixedHeading", "Mixed stream", mixedLeft, 360, mixedWidth, 345);
+}
 
+// The inputs of the two streams: two property lists with their value boxes,
+// and the air flow.
+void MixingWindow::buildStreamInputs()
+{
     // The property lists are drop-down lists without typing: only a choice
     // from a list solves its stream.
     auto list = [this](const char* name, int left, int top, int width) {
@@ -146,30 +170,15 @@ void MixingWindow::buildControls()
     // The air flows go into the mixing record as typed.
     ui::keepOnOneLine(stream1AirFlow);
     ui::keepOnOneLine(stream2AirFlow);
-
-    buildColumns();
-
-    ui::showLabelTextsAsTheyStand(this);
-
-    drawMixButton = ui::placeInTwips(new QPushButton("Draw mixing line and points on the chart", this), "drawMixButton",
-                                     2160, 8760, 2895, 495);
-    saveDataButton = ui::placeInTwips(new QPushButton("Save data", this), "saveDataButton", 6000, 8760, 2175, 495);
-    exitButton
-        = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "exitButton", 9360, 8760, 2055, 495);
-    // The captions and the commands show their texts whole too.
-    ui::widenToShowTexts(this);
 }
 
 // The captions of the rows and the value cells of the three columns. Every
 // value a cell can show fits whole.
 void MixingWindow::buildColumns()
 {
-    auto label = [this](const std::string& name, const char* text, int left, int top, int width, int height) {
-        return ui::placeInTwips(new QLabel(text, this), name.c_str(), left, top, width, height);
-    };
-    airFlowCaption = label("airFlowCaption", "Air flow rate (acfm)", captionLeft, 1800, captionWidth, 465);
+    airFlowCaption = placeLabel(this, "airFlowCaption", "Air flow rate (acfm)", captionLeft, 1800, captionWidth, 465);
     airFlowCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    mixedAirFlow = label("mixedAirFlow", "", mixedLeft, 1800, mixedWidth, 345);
+    mixedAirFlow = placeLabel(this, "mixedAirFlow", "", mixedLeft, 1800, mixedWidth, 345);
     struct Column {
         ColumnCells& cells;
         const char* name;
@@ -181,13 +190,13 @@ void MixingWindow::buildColumns()
         {mixedColumn, "mixed", mixedLeft, mixedWidth},
     };
     for (const Row& row : rows) {
-        QLabel* caption = label(std::string(1, char(std::tolower(row.name[0]))) + (row.name + 1) + "Caption",
-                                row.captionText, captionLeft, row.top, captionWidth, row.height);
+        QLabel* caption = placeLabel(this, std::string(1, char(std::tolower(row.name[0]))) + (row.name + 1) + "Caption",
+                                     row.captionText, captionLeft, row.top, captionWidth, row.height);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         this->*row.caption = caption;
         for (const Column& column : columns)
-            column.cells.*row.cell = label(std::string(column.name) + row.name, "", column.left, row.top, column.width,
-                                           std::min(row.height, 345));
+            column.cells.*row.cell = placeLabel(this, std::string(column.name) + row.name, "", column.left, row.top,
+                                                column.width, std::min(row.height, 345));
     }
     // The pressure caption starts further left, to have room for the longest.
     pressureCaption->setGeometry(120 / twipsPerPixel, pressureCaption->y(), (2520 - 120 - 60) / twipsPerPixel,
@@ -205,6 +214,16 @@ void MixingWindow::buildColumns()
     ui::widenToShow(pressureCaption, point::pressureRowCaptions());
     for (QComboBox* list : {stream1FirstList, stream1SecondList, stream2FirstList, stream2SecondList})
         ui::widenToShow(list, propertyListItems());
+}
+
+// The commands below the grid.
+void MixingWindow::buildCommands()
+{
+    drawMixButton = ui::placeInTwips(new QPushButton("Draw mixing line and points on the chart", this), "drawMixButton",
+                                     2160, 8760, 2895, 495);
+    saveDataButton = ui::placeInTwips(new QPushButton("Save data", this), "saveDataButton", 6000, 8760, 2175, 495);
+    exitButton
+        = ui::placeInTwips(new QPushButton("Exit and return to chart", this), "exitButton", 9360, 8760, 2055, 495);
 }
 
 void MixingWindow::wireEvents()

@@ -135,7 +135,11 @@ public:
 
 private:
     void buildControls();
+    void buildGridRules();
+    void buildHeadings();
+    void buildStreamInputs();
     void buildColumns();
+    void buildCommands();
     void wireEvents();
     void stream1Changed();
     void stream2Changed();
