@@ -5,7 +5,8 @@
 # on the screen and, closed by its close box, give the main window its input
 # back. A message box that a child raises belongs to that child and stays in
 # front of it, the second of two in a row too, and the keyboard goes back to
-# the child after it.
+# the child after it. Each command is reached by its place in its window's
+# keyboard order, never by where it lies.
 #
 # usage: desktop_test.sh PROGRAM
 # With SCREENSHOTS set to a folder, a picture of the screen is left there at
@@ -32,7 +33,13 @@ step=0
 shot() {
     [ -n "${SCREENSHOTS:-}" ] || return 0
     step=$((step + 1))
-    import -window root "$SCREENSHOTS/$(printf %02d "$step")-$1.png" 2>/dev/null || true
+    local picture
+    picture="$SCREENSHOTS/$(printf %02d "$step")-$1.png"
+    if command -v import >/dev/null; then
+        import -window root "$picture" 2>/dev/null || true
+    else
+        scrot -o "$picture" 2>/dev/null || true
+    fi
 }
 
 # Runs the command until it succeeds, for at most five seconds.
@@ -66,7 +73,9 @@ wait_for_window() {
 }
 main="$(wait_for_window "Psychrometric chart - English Units")"
 sleep 0.3
-main_top=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $NF}')
+read -r main_top main_width main_height <<<"$(xwininfo -id "$main" \
+    | awk '/Absolute upper-left Y/ {top = $NF} /^  Width/ {width = $NF} /^  Height/ {height = $NF}
+           END {print top, width, height}')"
 
 # Left, top, right and bottom of the window with its frame, on the screen.
 frame_of() {
@@ -84,20 +93,50 @@ frame_of() {
 # Clicks at a point of the window's own area.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.1; }
 
-# Where each command of the main window lies at 1024x768, in its own area.
-click_main() {
-    case "$1" in
-    "Draw chart") click_in "$main" 43 14 ;;
-    "Set/reset atmos pressure") click_in "$main" 340 14 ;;
-    "Mixing problem") click_in "$main" 477 14 ;;
-    "View saved data") click_in "$main" 587 14 ;;
-    "Locate point") click_in "$main" 689 86 ;;
-    "first value") click_in "$main" 221 86 ;;
-    "second value") click_in "$main" 485 86 ;;
-    esac
+hex() { printf '0x%x' "$1"; }
+active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+
+# The chart near the main window's bottom corners, below the band of controls
+# however many rows it takes: points of the window's own area.
+chart_left=(60 $((main_height - 40)))
+chart_right=($((main_width - 44)) $((main_height - 40)))
+
+# The main window's keyboard order: the chart comes last in it, so Tab goes
+# from the chart on to the commands in the order they stand in the band, and
+# Shift+Tab goes back from it past the chart's scroll area to the point's
+# controls.
+after_chart=("Draw chart" "Clear chart" "Save chart" "Set/reset atmos pressure" "Mixing problem" "View saved data")
+before_chart=("chart scroll area" "Locate point" "point identification" "second value" "first value")
+
+# The place of the first word in the list of the others, from 1.
+place_in() {
+    local wanted="$1" place=0 word
+    shift
+    for word in "$@"; do
+        place=$((place + 1))
+        [ "$word" = "$wanted" ] && echo "$place" && return 0
+    done
+    return 1
 }
 
-hex() { printf '0x%x' "$1"; }
+# Gives a control of the main window the keyboard, then presses the keys that
+# follow: a click on the chart, then Tab or Shift+Tab to the control.
+focus_main() {
+    local control="$1" step count
+    shift
+    if count="$(place_in "$control" "${after_chart[@]}")"; then
+        step=Tab
+    elif count="$(place_in "$control" "${before_chart[@]}")"; then
+        step=shift+Tab
+    else
+        fail "the main window has no control \"$control\" in its keyboard order"
+    fi
+    xdotool mousemove --window "$main" "${chart_left[@]}" click 1
+    wait_until active_is "$main" || fail "the main window did not take the keyboard"
+    local keys=()
+    for _ in $(seq "$count"); do keys+=("$step"); done
+    xdotool key "${keys[@]}" "$@"
+}
 
 # Position of the window in the desktop's stacking order, bottom first.
 stacking_place() {
@@ -131,11 +170,12 @@ check_child() {
     [ "${dx#-}" -le 10 ] && [ "${dy#-}" -le 10 ] \
         || fail "\"$title\" is not centred over the main window: $frame, its centre ${dx}, ${dy} off"
     # A point of the chart below the band of controls, clear of the child.
-    local x=60 y=700
+    local point=("${chart_left[@]}")
+    local x=${point[0]} y=${point[1]}
     if overlaps "$left" "$top" "$right" "$bottom" $((x - 1)) $((main_top + y - 1)) $((x + 1)) $((main_top + y + 1)); then
-        x=980
+        point=("${chart_right[@]}")
     fi
-    click_in "$main" "$x" "$y"
+    click_in "$main" "${point[@]}"
     shot "$(tr ' /' '--' <<<"$title")-after-click-on-chart"
     in_front_of "$child" "$main" || fail "\"$title\" went behind the main window"
 }
@@ -149,7 +189,7 @@ close_child() {
 
 open_child() {
     local command="$1" title="$2"
-    click_main "$command"
+    focus_main "$command" space
     local child
     child="$(wait_for_window "$title")" || exit 1
     sleep 0.2
@@ -171,21 +211,25 @@ for window in "Set/reset atmos pressure:Change pressure" "Mixing problem:Mixing 
     close_child "$child" "${window#*:}"
 done
 
-# Draw the standard chart, give a point and locate it.
+# Draw the standard chart, give a point and locate it. The chart-type dialog
+# opens with the focus on the chosen chart type, and Tab goes on past the other
+# type to Draw chart.
 child="$(open_child "Draw chart" "Chart type option")"
-click_in "$child" 50 106
+xdotool key Tab space
 wait_until bash -c "! xdotool search --onlyvisible --name '^Chart type option\$'" || fail "the chart was not drawn"
-click_main "first value"
+focus_main "first value"
 xdotool type "75"
-click_main "second value"
+focus_main "second value"
 xdotool type "65"
 child="$(open_child "Locate point" "Locate point")"
 check_child "$child" "Locate point"
 close_child "$child" "Locate point"
 
 # A message box of the pressure dialog belongs to it and stays in front.
+# The dialog opens with the focus on its unit list; the value box takes no
+# input for the standard pressure, so Tab goes on to Set.
 child="$(open_child "Set/reset atmos pressure" "Change pressure")"
-click_in "$child" 312 288
+xdotool key Tab space
 box="$(wait_for_window "DELETE")"
 shot "pressure-question"
 xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
@@ -213,7 +257,6 @@ shot "pressure-out-of-range"
 xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
     || fail "the pressure dialog's out-of-range box does not belong to it"
 xdotool key Return
-active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
 wait_until active_is "$child" || fail "the keyboard did not go back to the pressure dialog"
 shot "pressure-after-out-of-range"
 close_child "$child" "Change pressure"
