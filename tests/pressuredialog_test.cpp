@@ -5,6 +5,7 @@
 #include "mainwindow_fixture.h"
 #include "moistair/psychro.h"
 #include "numtext/numtext.h"
+#include "windows/charttypedialog.h"
 #include "windows/pointresultwindow.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -115,7 +117,7 @@ protected:
     }
 };
 
-TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
+TEST_F(PressureDialog, OpensAtTheDefaultUnitAndKeepsThePressureInForce)
 {
     form->state.workingPressureText = "20";
     form->state.pressureUnit = chart::PressureUnit::InchesHg;
@@ -139,8 +141,8 @@ TEST_F(PressureDialog, OpensAtTheDefaultUnitAndResetsTheWorkingPressure)
     EXPECT_EQ(text(dialog.poundsValue), "14.695949526166");
     EXPECT_EQ(text(dialog.elevationValue), "");
 
-    // Only the working pressure is reset; the rest stays as the last Set left it.
-    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "29.92126", .pressureUnit = chart::PressureUnit::InchesHg, .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
+    // Until Set, the pressure stays as the last Set left it.
+    EXPECT_EQ(pressureCells(), (PressureCells{.workingPressureText = "20", .pressureUnit = chart::PressureUnit::InchesHg, .typedPressureText = "20", .drawnLowerDryBulbText = "0"}));
     EXPECT_TRUE(surface.log().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -399,6 +401,7 @@ TEST_F(PressureDialog, SetAcceptsOnlyValuesInsideTheUnitsRange)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.unit) + " " + c.typed);
         form->state = chart::MainState{};
+        form->state.workingPressureText = "29.92126";
         form->state.pressureUnit = chart::PressureUnit::Default;
         form->state.typedPressureText = "29.92126";
         form->state.drawnLowerDryBulbText = "0";
@@ -529,13 +532,36 @@ TEST_F(PressureDialog, APointAfterLeavingWithoutSetIsSolvedAndRecordedAtThePress
     EXPECT_EQ(record[6].substr(56), enthalpy);
 }
 
+// The chart-type dialog stays usable while this dialog is open: a chart it
+// draws then is drawn at the pressure its caption names.
+TEST_F(PressureDialog, AChartDrawnWhileTheDialogIsOpenIsDrawnAtThePressureInForce)
+{
+    setPressure(InchesHg, "20");
+    const auto drawnByTheChartTypeDialog = [&](const std::function<void()>& meanwhile) {
+        form->drawChartButton->click();
+        windows::ChartTypeDialog* chartType = form->chartTypeDialog();
+        EXPECT_NE(chartType, nullptr);
+        meanwhile();
+        surface.forgetLog();
+        if (chartType)
+            chartType->drawChartButton->click();
+        return surface.log();
+    };
+    const auto whileOpen = drawnByTheChartTypeDialog([&] { open(); });
+    form->pressureDialog()->returnButton->click();
+    form->clearChartButton->click();
+    const auto afterwards = drawnByTheChartTypeDialog([] {});
+    ASSERT_FALSE(afterwards.empty());
+    EXPECT_TRUE(whileOpen == afterwards);
+}
+
 TEST_F(PressureDialog, EachOpeningStartsAfresh)
 {
     setPressure(Psi, "10");
     windows::PressureDialog& dialog = open();
     EXPECT_EQ(dialog.unitList->currentIndex(), Default);
     EXPECT_EQ(text(dialog.valueBox), "29.92126");
-    EXPECT_EQ(form->state.workingPressureText, "29.92126");
+    EXPECT_EQ(form->state.workingPressureText, "20.36021");
     EXPECT_EQ(form->state.pressureUnit, chart::PressureUnit::Psi);
     EXPECT_EQ(form->state.typedPressureText, "10");
 

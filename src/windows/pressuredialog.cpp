@@ -94,8 +94,6 @@ void PressureDialog::load()
     valueUnit->setText(chart::pressureUnitInfo(chart::PressureUnit::Default).caption);
     valueBox->setText(chart::standardPressureText);
     valueBox->setEnabled(false);
-    pressureAtOpening_ = main_.state.workingPressureText;
-    main_.state.workingPressureText = chart::standardPressureText;
     main_.bringForward();
     main_.setEnabled(false);
     show();
@@ -179,16 +177,7 @@ void PressureDialog::applyPressure()
     main_.state.typedPressureText = valueBox->text().toStdString();
     chart::DrawContext ctx = main_.drawContext();
     chart::printPressureCaption(ctx);
-    pressureSet_ = true;
     close();
-}
-
-void PressureDialog::leaving()
-{
-    // Every later computation, and the captions that name the pressure, must
-    // agree.
-    if (!pressureSet_)
-        main_.state.workingPressureText = pressureAtOpening_;
 }
 
 } // namespace windows

@@ -27,9 +27,10 @@ public:
     // Builds the controls; load() fills them and shows the dialog.
     explicit PressureDialog(MainWindow& main);
 
-    // Fills the dialog afresh (Default unit, 29.92126), resets the working
-    // pressure to 29.92126, disables the main window and shows the dialog.
-    // Leaving without Set gives the working pressure back as it was.
+    // Fills the dialog afresh (Default unit, 29.92126), disables the main
+    // window and shows the dialog. The working pressure stays the one in
+    // force until Set: whatever is computed or drawn meanwhile (the chart-type
+    // dialog stays usable) agrees with the chart caption.
     void load();
 
     QLabel* heading = nullptr;
@@ -48,10 +49,6 @@ public:
     QPushButton* returnButton = nullptr; // Return to chart
     QPushButton* setButton = nullptr;    // Set/Change chart atmos. pressure
 
-protected:
-    // Without Set the pressure in force before the dialog stays.
-    void leaving() override;
-
 private:
     void buildControls();
     void selectUnit(int index);
@@ -60,9 +57,6 @@ private:
     void showConversion();
     void setClicked();
     void applyPressure();
-
-    std::string pressureAtOpening_; // the working pressure when the dialog opened
-    bool pressureSet_ = false;      // Set made the typed pressure the working one
 };
 
 } // namespace windows

@@ -30,6 +30,7 @@ public:
         std::optional<Colour> colour;
         // Text: the printed line. Save: the path.
         std::string text;
+        friend bool operator==(const Operation&, const Operation&) = default;
     };
 
     struct SavedPicture {
