@@ -47,14 +47,14 @@ protected:
     {
         state.workingPressureText = pressure;
         state.atm = numtext::leadingNumberOr0(pressure);
-        state.limits.ldb = *numtext::wholeNumber(limits.ldb);
-        state.limits.hdb = *numtext::wholeNumber(limits.hdb);
-        state.limits.lhr = *numtext::wholeNumber(limits.lhr);
-        state.limits.hhr = *numtext::wholeNumber(limits.hhr);
+        state.limits.ldb = *numtext::wholeNumber(limits.ldb, '.');
+        state.limits.hdb = *numtext::wholeNumber(limits.hdb, '.');
+        state.limits.lhr = *numtext::wholeNumber(limits.lhr, '.');
+        state.limits.hhr = *numtext::wholeNumber(limits.hhr, '.');
         frame = chart::frameOf(W, H, state.limits);
         state.is1 = frame.is1;
         state.is2 = frame.is2;
-        return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr}, {}, {}};
+        return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr, '.'}, {}, {}};
     }
 
     double xOf(double db) const { return frame.dbtox(db); }

@@ -34,7 +34,7 @@ protected:
 
     DrawContext context(Limits limits)
     {
-        return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr},
+        return {state, surface, W, H, {limits.ldb, limits.hdb, limits.lhr, limits.hhr, '.'},
                 [this] { ++busy; }, [this] { --busy; }};
     }
 

@@ -465,18 +465,29 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
 
 TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
 {
-    QGuiApplication::clipboard()->setText(QString("AHU\r\nDry bulb temp (Deg F)") + QChar(0) + "999\r");
-    form->pointIdentification->paste();
-    const std::string id = "AHU  Dry bulb temp (Deg F) 999 ";
-    EXPECT_EQ(form->pointIdentification->text().toStdString(), id);
-    windows::PointResultWindow* result = locate75and65();
-    ASSERT_NE(result, nullptr);
-    EXPECT_EQ(result->pointId->text().toStdString(), id);
-    result->saveDataButton->click();
-    const QByteArray saved = readFile(runDataPath());
-    EXPECT_EQ(saved.count('\r'), 13); // the empty line and the record's 12
-    EXPECT_EQ(saved.count('\0'), 0);
-    EXPECT_NE(saved.toStdString().find(captionLine("Point Id", id)), std::string::npos);
+    // The controls (C0, DEL, C1 with NEL) and the line and paragraph
+    // separators each become a blank.
+    const std::string id = "AHU Dry bulb temp (Deg F) 999.0000000";
+    drawChart(ChartType::Blank);
+    give(DB, "75", WB, "65");
+    for (char16_t breaking : {u'\r', u'\n', u'\t', u'\0', u'\x1f', u'\x7f', u'\x80', u'\x85', u'\x9f', u'\u2028',
+                              u'\u2029'}) {
+        SCOPED_TRACE(int(breaking));
+        writeFile(runDataPath(), "\r\n");
+        QGuiApplication::clipboard()->setText(QString("AHU") + QChar(breaking) + "Dry bulb temp (Deg F) 999.0000000");
+        form->pointIdentification->clear();
+        form->pointIdentification->paste();
+        EXPECT_EQ(form->pointIdentification->text().toStdString(), id);
+        windows::PointResultWindow* result = locate();
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->pointId->text().toStdString(), id);
+        result->saveDataButton->click();
+        QString saved = QString::fromUtf8(readFile(runDataPath()));
+        EXPECT_EQ(saved.count("\r\n"), 13); // the empty line and the record's 12
+        EXPECT_TRUE(saved.contains(QString::fromStdString(captionLine("Point Id", id))));
+        EXPECT_FALSE(saved.remove("\r\n").contains(QChar(breaking)));
+        exitResult(result);
+    }
 }
 
 TEST_F(LocatePoint, TheRecordKeepsTheColumnForEveryPressureCaptionAndAnEmptyId)

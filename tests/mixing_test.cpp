@@ -512,7 +512,7 @@ TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows
                                    text(c.cells.dryAirFlow), text(c.cells.vapourFlow), text(c.cells.moistAirFlow)};
     };
     const std::optional<mixing::MixedColumn> mix = mixing::mixstreams(
-        texts(w->stream1Cells(), w->stream1Solved), texts(w->stream2Cells(), w->stream2Solved), "29.92126", "29.92126", atm);
+        texts(w->stream1Cells(), w->stream1Solved), texts(w->stream2Cells(), w->stream2Solved), "29.92126", "29.92126", atm, '.');
     ASSERT_TRUE(mix);
     EXPECT_EQ(mixedColumn(w), (std::vector<std::string>{mix->acfm, mix->prvalue, mix->db, mix->wb, mix->rh, mix->h,
                                                         mix->v, mix->hr, mix->dp, mix->pv, mix->pvs, mix->dryair,

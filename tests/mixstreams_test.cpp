@@ -32,13 +32,13 @@ StreamTexts stream2()
 std::optional<MixedColumn> mix(const StreamTexts& s1, const StreamTexts& s2, const std::string& typed = "29.92126")
 {
     double atm = 0;
-    return mixing::mixstreams(s1, s2, typed, standardPressure, atm);
+    return mixing::mixstreams(s1, s2, typed, standardPressure, atm, '.');
 }
 
 TEST(MixStreams, TheMixedColumnOfTwoSolvedStreams)
 {
     double atm = 0;
-    const std::optional<MixedColumn> m = mixing::mixstreams(stream1(), stream2(), "14.7", "30.5", atm);
+    const std::optional<MixedColumn> m = mixing::mixstreams(stream1(), stream2(), "14.7", "30.5", atm, '.');
     ASSERT_TRUE(m);
     EXPECT_EQ(m->acfm, "350");
     EXPECT_EQ(m->prvalue, "14.7");
@@ -124,7 +124,7 @@ TEST(MixStreams, NoMixWithoutTwoSolvedStreamsAndPositiveAirFlows)
         s2.solved = c.solved2;
         s2.acfm = c.acfm2;
         double atm = 7;
-        const std::optional<MixedColumn> m = mixing::mixstreams(s1, s2, "29.92126", standardPressure, atm);
+        const std::optional<MixedColumn> m = mixing::mixstreams(s1, s2, "29.92126", standardPressure, atm, '.');
         ASSERT_EQ(m.has_value(), c.mixed);
         if (m)
             EXPECT_EQ(m->acfm, c.total);
@@ -173,7 +173,7 @@ TEST(MixStreams, AMixedFlowThatShowsAsZeroGivesNoMix)
         s->dryair = s->vapour = s->moistair = ".0000000";
     }
     double atm = 7;
-    EXPECT_FALSE(mixing::mixstreams(s1, s2, "29.92126", standardPressure, atm));
+    EXPECT_FALSE(mixing::mixstreams(s1, s2, "29.92126", standardPressure, atm, '.'));
     EXPECT_EQ(atm, 7);
 }
 
@@ -181,7 +181,7 @@ TEST(MixStreams, AMixedFlowThatShowsAsZeroGivesNoMix)
 class DrawMix : public ::testing::Test {
 protected:
     bool draw(const mixing::MixPoint& s1, const mixing::MixPoint& mixed, const mixing::MixPoint& s2,
-              const chart::LimitTexts& limits = {"0", "120", "0", "0.030"})
+              const chart::LimitTexts& limits = {"0", "120", "0", "0.030", '.'})
     {
         return mixing::drawmix(s1, mixed, s2, limits, W, H, surface, dialogs);
     }
@@ -242,7 +242,7 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
     const std::string stream2Out = "The stream2 point as per input parameters is out of chart limits";
     const mixing::MixPoint unsolved{"", "", ""};
     const mixing::MixPoint tooHot{"125.0000000", ".0100000", "10.0000000"};
-    const chart::LimitTexts defaults{"0", "120", "0", "0.030"};
+    const chart::LimitTexts defaults{"0", "120", "0", "0.030", '.'};
 
     struct Case {
         const char* name;
@@ -262,15 +262,15 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
         {"relative humidity 100", {"75", ".01", "100.0000000"}, insideMix, inside2, defaults, ""},
         {"relative humidity 0", {"75", ".01", ".0000000"}, insideMix, inside2, defaults, stream1Out},
         {"relative humidity above 100", {"75", ".01", "100.0000001"}, insideMix, inside2, defaults, stream1Out},
-        {"below the lower dry bulb chosen", inside1, insideMix, inside2, {"80", "120", "0", "0.030"}, stream1Out},
-        {"above the higher humidity ratio chosen", inside1, insideMix, inside2, {"0", "120", "0", "0.010"},
+        {"below the lower dry bulb chosen", inside1, insideMix, inside2, {"80", "120", "0", "0.030", '.'}, stream1Out},
+        {"above the higher humidity ratio chosen", inside1, insideMix, inside2, {"0", "120", "0", "0.010", '.'},
          stream1Out},
-        {"lower limit above the higher", inside1, insideMix, inside2, {"100", "50", "0", "0.030"}, stream1Out},
+        {"lower limit above the higher", inside1, insideMix, inside2, {"100", "50", "0", "0.030", '.'}, stream1Out},
         // The frame cannot place a point between equal limits.
         {"equal dry-bulb limits", {"80", ".01", "50"}, {"80", ".015", "55"}, {"80", ".02", "60"},
-         {"80", "80", "0", "0.030"}, stream1Out},
+         {"80", "80", "0", "0.030", '.'}, stream1Out},
         {"equal humidity-ratio limits", {"75", ".02", "50"}, {"85", ".02", "55"}, {"95", ".02", "60"},
-         {"0", "120", "0.020", "0.020"}, stream1Out},
+         {"0", "120", "0.020", "0.020", '.'}, stream1Out},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -294,7 +294,7 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
 
 TEST_F(DrawMix, PlacesByTheLimitsNowChosen)
 {
-    ASSERT_TRUE(draw(inside1, insideMix, inside2, {"50", "100", "0.010", "0.020"}));
+    ASSERT_TRUE(draw(inside1, insideMix, inside2, {"50", "100", "0.010", "0.020", '.'}));
     // Dry bulb 75 lies halfway across, 0.0111111 about a ninth of the way up.
     const auto circles = surface.circles();
     ASSERT_FALSE(circles.empty());

@@ -34,7 +34,7 @@ TEST(LeadingNumber, TakesTheLongestNumberAtTheStart)
         {"12,5", 12},
     };
     for (const Case& c : cases) {
-        auto value = leadingNumber(c.text);
+        auto value = leadingNumber(c.text, '.');
         ASSERT_TRUE(value.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(*value, c.value) << c.text;
     }
@@ -57,8 +57,8 @@ TEST(LeadingNumber, TakesTheLocaleSeparatorBesideThePoint)
 
 TEST(LeadingNumber, ANumberBeyondADoubleFails)
 {
-    EXPECT_FALSE(leadingNumber("1e400").has_value());
-    EXPECT_FALSE(leadingNumber("-9e999").has_value());
+    EXPECT_FALSE(leadingNumber("1e400", '.').has_value());
+    EXPECT_FALSE(leadingNumber("-9e999", '.').has_value());
     EXPECT_EQ(leadingNumberOr0("1e400"), 0);
 }
 
@@ -84,24 +84,24 @@ TEST(WholeNumber, AcceptsOnlyATextThatIsANumberAsAWhole)
         {"1e", std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(wholeNumber(c.text), c.value) << c.text;
+        EXPECT_EQ(wholeNumber(c.text, '.'), c.value) << c.text;
 }
 
 TEST(WholeNumber, TakesTheLocaleSeparatorBesideThePoint)
 {
     EXPECT_EQ(wholeNumber("0,03", ','), 0.03);
     EXPECT_EQ(wholeNumber("0.03", ','), 0.03);
-    EXPECT_EQ(wholeNumber("0,03"), std::nullopt);
+    EXPECT_EQ(wholeNumber("0,03", '.'), std::nullopt);
 }
 
 TEST(NumberTexts, TooSmallForADoubleReadsAsZero)
 {
     // Zeros after the point place the number far below what its exponent says.
     const std::string tiny = "0." + std::string(800, '0') + "1e400";
-    EXPECT_EQ(leadingNumber(tiny), 0.0);
-    EXPECT_EQ(leadingNumber("0." + std::string(800, '0') + "1e1000"), 1e199);
-    EXPECT_EQ(wholeNumber(tiny), 0.0);
-    EXPECT_EQ(wholeNumber("-1e-400"), 0.0);
+    EXPECT_EQ(leadingNumber(tiny, '.'), 0.0);
+    EXPECT_EQ(leadingNumber("0." + std::string(800, '0') + "1e1000", '.'), 1e199);
+    EXPECT_EQ(wholeNumber(tiny, '.'), 0.0);
+    EXPECT_EQ(wholeNumber("-1e-400", '.'), 0.0);
 }
 
 TEST(TypedNumber, TakesTheGroupingSeparatorBetweenDigitsOfTheWholePart)

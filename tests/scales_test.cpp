@@ -49,7 +49,7 @@ protected:
 
     chart::DrawContext context()
     {
-        return {state, surface, W, H, {},
+        return {state, surface, W, H, {"", "", "", "", '.'},
                 [this] { ++setbusyCalls; },
                 [this] {
                     ++clearbusyCalls;

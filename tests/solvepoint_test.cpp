@@ -72,7 +72,7 @@ struct Window {
 
     SolveContext solveContext()
     {
-        SolveContext w;
+        SolveContext w('.', "");
         w.pressureText = &pressure;
         w.atm = &atm;
         w.fields = &fields;

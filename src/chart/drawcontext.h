@@ -9,14 +9,22 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace chart {
 
 // The texts of the four chart-limit lists: lower and higher dry bulb, lower
-// and higher humidity ratio.
+// and higher humidity ratio, with the decimal separator of the user's locale,
+// which has no default.
 struct LimitTexts {
+    LimitTexts(std::string ldb, std::string hdb, std::string lhr, std::string hhr, char localeDecimal)
+        : ldb(std::move(ldb)), hdb(std::move(hdb)), lhr(std::move(lhr)), hhr(std::move(hhr)),
+          localeDecimal(localeDecimal)
+    {
+    }
+
     std::string ldb, hdb, lhr, hhr;
-    char localeDecimal = '.'; // the decimal separator the user may type besides the point
+    char localeDecimal; // the decimal separator the user may type besides the point
 };
 
 struct DrawContext {

@@ -29,7 +29,7 @@ struct PressureReadings {
     std::optional<std::string> psi;
     std::optional<std::string> feet;
 };
-PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal = '.');
+PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal);
 
 // The working pressure that Set makes of the typed value, in inches of
 // mercury as text: nullopt when the value lies outside the unit's range or
@@ -38,6 +38,6 @@ PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::st
 // kept as typed, the locale's decimal separator written as a point, so that
 // the working pressure reads back as the number the user typed.
 std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, const std::string& typed,
-                                            char localeDecimal = '.');
+                                            char localeDecimal);
 
 } // namespace chart

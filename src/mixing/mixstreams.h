@@ -39,6 +39,6 @@ struct MixedColumn {
 // mixed flow too small to show.
 std::optional<MixedColumn> mixstreams(const StreamTexts& stream1, const StreamTexts& stream2,
                                       const std::string& typedPressure, const std::string& pressureText,
-                                      double& atm, char localeDecimal = '.');
+                                      double& atm, char localeDecimal);
 
 } // namespace mixing

@@ -27,13 +27,11 @@ double finite(double value)
 point::SolveContext streamSolveContext(const chart::MainState& main, double& atm, moistair::WetBulbFields& fields,
                                      chart::LineSpan& span)
 {
-    point::SolveContext solver;
+    point::SolveContext solver(ui::localeDecimal(), ui::localeGrouping());
     solver.pressureText = &main.workingPressureText;
     solver.atm = &atm;
     solver.fields = &fields;
     solver.span = &span;
-    solver.localeDecimal = ui::localeDecimal();
-    solver.localeGrouping = ui::localeGrouping();
     return solver;
 }
 

@@ -137,7 +137,7 @@ std::optional<double> leadingNumber(std::string_view text, char localeDecimal)
 
 double leadingNumberOr0(std::string_view text)
 {
-    return leadingNumber(text).value_or(0.0);
+    return leadingNumber(text, '.').value_or(0.0);
 }
 
 std::optional<double> wholeNumber(std::string_view text, char localeDecimal)

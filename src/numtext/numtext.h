@@ -11,19 +11,20 @@ namespace numtext {
 // The leading number of a text: blanks, tabs and line feeds anywhere in the
 // text are skipped, then an optional sign, digits with at most one decimal
 // point and an optional exponent are taken, up to the first other character.
-// The decimal point may be the point or the locale's own separator, for a
-// number the user typed. A text that does not begin with a number reads as 0.
-// Returns nullopt only when the number is too large for a double.
-std::optional<double> leadingNumber(std::string_view text, char localeDecimal = '.');
+// The decimal point may be the point or localeDecimal, the decimal separator
+// of the user's locale, for a number the user typed. A text that does not
+// begin with a number reads as 0. Returns nullopt only when the number is too
+// large for a double.
+std::optional<double> leadingNumber(std::string_view text, char localeDecimal);
 
-// The leading number with the point as its decimal point, reading a number
-// too large for a double as 0.
+// The leading number of one of the program's own texts, whose decimal point is
+// always the point, reading a number too large for a double as 0.
 double leadingNumberOr0(std::string_view text);
 
 // The whole-text conversion: blanks around the number are allowed, anything
 // else makes it fail, as does a number too large for a double. The decimal
-// separator may be the point or the locale's own separator.
-std::optional<double> wholeNumber(std::string_view text, char localeDecimal = '.');
+// separator may be the point or localeDecimal, that of the user's locale.
+std::optional<double> wholeNumber(std::string_view text, char localeDecimal);
 
 // The whole-text conversion of a value the user typed for the point solver:
 // besides the decimal separators it accepts the locale's grouping separator

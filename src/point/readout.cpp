@@ -11,7 +11,7 @@ SolveContext mainSolveContext(PointContext& context)
 {
     chart::DrawContext& draw = context.draw;
     chart::MainState& state = draw.state;
-    SolveContext solver;
+    SolveContext solver(ui::localeDecimal(), ui::localeGrouping());
     solver.pressureText = &state.workingPressureText;
     solver.atm = &state.atm;
     solver.fields = &state.wetBulb;
@@ -37,8 +37,6 @@ SolveContext mainSolveContext(PointContext& context)
     solver.dialogs = &context.dialogs;
     solver.clearbusy = draw.clearbusy;
     solver.focusChart = [&draw] { draw.surface.takeFocus(); };
-    solver.localeDecimal = ui::localeDecimal();
-    solver.localeGrouping = ui::localeGrouping();
     return solver;
 }
 

@@ -31,8 +31,9 @@ std::string pressureRowCaption(std::optional<chart::PressureUnit> unit);
 std::vector<std::string> pressureRowCaptions();
 
 // The value of a pressure row: the pressure as the user typed it, or empty
-// when that text is not a number as a whole or reads as -1.
-std::string pressureRowValue(const std::string& typed, char localeDecimal = '.');
+// when that text is not a number as a whole (the point or localeDecimal its
+// decimal separator) or reads as -1.
+std::string pressureRowValue(const std::string& typed, char localeDecimal);
 
 // The lines of one record, built from the top down.
 class RecordLines {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace chart {
 struct LineSpan;
@@ -44,8 +45,14 @@ MoistAirState fromDisplayOrder(const StateValues& values);
 // What the solver works with: the values and effects of the window whose
 // point it solves. The main window and the mixing window each have their own
 // working pressure, result fields and line span; both read the main window's
-// working-pressure text.
+// working-pressure text. The separators of the user's locale have no default:
+// every window that solves says which it reads.
 struct SolveContext {
+    SolveContext(char localeDecimal, std::string localeGrouping)
+        : localeDecimal(localeDecimal), localeGrouping(std::move(localeGrouping))
+    {
+    }
+
     const std::string* pressureText = nullptr;  // the main window's workingPressureText
     double* atm = nullptr;                      // the window's working pressure, refreshed by every solve
     moistair::WetBulbFields* fields = nullptr;  // the window's result fields of the wet-bulb solvers
@@ -60,7 +67,7 @@ struct SolveContext {
     // The test that "Locate point" makes between the guards and the solve
     // proper; none for the other users.
     std::function<bool()> drawnChartTest;
-    char localeDecimal = '.';                   // the decimal separator the user may type besides the point
+    char localeDecimal;                         // the decimal separator the user may type besides the point
     std::string localeGrouping;                 // the grouping separator the user may type in the whole part
 };
 

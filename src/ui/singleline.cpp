@@ -6,6 +6,21 @@
 namespace ui {
 namespace {
 
+// Whether the character breaks the line or controls the text instead of
+// showing: a control (C0, DEL, C1 with NEL among them) or a line or
+// paragraph separator.
+bool breaksTheLine(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 class OneLine : public QValidator {
 public:
     using QValidator::QValidator;
@@ -13,7 +28,7 @@ public:
     State validate(QString& input, int&) const override
     {
         for (QChar& c : input)
-            if (c.unicode() < u' ')
+            if (breaksTheLine(c))
                 c = u' ';
         return Acceptable;
     }

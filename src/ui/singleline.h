@@ -6,8 +6,9 @@ class QLineEdit;
 
 namespace ui {
 
-// Every control character that reaches the box, typed, pasted or set from
-// code (a line break, a tab, a NUL), becomes a blank, so that the box, the
+// Every control character and every line or paragraph separator that
+// reaches the box, typed, pasted or set from code (a line break, a tab, a
+// NUL, DEL, NEL, U+2028, U+2029), becomes a blank, so that the box, the
 // windows that show its text and the record all hold the same one line. The
 // box raises one change per edit, as before.
 void keepOnOneLine(QLineEdit* box);
