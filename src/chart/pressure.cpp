@@ -64,10 +64,9 @@ PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::st
     case PressureUnit::Elevation: {
         const std::optional<double> pressure = pressureAtElevation(v);
         shown.inchesHg = pressure ? numtext::generalText(*pressure) : std::string();
-        // The pounds value comes from the inches as shown, which the
-        // program wrote with the point; shown too large for a double, it
-        // has none.
-        shown.psi = pressure ? productText(numtext::leadingNumber(*shown.inchesHg, '.'), psiPerInchHg) : std::string();
+        // The pounds value comes from the inches as shown; shown too large
+        // for a double, it has none.
+        shown.psi = pressure ? productText(numtext::ownLeadingNumber(*shown.inchesHg), psiPerInchHg) : std::string();
         shown.feet = typed;
         break;
     }

@@ -135,9 +135,14 @@ std::optional<double> leadingNumber(std::string_view text, char localeDecimal)
     return parsePlain(s.plain, s.negative, isTiny(s));
 }
 
+std::optional<double> ownLeadingNumber(std::string_view text)
+{
+    return leadingNumber(text, '.');
+}
+
 double leadingNumberOr0(std::string_view text)
 {
-    return leadingNumber(text, '.').value_or(0.0);
+    return ownLeadingNumber(text).value_or(0.0);
 }
 
 std::optional<double> wholeNumber(std::string_view text, char localeDecimal)

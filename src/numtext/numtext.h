@@ -18,7 +18,10 @@ namespace numtext {
 std::optional<double> leadingNumber(std::string_view text, char localeDecimal);
 
 // The leading number of one of the program's own texts, whose decimal point is
-// always the point, reading a number too large for a double as 0.
+// always the point; nullopt only when the number is too large for a double.
+std::optional<double> ownLeadingNumber(std::string_view text);
+
+// The same, reading a number too large for a double as 0.
 double leadingNumberOr0(std::string_view text);
 
 // The whole-text conversion: blanks around the number are allowed, anything
