@@ -19,6 +19,7 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -97,9 +98,8 @@ TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)
     EXPECT_FALSE(reason.empty());
 
     chart::RunDataFile nowhere(folder.path().toStdString() + "/missing");
-    reason.clear();
     EXPECT_FALSE(nowhere.reset(reason));
-    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(reason, "No such file or directory");
     std::vector<std::string> lines;
     EXPECT_FALSE(nowhere.readLines(lines, reason));
     EXPECT_FALSE(nowhere.copyTo(folder.path().toStdString() + "/x.txt", reason));
@@ -108,37 +108,71 @@ TEST_F(RunData, FailuresGiveAReasonAndLeaveTheTargetAlone)
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST_F(RunData, NeverReadsWithoutEndNorWritesThroughALinkNorOverWhatIsNoRegularFile)
+TEST_F(RunData, NeverReadsWithoutEndNorWritesThroughALinkOrASecondNameNorOverWhatIsNoRegularFile)
 {
     const QString pipe = folder.filePath("pipe");
     ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
     const std::string elsewhere = folder.filePath("someone else's file").toStdString();
     ASSERT_NO_FATAL_FAILURE(writeFile(elsewhere, "kept\r\n"));
     const std::string copy = folder.filePath("copy.txt").toStdString();
-    struct Case { const char* what; std::function<void()> make; };
+    const QString path = QString::fromStdString(file.path());
+    struct Case { const char* what; std::function<void()> make; const char* reason; };
     const Case cases[] = {
-        {"a pipe", [&] { ASSERT_EQ(mkfifo(file.path().c_str(), 0600), 0); }},
-        {"a link to a pipe", [&] { ASSERT_TRUE(QFile::link(pipe, QString::fromStdString(file.path()))); }},
-        {"a link to a regular file",
-         [&] { ASSERT_TRUE(QFile::link(QString::fromStdString(elsewhere), QString::fromStdString(file.path()))); }},
-        {"a folder", [&] { ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt")); }},
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(file.path().c_str(), 0600), 0); }, chart::notRegularFile},
+        {"a link to a pipe", [&] { ASSERT_TRUE(QFile::link(pipe, path)); }, chart::notRegularFile},
+        {"a link to a regular file", [&] { ASSERT_TRUE(QFile::link(QString::fromStdString(elsewhere), path)); },
+         chart::notRegularFile},
+        {"a folder", [&] { ASSERT_TRUE(QDir(folder.path()).mkdir("temp.txt")); }, chart::notRegularFile},
+        {"a second name of a file", [&] { ASSERT_EQ(link(elsewhere.c_str(), file.path().c_str()), 0); },
+         chart::hasSecondName},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        QFile::remove(QString::fromStdString(file.path()));
+        QFile::remove(path);
         QDir(folder.path()).rmdir("temp.txt");
+        // The run's own file, emptied, then put out of the way.
+        chart::RunDataFile run(folder.path().toStdString());
+        ASSERT_TRUE(run.reset(reason)) << reason;
+        ASSERT_TRUE(QFile::remove(path));
         ASSERT_NO_FATAL_FAILURE(c.make());
         std::vector<std::string> lines;
-        EXPECT_FALSE(file.readLines(lines, reason));
-        EXPECT_TRUE(contains(reason, "not a regular file")) << reason;
-        EXPECT_FALSE(file.copyTo(copy, reason));
-        EXPECT_FALSE(file.append({"record"}, reason));
-        EXPECT_FALSE(file.reset(reason));
+        EXPECT_FALSE(run.readLines(lines, reason));
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_FALSE(run.copyTo(copy, reason));
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_FALSE(run.append({"record"}, reason));
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_TRUE(run.remove(reason)); // left alone: it was never the run's
+        EXPECT_TRUE(QFileInfo::exists(path));
+        EXPECT_FALSE(run.reset(reason));
+        EXPECT_EQ(reason, c.reason);
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
-        EXPECT_TRUE(file.remove(reason)); // left alone: it was never the run's
-        EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(file.path())));
     }
     EXPECT_FALSE(QFileInfo(pipe).isFile()); // never replaced
+    EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
+}
+
+TEST_F(RunData, AStartLeavesNothingBesideTheFileWhateverAKilledStartLeftThere)
+{
+    const std::string left = file.path() + ".new";
+    const std::string elsewhere = folder.filePath("someone else's file").toStdString();
+    ASSERT_NO_FATAL_FAILURE(writeFile(elsewhere, "kept\r\n"));
+    struct Case { const char* what; std::function<void()> leave; };
+    const Case cases[] = {
+        {"part of the new file", [&] { writeFile(left, "\r"); }},
+        {"a link", [&] { ASSERT_EQ(symlink(elsewhere.c_str(), left.c_str()), 0); }},
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(left.c_str(), 0600), 0); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), "an earlier run's record\r\n"));
+        ASSERT_NO_FATAL_FAILURE(c.leave());
+        chart::RunDataFile run(folder.path().toStdString());
+        ASSERT_TRUE(run.reset(reason)) << reason;
+        EXPECT_EQ(readFile(file.path()), QByteArray("\r\n"));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                  (QStringList{"someone else's file", "temp.txt"}));
+    }
     EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
 }
 
@@ -219,68 +253,80 @@ bool withoutPrivileges(const std::function<bool()>& check)
 
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
-    const QString path = QString::fromStdString(file.path());
-    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-    const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    const auto folderExe = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-    struct Case { const char* what; QFileDevice::Permissions permissions, folderPermissions; bool emptied; };
+    // The file and its folder are the test's, the run is a user's whom
+    // permissions bind: as root, the file is another user's.
+    struct Case { const char* what; mode_t mode, folderMode; const char* reason; /* empty: emptied */ };
     const Case cases[] = {
-        {"a writable file in a read-only folder: emptied in place", writable, readOnly | folderExe, true},
-        {"a read-only file in a read-only folder", readOnly, readOnly | folderExe, false},
-        {"a read-only file in a writable folder", readOnly, writable | folderExe, false},
+        {"a writable file in a read-only folder: emptied in place", 0666, 0555, ""},
+        {"a read-only file in a read-only folder", 0444, 0555, "Permission denied"},
+        {"a read-only file in a writable folder", 0444, 0777, "Permission denied"},
+        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, ""},
+        {"a writable file in a sticky folder: emptied in place when it may not be replaced", 0666, 01777, ""},
+        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333,
+         "its folder could not be held for this run alone: Permission denied"},
     };
+    const QByteArray earlier = "an earlier run's record\r\n";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), "an earlier run's record\r\n"));
-        ASSERT_TRUE(QFile::setPermissions(path, c.permissions));
-        ASSERT_TRUE(QFile::setPermissions(folder.path(), c.folderPermissions));
+        QFile::remove(QString::fromStdString(file.path())); // the test's own, not the last run's
+        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), earlier));
+        ASSERT_EQ(chmod(file.path().c_str(), c.mode), 0);
+        ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), c.folderMode), 0);
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
         const bool asExpected = withoutPrivileges([&] {
             chart::RunDataFile runData(folder.path().toStdString());
             std::string why;
-            if (runData.reset(why) != c.emptied)
-                return false;
-            if (c.emptied)
-                return true;
+            if (runData.reset(why))
+                return *c.reason == '\0';
             // Not emptied: nothing of the earlier run is taken as this run's,
             // and Exit leaves it where it is.
             std::vector<std::string> lines;
-            return !runData.append({"record"}, why) && contains(why, "could not be emptied")
+            return why == c.reason && !runData.append({"record"}, why) && contains(why, "could not be emptied")
                    && !runData.readLines(lines, why) && !runData.copyTo(copy, why) && runData.remove(why);
         });
-        ASSERT_TRUE(QFile::setPermissions(folder.path(), writable | folderExe));
+        ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0700), 0);
         EXPECT_TRUE(asExpected);
-        EXPECT_EQ(readFile(file.path()), c.emptied ? QByteArray("\r\n") : QByteArray("an earlier run's record\r\n"));
+        EXPECT_EQ(readFile(file.path()), *c.reason ? earlier : QByteArray("\r\n"));
+        struct stat status;
+        ASSERT_EQ(stat(file.path().c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temp.txt"});
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
-        ASSERT_TRUE(QFile::setPermissions(path, writable));
     }
 }
 
-// A file system of 256 KiB of its own, mounted on a folder for one test and
-// unmounted however the test ends.
-class SmallFileSystem {
+// A disk with no room left. As root, a file system of 256 KiB of its own,
+// mounted on a folder for one test, unmounted however the test ends, and
+// filled up: a file grows only within its last block, and a write past it
+// fails with "No space left on device". Where mounting is not allowed, the
+// folder stays as it is, and while a save runs a limit on the size of the
+// files this process writes stands for the full disk: a write past it fails
+// with "File too large".
+class FullDisk {
 public:
-    explicit SmallFileSystem(std::string folder) : folder_(std::move(folder))
+    explicit FullDisk(std::string folder) : folder_(std::move(folder))
     {
-        if (geteuid() != 0)
-            whyNot_ = "mounting needs root";
-        else if (mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=256k") != 0)
-            whyNot_ = std::string("mounting a tmpfs failed: ") + std::strerror(errno);
+        mounted_ = geteuid() == 0
+                   && mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=256k") == 0;
     }
-    ~SmallFileSystem()
+    ~FullDisk()
     {
-        if (whyNot_.empty())
+        if (mounted_)
             umount2(folder_.c_str(), MNT_DETACH);
     }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
 
-    // Why it is not mounted; empty when it is.
-    const std::string& whyNot() const { return whyNot_; }
+    // The reason given for a write that does not fit.
+    std::string reason() const { return std::strerror(mounted_ ? ENOSPC : EFBIG); }
 
-    // Writes a file that takes up all the space left.
-    bool fill() const
+    // Takes up all the space left. A file then grows up to blockEnd bytes,
+    // the end of its last block on the full disk: 0 for a new file.
+    bool fill(rlim_t blockEnd)
     {
+        blockEnd_ = blockEnd;
+        if (!mounted_)
+            return true;
         const int fd = open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
         if (fd < 0)
             return false;
@@ -292,18 +338,34 @@ public:
         return full;
     }
 
+    // Runs the saving as onto the full disk; its result.
+    bool save(const std::function<bool()>& saving) const
+    {
+        if (mounted_)
+            return saving();
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limited = before;
+        limited.rlim_cur = blockEnd_;
+        const auto signalled = signal(SIGXFSZ, SIG_IGN);
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const bool saved = saving();
+        setrlimit(RLIMIT_FSIZE, &before);
+        signal(SIGXFSZ, signalled);
+        return saved;
+    }
+
 private:
     std::string folder_;
-    std::string whyNot_;
+    bool mounted_ = false;
+    rlim_t blockEnd_ = 0;
 };
 
 TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItWas)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
     const std::string full = folder.filePath("full").toStdString();
-    SmallFileSystem disk(full);
-    if (!disk.whyNot().empty())
-        GTEST_SKIP() << "no small disk to fill: " << disk.whyNot();
+    FullDisk disk(full);
     ASSERT_TRUE(file.reset(reason));
     ASSERT_TRUE(file.append({"Dry bulb temp (Deg F)", "75.0000000"}, reason));
     chart::RunDataFile onFullDisk(full);
@@ -319,14 +381,14 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     const QByteArray earlier = "an earlier file\r\n";
     for (const Case& c : cases)
         ASSERT_NO_FATAL_FAILURE(writeFile(full + "/" + c.name, earlier));
-    ASSERT_TRUE(disk.fill());
+    ASSERT_TRUE(disk.fill(0));
     const auto files = [&] { return QDir(QString::fromStdString(full)).entryList(QDir::Files | QDir::Hidden); };
     const QStringList before = files();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string why;
-        EXPECT_FALSE(c.save(full + "/" + c.name, why));
-        EXPECT_TRUE(contains(why, "No space left on device")) << why;
+        EXPECT_FALSE(disk.save([&] { return c.save(full + "/" + c.name, why); }));
+        EXPECT_TRUE(contains(why, disk.reason())) << why;
         EXPECT_EQ(readFile(full + "/" + c.name), earlier);
         EXPECT_EQ(files(), before); // no new file left behind
     }
@@ -336,19 +398,17 @@ TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
     const std::string full = folder.filePath("full").toStdString();
-    SmallFileSystem disk(full);
-    if (!disk.whyNot().empty())
-        GTEST_SKIP() << "no small disk to fill: " << disk.whyNot();
+    FullDisk disk(full);
     chart::RunDataFile onFullDisk(full);
     ASSERT_TRUE(onFullDisk.reset(reason)) << reason;
     // A record of about 2 KiB, twice: the first leaves room for only part of
-    // the second in the disk's last block.
+    // the second in the file's first block.
     const std::vector<std::string> record(40, std::string(50, 'x'));
     ASSERT_TRUE(onFullDisk.append(record, reason)) << reason;
     const QByteArray before = readFile(onFullDisk.path());
-    ASSERT_TRUE(disk.fill());
-    EXPECT_FALSE(onFullDisk.append(record, reason));
-    EXPECT_EQ(reason, "No space left on device");
+    ASSERT_TRUE(disk.fill(4096));
+    EXPECT_FALSE(disk.save([&] { return onFullDisk.append(record, reason); }));
+    EXPECT_EQ(reason, disk.reason());
     EXPECT_EQ(readFile(onFullDisk.path()), before);
 }
 

@@ -46,9 +46,21 @@ private:
     int fd_;
 };
 
+// Whether these operations refuse the file of that status; sets the reason.
+bool refused(const struct stat& status, std::string& reason)
+{
+    if (!S_ISREG(status.st_mode))
+        reason = notRegularFile;
+    else if (status.st_nlink > 1)
+        reason = hasSecondName;
+    else
+        return false;
+    return true;
+}
+
 // Opens the path itself: a link is refused, and a pipe or a device is
 // opened without waiting for its other end, then refused for what the
-// opened file turns out to be.
+// opened file turns out to be, as is a file with a second name.
 Descriptor openRegular(const std::string& path, int flags, struct stat& opened, std::string& reason)
 {
     Descriptor fd(::open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
@@ -64,10 +76,8 @@ Descriptor openRegular(const std::string& path, int flags, struct stat& opened, 
         fail(reason, errno);
         return Descriptor();
     }
-    if (!S_ISREG(opened.st_mode)) {
-        reason = notRegularFile;
+    if (refused(opened, reason))
         return Descriptor();
-    }
     return fd;
 }
 
@@ -91,10 +101,12 @@ bool writeAll(int fd, const QByteArray& bytes)
 }
 
 // Rewrites the file itself, for a folder that allows no new file beside it.
-bool rewriteInPlace(const std::string& path, const QByteArray& bytes, std::string& reason)
+// A file that exists is opened without O_CREAT, which a sticky folder may
+// refuse for another user's file.
+bool rewriteInPlace(const std::string& path, bool exists, const QByteArray& bytes, std::string& reason)
 {
     struct stat opened;
-    Descriptor fd = openRegular(path, O_WRONLY | O_CREAT, opened, reason);
+    Descriptor fd = openRegular(path, exists ? O_WRONLY : O_WRONLY | O_CREAT, opened, reason);
     if (!fd)
         return false;
     if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), bytes) || !fd.close())
@@ -102,32 +114,25 @@ bool rewriteInPlace(const std::string& path, const QByteArray& bytes, std::strin
     return true;
 }
 
-// A name for the new file beside the one it is to replace.
-std::string newFileName(const std::string& path, int attempt)
+// Creates the file anew at the name, removing first what is there: a link
+// or a pipe is removed, never followed nor opened.
+Descriptor createAnew(const std::string& name)
 {
-    return path + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    ::unlink(name.c_str());
+    return Descriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
 }
 
-// Creates a new file beside the path, never over anything already there.
-Descriptor createBeside(const std::string& path, std::string& created)
-{
-    for (int attempt = 0;; ++attempt) {
-        created = newFileName(path, attempt);
-        Descriptor fd(::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (fd || errno != EEXIST || attempt == 100)
-            return fd;
-    }
-}
+// Whether a failure to create the new file or to rename it says that the
+// folder allows no new file (or the name holds what this user may not
+// remove), or no rename over another user's file.
+bool refusedByFolder(int error) { return error == EACCES || error == EPERM || error == EEXIST; }
 
 } // namespace
 
-bool holdsIrregular(const std::string& path, std::string& reason)
+bool holdsRefused(const std::string& path, std::string& reason)
 {
     struct stat status;
-    if (::lstat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode))
-        return false;
-    reason = notRegularFile;
-    return true;
+    return ::lstat(path.c_str(), &status) == 0 && refused(status, reason);
 }
 
 bool readRegular(const std::string& path, long long largest, const std::string& tooLarge, QByteArray& bytes,
@@ -170,14 +175,16 @@ bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& 
     Descriptor fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT, opened, reason);
     if (!fd)
         return false;
-    if (writeAll(fd.get(), bytes)) {
-        if (fd.close())
-            return true;
+    // A second descriptor, to cut the file back through once the first is
+    // closed.
+    const Descriptor kept(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
+    if (!kept)
         return fail(reason, errno);
-    }
+    if (writeAll(fd.get(), bytes) && fd.close())
+        return true;
     const int error = errno;
     // What went in of the bytes comes out again.
-    [[maybe_unused]] const int cutBack = ::ftruncate(fd.get(), opened.st_size);
+    [[maybe_unused]] const int cutBack = ::ftruncate(kept.get(), opened.st_size);
     return fail(reason, error);
 }
 
@@ -185,26 +192,26 @@ bool replaceRegular(const std::string& path, const QByteArray& bytes, std::strin
 {
     struct stat earlier;
     const bool exists = ::lstat(path.c_str(), &earlier) == 0;
-    if (exists && !S_ISREG(earlier.st_mode)) {
-        reason = notRegularFile;
+    if (exists && refused(earlier, reason))
         return false;
-    }
     if (exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return fail(reason, errno);
-    std::string created;
-    Descriptor fd = createBeside(path, created);
+    const std::string created = path + ".new";
+    Descriptor fd = createAnew(created);
     if (!fd) {
         const int error = errno;
-        if (error == EACCES || error == EPERM)
-            return rewriteInPlace(path, bytes, reason);
+        if (refusedByFolder(error))
+            return rewriteInPlace(path, exists, bytes, reason);
         return fail(reason, error);
     }
-    const bool written = (!exists || ::fchmod(fd.get(), earlier.st_mode & 07777) == 0) && writeAll(fd.get(), bytes)
-                         && fd.close() && ::rename(created.c_str(), path.c_str()) == 0;
-    if (written)
+    const bool written = (!exists || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0) && writeAll(fd.get(), bytes)
+                         && fd.close();
+    if (written && ::rename(created.c_str(), path.c_str()) == 0)
         return true;
     const int error = errno;
     ::unlink(created.c_str());
+    if (written && refusedByFolder(error))
+        return rewriteInPlace(path, exists, bytes, reason);
     return fail(reason, error);
 }
 
@@ -221,15 +228,19 @@ FolderHold::~FolderHold()
         ::close(descriptor_);
 }
 
-FolderHold::Outcome FolderHold::take(const std::string& folder)
+FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& reason)
 {
     if (taken())
         return Outcome::Taken;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd)
-        return Outcome::Unavailable;
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
-        return errno == EWOULDBLOCK ? Outcome::HeldElsewhere : Outcome::Unavailable;
+    if (!fd && (errno == ENOENT || errno == ENOTDIR))
+        return Outcome::NoFolder;
+    if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            return Outcome::HeldElsewhere;
+        fail(reason, errno);
+        return Outcome::Failed;
+    }
     descriptor_ = fd.release();
     return Outcome::Taken;
 }

@@ -1,9 +1,17 @@
 #pragma once
-// The file operations of the run data file. Each reaches a regular file by
-// its own name only: never through a symbolic link, never blocking on a pipe
-// or a device put in its place, and checked as the file that was opened, not
-// by its name beforehand. Every failure sets the reason the system gave.
-// And the hold that keeps a folder's run data file to one run at a time.
+// The file operations of the run data file, each on a file reached by its
+// own name. Reading, appending and rewriting in place open the name itself,
+// never a symbolic link there and without waiting on a pipe or a device put
+// in its place, and then check the file that was opened: anything but a
+// regular file, and a file that has a second name (a hard link), is refused.
+// Replacing, holdsRefused and removing go by the name instead: replacing
+// looks at what the name holds (lstat, and whether this user may write it)
+// and then renames a new file onto it; holdsRefused looks (lstat); removing
+// deletes the name without looking. What is put in the name's place between
+// looking and acting is not seen: they are for a file that no other process
+// changes meanwhile. Every failure sets the reason the system gave, or one
+// of the two below. And the hold that keeps a folder's run data file to one
+// run at a time.
 
 #include <QByteArray>
 
@@ -14,10 +22,13 @@ namespace chart {
 // The reason given for a path that holds something other than a regular
 // file: a link, a folder, a pipe, a device.
 inline constexpr const char* notRegularFile = "it is not a regular file";
+// The reason given for a file that has a second name, under which whatever
+// is written to it would show as well.
+inline constexpr const char* hasSecondName = "it has a second name (a hard link)";
 
-// Whether the path holds something other than a regular file, the link
-// itself counting for a link; a missing path holds nothing.
-bool holdsIrregular(const std::string& path, std::string& reason);
+// Whether the path, looked at by name, holds what these operations refuse,
+// the link itself counting for a link; a missing path holds nothing.
+bool holdsRefused(const std::string& path, std::string& reason);
 
 // Reads the whole file when it is no larger than largest bytes; tooLarge is
 // the reason of a larger one.
@@ -25,29 +36,37 @@ bool readRegular(const std::string& path, long long largest, const std::string& 
                  std::string& reason);
 
 // Appends the bytes in one write, creating the file when it is missing. A
-// write that fails part-way cuts the file back to the size it had before:
-// the bytes go in whole or not at all.
+// write that fails part-way, or a close that reports a failed write, cuts
+// the file back to the size it had before: the bytes go in whole or not at
+// all.
 bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& reason);
 
-// Replaces the file by one holding the bytes: a new file is written beside
-// it and renamed over it, so that a failure leaves the earlier file as it
-// was. Where the folder allows no new file, the file itself is rewritten.
-// An existing file that this user may not write is left alone.
+// Replaces the file by one holding the bytes and the earlier file's
+// permissions (not its set-id or sticky bits): the bytes go to a new file
+// beside it, named path + ".new", which is then renamed over it, so that a
+// failure leaves the earlier file as it was and no new file behind. The new
+// file's name is the same at every call, and whatever it holds, left by a
+// call that was killed, is removed first, never followed nor opened: one
+// process at a time may replace a path. Where the folder allows no new
+// file, or no rename over the earlier one (a sticky folder and another
+// user's file), the file itself is rewritten. An existing file that this
+// user may not write is left alone.
 bool replaceRegular(const std::string& path, const QByteArray& bytes, std::string& reason);
 
-// Deletes the file; a file already gone is no failure.
+// Deletes the name, whatever it holds; a file already gone is no failure.
 bool removeRegular(const std::string& path, std::string& reason);
 
 // An exclusive hold on a folder, for one process at a time. The system lets
 // go of it when the process ends, however it ends, so a hold left by a
 // process that crashed or was killed holds nothing. Nothing is written to
-// the folder for it.
+// the folder for it; the folder must be one this user may read.
 class FolderHold {
 public:
     enum class Outcome {
         Taken,
         HeldElsewhere, // another live process holds it
-        Unavailable,   // the folder cannot be held (it is missing)
+        NoFolder,      // there is no folder to hold
+        Failed,        // the folder cannot be held: the reason says why
     };
 
     FolderHold() = default;
@@ -55,7 +74,7 @@ public:
     FolderHold(const FolderHold&) = delete;
     FolderHold& operator=(const FolderHold&) = delete;
 
-    Outcome take(const std::string& folder);
+    Outcome take(const std::string& folder, std::string& reason);
     bool taken() const { return descriptor_ >= 0; }
 
 private:

@@ -31,14 +31,18 @@ bool RunDataFile::reset(std::string& reason)
 {
     notThisRuns_.reset();
     heldElsewhere_ = false;
-    // The hold is on the folder; a folder that cannot be held holds no file
-    // for another run either.
-    if (hold_.take(folder_) == FolderHold::Outcome::HeldElsewhere) {
+    // The hold is on the folder, and the file is emptied only under it; a
+    // missing folder holds no file for another run either, and the emptying
+    // then fails with its own reason.
+    const FolderHold::Outcome hold = hold_.take(folder_, reason);
+    if (hold == FolderHold::Outcome::HeldElsewhere) {
         heldElsewhere_ = true;
         notThisRuns_ = reason = "it is in use by another run of the program";
         return false;
     }
-    if (replaceRegular(path_, "\r\n", reason))
+    if (hold == FolderHold::Outcome::Failed)
+        reason = "its folder could not be held for this run alone: " + reason;
+    else if (replaceRegular(path_, "\r\n", reason))
         return true;
     notThisRuns_ = "it could not be emptied when the program started (" + reason
                    + "), so it holds no records of this run";
@@ -108,10 +112,10 @@ bool RunDataFile::copyTo(const std::string& destination, std::string& reason) co
 
 bool RunDataFile::remove(std::string& reason) const
 {
-    // A file that is not this run's, and what is no regular file, which was
-    // never the run's, are left where they are.
-    std::string irregular;
-    if (notThisRuns_ || holdsIrregular(path_, irregular))
+    // A file that is not this run's, and what is no regular file or has a
+    // second name, which was never the run's, are left where they are.
+    std::string refused;
+    if (notThisRuns_ || holdsRefused(path_, refused))
         return true;
     return removeRegular(path_, reason);
 }

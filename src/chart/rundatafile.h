@@ -6,12 +6,14 @@
 //
 // One run at a time holds the run data file of a folder. A run never takes
 // another run's records for its own: when the file is held by another run
-// that is still alive, or could not be emptied at start, nothing is appended
-// to it, read from it, copied from it or deleted during the run. Nor is it
-// ever reached through a link, read without end or written in part: what is
-// no regular file is refused at every use, a file far larger than a run can
-// write is refused, one larger than the text area fills in about a second is
-// not shown, and a record goes in whole or not at all.
+// that is still alive, when its folder cannot be held, or when it could not
+// be emptied at start, nothing is appended to it, read from it, copied from
+// it or deleted during the run. Nor is it ever reached through a link or a
+// second name, read without end or written in part: what is no regular
+// file, or has a second name (a hard link), is refused at every use, a file
+// far larger than a run can write is refused, one larger than the text area
+// fills in about a second is not shown, and a record goes in whole or not at
+// all.
 
 #include "chart/regularfile.h"
 
@@ -37,7 +39,9 @@ public:
 
     // Takes the folder's hold on the file for this run, then creates or
     // overwrites the file with one empty line; a file that cannot be
-    // replaced (its folder is read-only) is emptied in place. When it fails,
+    // replaced (its folder is read-only, or sticky and the file another
+    // user's) is emptied in place. A folder that exists but cannot be held
+    // (this user may not read it) leaves the file as it is. When it fails,
     // the file holds no records of this run and is not used again.
     bool reset(std::string& reason);
     // Whether the last reset found the file held by another run.
@@ -55,7 +59,7 @@ public:
     // the copy has been written whole.
     bool copyTo(const std::string& destination, std::string& reason) const;
     // Deletes the file; a file already gone is not a failure. A file that is
-    // not this run's, and what is no regular file, are left alone.
+    // not this run's, and what is refused at every use, are left alone.
     bool remove(std::string& reason) const;
 
 private:
