@@ -13,7 +13,6 @@ ChildWindow::ChildWindow(MainWindow& main, ChildReturn returnOnClose) : main_(ma
 
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
-    leaving();
     main_.returnFromChild(returnOnClose_);
     QWidget::closeEvent(event);
 }

@@ -27,9 +27,6 @@ public:
 protected:
     // From now on the window's closing returns to the main window this way.
     void setReturnOnClose(ChildReturn how) { returnOnClose_ = how; }
-    // What the window does as it closes, before the main window takes its
-    // input back.
-    virtual void leaving() {}
 
     void closeEvent(QCloseEvent* event) final;
 
