@@ -111,6 +111,21 @@ TEST_F(LineCommands, InputTestsOfRelativeHumidityAndVolume)
     }
 }
 
+// A limit and a line value typed with the locale's decimal comma are the
+// numbers typed with the point.
+TEST_F(LineCommands, TypedLimitsAndValuesTakeTheLocaleDecimalSeparator)
+{
+    const testsupport::UserLocale comma(testsupport::commaLocale());
+    drawBlankChart({"0", "120", "0", "0,020"});
+    EXPECT_EQ(form->state.drawnHigherHumidityRatioText, "0.02");
+    press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50.5");
+    const std::vector<Op> withThePoint = surface.log();
+    surface.forgetLog();
+    EXPECT_TRUE(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50,5").empty());
+    ASSERT_FALSE(withThePoint.empty());
+    EXPECT_TRUE(surface.log() == withThePoint);
+}
+
 TEST_F(LineCommands, ARelativeHumidityJustAbove100IsTracedButCountsAsNotDrawn)
 {
     // The input test reads it as 100; the value itself lies above 100.
