@@ -446,6 +446,18 @@ TEST_F(Mixing, AirFlowsAreReadWithTheLocaleDecimalSeparator)
     EXPECT_EQ(text(w->mixedAirFlow), "1501");
 }
 
+// The air flows go into the mixing record as typed: a line separator set
+// into either becomes a blank.
+TEST_F(Mixing, EachAirFlowStaysOnOneLine)
+{
+    MixingWindow* w = openMixed();
+    ASSERT_NE(w, nullptr);
+    for (QLineEdit* airFlow : {w->stream1AirFlow, w->stream2AirFlow}) {
+        airFlow->setText(QString("900") + QChar(u'\u2028') + "5");
+        EXPECT_EQ(text(airFlow), "900 5") << airFlow->objectName().toStdString();
+    }
+}
+
 TEST_F(Mixing, EditingOnlyTheAirFlowRecomputesTheWholeColumn)
 {
     MixingWindow* w = openMixed();
