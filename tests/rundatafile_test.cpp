@@ -254,22 +254,34 @@ bool withoutPrivileges(const std::function<bool()>& check)
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
     // The file and its folder are the test's, the run is a user's whom
-    // permissions bind: as root, the file is another user's.
-    struct Case { const char* what; mode_t mode, folderMode; const char* reason; /* empty: emptied */ };
-    const Case cases[] = {
-        {"a writable file in a read-only folder: emptied in place", 0666, 0555, ""},
-        {"a read-only file in a read-only folder", 0444, 0555, "Permission denied"},
-        {"a read-only file in a writable folder", 0444, 0777, "Permission denied"},
-        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, ""},
-        {"a writable file in a sticky folder: emptied in place when it may not be replaced", 0666, 01777, ""},
-        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333,
-         "its folder could not be held for this run alone: Permission denied"},
+    // permissions bind: as root, the file is another user's, and so is the
+    // new file a killed start may have left beside it.
+    struct Case {
+        const char* what;
+        mode_t mode, folderMode;
+        const char* reason; // empty: emptied
+        bool newFileLeft;
     };
+    const Case cases[] = {
+        {"a writable file in a read-only folder: emptied in place", 0666, 0555, "", false},
+        {"a read-only file in a read-only folder", 0444, 0555, "Permission denied", false},
+        {"a read-only file in a writable folder", 0444, 0777, "Permission denied", false},
+        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, "", false},
+        {"a writable file in a sticky folder: emptied in place when it may not be replaced", 0666, 01777, "", false},
+        {"a new file left in a sticky folder: emptied in place when it may not be removed", 0666, 01777, "", true},
+        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333,
+         "its folder could not be held for this run alone: Permission denied", false},
+    };
+    const std::string left = file.path() + ".new";
     const QByteArray earlier = "an earlier run's record\r\n";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QFile::remove(QString::fromStdString(file.path())); // the test's own, not the last run's
+        QFile::remove(QString::fromStdString(left));
         ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), earlier));
+        if (c.newFileLeft) {
+            ASSERT_NO_FATAL_FAILURE(writeFile(left, earlier));
+        }
         ASSERT_EQ(chmod(file.path().c_str(), c.mode), 0);
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), c.folderMode), 0);
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
@@ -290,7 +302,11 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
         struct stat status;
         ASSERT_EQ(stat(file.path().c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temp.txt"});
+        // Another user's file stays in a sticky folder.
+        QStringList beside{"temp.txt"};
+        if (c.newFileLeft && geteuid() == 0)
+            beside << "temp.txt.new";
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), beside);
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
     }
 }
