@@ -48,9 +48,10 @@ bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& 
 // file's name is the same at every call, and whatever it holds, left by a
 // call that was killed, is removed first, never followed nor opened: one
 // process at a time may replace a path. Where the folder allows no new
-// file, or no rename over the earlier one (a sticky folder and another
-// user's file), the file itself is rewritten. An existing file that this
-// user may not write is left alone.
+// file, keeps what another user left at the new file's name, or allows no
+// rename over the earlier one (a sticky folder and another user's file), the
+// file itself is rewritten. An existing file that this user may not write is
+// left alone.
 bool replaceRegular(const std::string& path, const QByteArray& bytes, std::string& reason);
 
 // Deletes the name, whatever it holds; a file already gone is no failure.
