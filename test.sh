@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
-need_packages "${BUILD_PACKAGES[@]}" "${DESKTOP_TEST_PACKAGES[@]}"
-build_project
+need_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+build_project tests
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"

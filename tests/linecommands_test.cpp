@@ -67,8 +67,11 @@ TEST_F(LineCommands, RefuseUnlessTheChartWasDrawnWithTheLimitsNowChosen)
     EXPECT_GE(surface.focusCount(), 1);
 
     drawBlankChart();
-    form->higherDryBulbList->setEditText("100"); // chosen anew, not drawn
-    EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"), std::vector<std::string>{drawFirst});
+    for (const char* chosen : {"12O", "100"}) { // not a number, or chosen anew: not drawn
+        form->higherDryBulbList->setEditText(chosen);
+        EXPECT_EQ(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50"),
+                  std::vector<std::string>{drawFirst});
+    }
     form->higherDryBulbList->setEditText("120");
     EXPECT_TRUE(press(form->relativeHumidityLineValue, form->relativeHumidityLineButton, "50").empty());
 
@@ -182,7 +185,7 @@ TEST_F(LineCommands, ColoursAndLabelsOfTheFourLines)
     // Lines accumulate: all four and their labels stay on the surface.
     for (const Case& c : cases) {
         int lines = 0, labels = 0;
-        for (const Op& op : surface.drawn()) {
+        for (const Op& op : surface.visible()) {
             lines += op.kind == ui::RecordingSurface::Kind::Line && op.colour == c.colour;
             labels += op.kind == ui::RecordingSurface::Kind::Text && op.text == c.label;
         }

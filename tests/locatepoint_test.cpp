@@ -261,7 +261,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
         windows::PointResultWindow* result = locate75and65();
         ASSERT_NE(result, nullptr);
         const std::vector<QString> shown = readout();
-        const std::size_t drawn = surface.drawn().size();
+        const std::size_t drawn = surface.visible().size();
         const QByteArray saved = readFile(runDataPath());
         const int focused = surface.focusCount();
         form->setbusy();
@@ -276,7 +276,7 @@ TEST_F(LocatePoint, LeavingTheResultWindowGivesTheMainWindowBackUnchanged)
         EXPECT_EQ(form->busyIndicator->text(), "");
         EXPECT_EQ(surface.focusCount(), focused + 1);
         EXPECT_EQ(readout(), shown);
-        EXPECT_EQ(surface.drawn().size(), drawn);
+        EXPECT_EQ(surface.visible().size(), drawn);
         EXPECT_EQ(readFile(runDataPath()), saved);
         EXPECT_TRUE(dialogs.messages().empty());
     }
@@ -465,16 +465,18 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
 
 TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
 {
-    // The controls (C0, DEL, C1 with NEL) and the line and paragraph
-    // separators each become a blank.
+    // The controls (C0, DEL, C1 with NEL), the format characters, which
+    // reverse or hide what follows, and the line and paragraph separators
+    // each become a blank.
     const std::string id = "AHU Dry bulb temp (Deg F) 999.0000000";
     drawChart(ChartType::Blank);
     give(DB, "75", WB, "65");
-    for (char16_t breaking : {u'\r', u'\n', u'\t', u'\0', u'\x1f', u'\x7f', u'\x80', u'\x85', u'\x9f', u'\u2028',
-                              u'\u2029'}) {
-        SCOPED_TRACE(int(breaking));
+    for (char32_t code : {U'\r', U'\n', U'\t', U'\0', U'\x1f', U'\x7f', U'\x80', U'\x85', U'\x9f', U'\u2028', U'\u2029',
+                          U'\u00ad', U'\u200b', U'\u202e', U'\u2066', U'\ufeff', U'\U000E0041'}) {
+        SCOPED_TRACE(int(code));
+        const QString breaking = QStringView(QChar::fromUcs4(code)).toString();
         writeFile(runDataPath(), "\r\n");
-        QGuiApplication::clipboard()->setText(QString("AHU") + QChar(breaking) + "Dry bulb temp (Deg F) 999.0000000");
+        QGuiApplication::clipboard()->setText("AHU" + breaking + "Dry bulb temp (Deg F) 999.0000000");
         form->pointIdentification->clear();
         form->pointIdentification->paste();
         EXPECT_EQ(form->pointIdentification->text().toStdString(), id);
@@ -485,7 +487,7 @@ TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
         QString saved = QString::fromUtf8(readFile(runDataPath()));
         EXPECT_EQ(saved.count("\r\n"), 13); // the empty line and the record's 12
         EXPECT_TRUE(saved.contains(QString::fromStdString(captionLine("Point Id", id))));
-        EXPECT_FALSE(saved.remove("\r\n").contains(QChar(breaking)));
+        EXPECT_FALSE(saved.remove("\r\n").contains(breaking));
         exitResult(result);
     }
 }

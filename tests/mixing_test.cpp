@@ -566,7 +566,7 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     w->drawMixButton->click();
     EXPECT_EQ(surface.ofKind(ui::RecordingSurface::Kind::Circle).size(), 2u * 77u);
     int drawnCircles = 0;
-    for (const auto& op : surface.drawn())
+    for (const auto& op : surface.visible())
         drawnCircles += op.kind == ui::RecordingSurface::Kind::Circle;
     EXPECT_EQ(drawnCircles, 2 * 77);
 }

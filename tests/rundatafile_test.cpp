@@ -392,7 +392,7 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     const Case cases[] = {
         {"saved.txt", [&](const std::string& path, std::string& why) { return file.copyTo(path, why); }},
         {"temp.txt", [&](const std::string&, std::string& why) { return onFullDisk.reset(why); }},
-        {"chart.bmp", [&](const std::string& path, std::string& why) { return surface.savePictureAsBmp(path, why); }},
+        {"chart.bmp", [&](const std::string& path, std::string& why) { return surface.saveAsBmp(path, why); }},
     };
     const QByteArray earlier = "an earlier file\r\n";
     for (const Case& c : cases)

@@ -90,7 +90,7 @@ TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
             ASSERT_TRUE(dialogs.messages().empty());
             const QRectF visible = visibleSurface();
             QRectF dryBulbCaption, creditLine;
-            for (const auto& op : surface.drawn()) {
+            for (const auto& op : surface.visible()) {
                 if (op.kind == Kind::Line) {
                     EXPECT_TRUE(visible.contains(op.x1, op.y1) && visible.contains(op.x2, op.y2))
                         << "line " << op.x1 << "," << op.y1 << " to " << op.x2 << "," << op.y2;

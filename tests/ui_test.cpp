@@ -124,45 +124,15 @@ TEST_F(SurfaceTest, PrintPutsTheTextBelowAndRightOfThePositionThenMovesOneLineDo
     EXPECT_EQ(surface.currentY(), 450 + 2 * lineHeight);
 }
 
-TEST_F(SurfaceTest, PictureLiesBeneathTheDrawingUntilItIsEmptied)
-{
-    surface.line(0, 150, 1500, 150, palette::red); // row 10
-    surface.snapshot();
-    surface.line(0, 300, 1500, 300, palette::blue); // row 20
-
-    // Clearing erases what was drawn; the picture shows.
-    surface.clear();
-    EXPECT_EQ(at(50, 10), qcolor(palette::red));
-    EXPECT_EQ(at(50, 20), Qt::white);
-
-    // Emptying the picture leaves what is drawn over it.
-    surface.line(0, 450, 1500, 450, palette::green); // row 30
-    surface.setEmptyPicture();
-    EXPECT_EQ(at(50, 10), Qt::white);
-    EXPECT_EQ(at(50, 30), qcolor(palette::green));
-
-    // Clearing, then emptying the picture, blanks the surface.
-    surface.snapshot();
-    surface.clear();
-    EXPECT_EQ(at(50, 30), qcolor(palette::green));
-    surface.setEmptyPicture();
-    EXPECT_TRUE(inkedArea(surface.image()).isEmpty());
-    EXPECT_TRUE(surface.picture().isNull());
-}
-
 TEST_F(SurfaceTest, ResizingKeepsWhatWasDrawn)
 {
     surface.line(0, 150, 1500, 150, palette::red);
-    surface.snapshot();
     surface.line(150, 0, 150, 1500, palette::blue);
     surface.setSizeTwips(3000, 2250);
     ASSERT_EQ(surface.image().size(), QSize(200, 150));
     EXPECT_EQ(at(50, 10), qcolor(palette::red));
     EXPECT_EQ(at(10, 50), qcolor(palette::blue));
     EXPECT_EQ(at(150, 100), Qt::white);
-    surface.clear();
-    EXPECT_EQ(at(50, 10), qcolor(palette::red));
-    EXPECT_EQ(at(10, 50), Qt::white);
 }
 
 TEST_F(SurfaceTest, RefreshAndFocusWorkOnAShownSurface)
@@ -190,15 +160,13 @@ struct SaveTest : SurfaceTest {
     std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
 };
 
-TEST_F(SaveTest, SavesThePictureAsABitmapWhateverTheName)
+TEST_F(SaveTest, SavesWhatTheSurfaceShowsAsABitmapWhateverTheName)
 {
     ASSERT_TRUE(folder.isValid());
     surface.line(0, 150, 1500, 150, palette::red);
-    surface.snapshot();
-    surface.line(0, 300, 1500, 300, palette::blue); // drawn after the snapshot: not saved
 
     std::string reason;
-    ASSERT_TRUE(surface.savePictureAsBmp(path("chart.png"), reason)) << reason;
+    ASSERT_TRUE(surface.saveAsBmp(path("chart.png"), reason)) << reason;
     QImageReader reader(QString::fromStdString(path("chart.png")));
     EXPECT_EQ(reader.format(), "bmp");
     const QImage saved = reader.read();
@@ -206,19 +174,16 @@ TEST_F(SaveTest, SavesThePictureAsABitmapWhateverTheName)
     EXPECT_EQ(saved.pixelColor(50, 10), qcolor(palette::red));
     EXPECT_EQ(saved.pixelColor(50, 20), Qt::white);
 
-    // With an empty picture, what the surface shows.
-    surface.setEmptyPicture();
-    ASSERT_TRUE(surface.savePictureAsBmp(path("shown"), reason)) << reason;
-    const QImage shown(QString::fromStdString(path("shown")), "bmp");
-    EXPECT_EQ(shown.pixelColor(50, 10), qcolor(palette::red));
-    EXPECT_EQ(shown.pixelColor(50, 20), qcolor(palette::blue));
+    // Saving leaves nothing beneath what is drawn later.
+    surface.clear();
+    EXPECT_TRUE(inkedArea(surface.image()).isEmpty());
 }
 
 TEST_F(SaveTest, FailedSaveGivesAReasonAndLeavesTheOldFileAlone)
 {
     ASSERT_TRUE(folder.isValid());
     std::string reason;
-    EXPECT_FALSE(surface.savePictureAsBmp(path("missing-folder/chart.bmp"), reason));
+    EXPECT_FALSE(surface.saveAsBmp(path("missing-folder/chart.bmp"), reason));
     EXPECT_FALSE(reason.empty());
     EXPECT_FALSE(QFile::exists(folder.filePath("missing-folder/chart.bmp")));
 
@@ -230,7 +195,6 @@ TEST_F(SaveTest, FailedSaveGivesAReasonAndLeavesTheOldFileAlone)
         file.write("the old good file");
     }
     surface.line(0, 150, 1500, 150, palette::red);
-    surface.snapshot();
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
@@ -238,7 +202,7 @@ TEST_F(SaveTest, FailedSaveGivesAReasonAndLeavesTheOldFileAlone)
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     reason.clear();
-    const bool written = surface.savePictureAsBmp(old, reason);
+    const bool written = surface.saveAsBmp(old, reason);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
@@ -250,8 +214,8 @@ TEST_F(SaveTest, FailedSaveGivesAReasonAndLeavesTheOldFileAlone)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.bmp"});
 }
 
-// The recording surface keeps the same layers as the real one.
-TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
+// The recording surface shows what the real one shows.
+TEST(RecordingSurface, RecordsInOrderAndShowsWhatWasDrawnSinceTheLastClear)
 {
     using Kind = RecordingSurface::Kind;
     RecordingSurface surface;
@@ -263,7 +227,8 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     EXPECT_EQ(surface.currentX(), 10);
     EXPECT_EQ(surface.currentY(), 20);
     surface.refresh();
-    surface.snapshot();
+    std::string reason;
+    ASSERT_TRUE(surface.saveAsBmp("a.bmp", reason));
     surface.circle(5, 6, 40, palette::red);
     EXPECT_EQ(surface.currentX(), 5);
     EXPECT_EQ(surface.currentY(), 6);
@@ -274,8 +239,8 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     std::vector<Kind> kinds;
     for (const auto& op : surface.log())
         kinds.push_back(op.kind);
-    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Text, Kind::Line, Kind::Refresh, Kind::Snapshot, Kind::Circle,
-                                         Kind::Clear, Kind::Line, Kind::Focus}));
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Text, Kind::Line, Kind::Refresh, Kind::Save, Kind::Circle, Kind::Clear,
+                                         Kind::Line, Kind::Focus}));
 
     ASSERT_EQ(surface.texts().size(), 1u);
     EXPECT_EQ(surface.texts()[0].text, "Rh= 10 ");
@@ -287,25 +252,14 @@ TEST(RecordingSurface, RecordsInOrderAndModelsThePicture)
     EXPECT_EQ(surface.refreshCount(), 1);
     EXPECT_EQ(surface.focusCount(), 1);
 
-    // The snapshot holds the text and the first line; the circle, drawn
-    // after it, went with the clear.
-    ASSERT_EQ(surface.picture().size(), 2u);
-    ASSERT_EQ(surface.drawn().size(), 1u);
-    ASSERT_EQ(surface.visible().size(), 3u);
+    // The save held the text and the first line; the clear left only the
+    // last line.
+    EXPECT_EQ(surface.saved().back().content.size(), 2u);
+    ASSERT_EQ(surface.visible().size(), 1u);
     EXPECT_EQ(surface.visible().back().colour, palette::green);
 
-    std::string reason;
-    ASSERT_TRUE(surface.savePictureAsBmp("a.bmp", reason));
-    EXPECT_EQ(surface.saved().back().content.size(), 2u);
-
-    surface.setEmptyPicture();
-    EXPECT_TRUE(surface.picture().empty());
-    EXPECT_EQ(surface.visible().size(), 1u);
-    surface.clear();
-    EXPECT_TRUE(surface.visible().empty());
-
     surface.failSaves("Disk full");
-    EXPECT_FALSE(surface.savePictureAsBmp("b.bmp", reason));
+    EXPECT_FALSE(surface.saveAsBmp("b.bmp", reason));
     EXPECT_EQ(reason, "Disk full");
     EXPECT_EQ(surface.savedPaths(), std::vector<std::string>{"a.bmp"});
     EXPECT_EQ(surface.count(Kind::Save), 2);
@@ -319,19 +273,9 @@ TEST(RecordingSurface, LinesAndCirclesThatAreNotFiniteDrawNothingAsOnTheRealSurf
     surface.line(0, 0, inf, 5);
     surface.line(std::nan(""), 0, 5, 5, ui::palette::green);
     surface.circle(inf, 0, 5, ui::palette::red);
-    EXPECT_TRUE(surface.drawn().empty());
+    EXPECT_TRUE(surface.visible().empty());
     EXPECT_EQ(surface.currentX(), 10);
     EXPECT_EQ(surface.currentY(), 20);
-}
-
-TEST(RecordingSurface, SnapshotOfABlankSurfaceIsAPictureToo)
-{
-    RecordingSurface surface;
-    surface.snapshot();
-    surface.line(0, 0, 1, 1);
-    std::string reason;
-    ASSERT_TRUE(surface.savePictureAsBmp("blank.bmp", reason));
-    EXPECT_TRUE(surface.saved().back().content.empty());
 }
 
 TEST(ScriptedDialogs, AnswersFromTheQueueThenByDefault)

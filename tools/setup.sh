@@ -15,12 +15,18 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev fp-utils fonts-dejavu-core fonts-dejavu-extra)
-# The test of the program on a desktop: a screen, a window manager, and the
-# tools that click, read the desktop's stacking and close windows.
-DESKTOP_TEST_PACKAGES=(xvfb openbox xdotool x11-utils wmctrl)
+# What the program and its help are built with.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev fp-utils fonts-dejavu-core fonts-dejavu-extra)
+# What the tests are built with, and the test of the program on a desktop: a
+# screen, a window manager, and the tools that click, read the desktop's
+# stacking and close windows.
+TEST_PACKAGES=(libgtest-dev xvfb openbox xdotool x11-utils wmctrl)
 
+# build_project [tests]: the program and its help; with "tests", the tests
+# and the benchmarks too.
 build_project() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  local tests=OFF
+  [ "${1:-}" = tests ] && tests=ON
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPSYCHART_TESTS="$tests" >/dev/null
   cmake --build build --parallel "$(nproc)"
 }

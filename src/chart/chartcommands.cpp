@@ -17,7 +17,10 @@ bool prepareDrawChart(DrawContext& ctx, ui::Dialogs& dialogs)
         ctx.surface.takeFocus();
         return false;
     }
+    // The chart is gone from the surface until the chart-type dialog draws
+    // one: left without drawing, nothing counts as drawn.
     ctx.surface.clear();
+    forgetDrawnChart(ctx.state);
     return true;
 }
 
@@ -48,9 +51,8 @@ void saveChart(ui::ChartSurface& surface, ui::SaveFileDialog& dialog, ui::Dialog
 {
     if (!askFileToSave(dialog, "Save File", "BMP File (*.bmp)|*.bmp|AllFiles (*.*)|*.*", dialogs, surface))
         return;
-    surface.snapshot();
     std::string reason;
-    if (!surface.savePictureAsBmp(dialog.fileName(), reason))
+    if (!surface.saveAsBmp(dialog.fileName(), reason))
         dialogs.message("The chart could not be written to " + dialog.fileName() + ": " + reason, ui::Buttons::Ok);
     surface.takeFocus();
 }

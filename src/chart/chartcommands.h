@@ -8,12 +8,12 @@
 namespace chart {
 
 // The checks of "Draw chart": the tests of the chosen limits, then the
-// same-chart message. When both pass the surface is cleared and true is
-// returned: the chart-type dialog is to be shown.
+// same-chart message. When both pass the surface is cleared, no chart counts
+// as drawn, and true is returned: the chart-type dialog is to be shown.
 bool prepareDrawChart(DrawContext& ctx, ui::Dialogs& dialogs);
 
-// "Save chart": asks for a file name, then keeps the chart as the picture
-// beneath later drawings and writes it as a BMP file.
+// "Save chart": asks for a file name, then writes what the surface shows as
+// a BMP file.
 void saveChart(ui::ChartSurface& surface, ui::SaveFileDialog& dialog, ui::Dialogs& dialogs);
 
 // Sets up the shared save dialog with a title and the filter "description|

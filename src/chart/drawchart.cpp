@@ -108,17 +108,14 @@ bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
     MainState& s = ctx.state;
     const char decimal = ctx.limits.localeDecimal;
-    convertLimit(ctx.limits.ldb, decimal, s.limits.ldb);
-    if (!isDryBulbChoice(s.limits.ldb))
+    // A limit is taken only when its whole text is a number of its list.
+    if (!convertLimit(ctx.limits.ldb, decimal, s.limits.ldb) || !isDryBulbChoice(s.limits.ldb))
         return refuse(dialogs, "Choose Lower Dry bulb temperature for chart only from the drop down menu");
-    convertLimit(ctx.limits.hdb, decimal, s.limits.hdb);
-    if (!isDryBulbChoice(s.limits.hdb))
+    if (!convertLimit(ctx.limits.hdb, decimal, s.limits.hdb) || !isDryBulbChoice(s.limits.hdb))
         return refuse(dialogs, "Choose Higher Dry bulb temperature for chart only from the drop down menu");
-    convertLimit(ctx.limits.lhr, decimal, s.limits.lhr);
-    if (!isHumidityRatioChoice(s.limits.lhr))
+    if (!convertLimit(ctx.limits.lhr, decimal, s.limits.lhr) || !isHumidityRatioChoice(s.limits.lhr))
         return refuse(dialogs, "Choose Lower humidity ratio for chart only from the drop down menu");
-    convertLimit(ctx.limits.hhr, decimal, s.limits.hhr);
-    if (!isHumidityRatioChoice(s.limits.hhr))
+    if (!convertLimit(ctx.limits.hhr, decimal, s.limits.hhr) || !isHumidityRatioChoice(s.limits.hhr))
         return refuse(dialogs, "Choose Higher humidity ratio for chart only from the drop down menu");
     if (s.limits.hdb <= s.limits.ldb)
         return refuse(dialogs, "Higher limit of dry bulb temperature must be greater than lower limit of dry bulb "
@@ -149,8 +146,8 @@ bool isSameChart(const MainState& state, const ChartLimits& drawn)
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
     const ChartLimits drawn = readDrawnLimits(ctx.state);
-    readChartLimits(ctx.state, ctx.limits);
-    if (isSameChart(ctx.state, drawn))
+    // Limits that are not all numbers are not those of any chart drawn.
+    if (readChartLimits(ctx.state, ctx.limits) && isSameChart(ctx.state, drawn))
         return true;
     dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
     ctx.clearbusy();

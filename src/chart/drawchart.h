@@ -9,8 +9,9 @@
 namespace chart {
 
 // The six tests of the chosen limits, each limit converted from its list just
-// before its test (a text that is not a number keeps the limit as it was).
-// The first failing test shows its message and returns false.
+// before its test; a text that is not a number as a whole fails its limit's
+// test and keeps the limit as it was. The first failing test shows its
+// message and returns false.
 bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs);
 
 // The limits of the chart on the surface, as drawnLowerDryBulbText to
@@ -25,7 +26,8 @@ void forgetDrawnChart(MainState& state);
 bool isSameChart(const MainState& state, const ChartLimits& drawn);
 
 // Whether the chart on the surface was drawn with the limits now chosen,
-// which it reads into the state. When it was not, tells the user to draw the
+// which it reads into the state; a limit that is not a number is no limit of
+// a chart drawn. When it was not, tells the user to draw the
 // chart first, then clears the busy indicator and gives the surface the
 // focus.
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs);

@@ -81,7 +81,7 @@ std::optional<std::string> acceptedPressure(std::optional<PressureUnit> unit, co
         return std::string(standardPressureText);
     if (!unit)
         return std::string();
-    const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
+    const std::optional<double> v = numtext::wholeNumber(typed, localeDecimal);
     const PressureUnitInfo& range = pressureUnitInfo(*unit);
     if (!v || *v < range.low || *v > range.high)
         return std::nullopt;

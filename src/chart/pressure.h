@@ -32,8 +32,9 @@ struct PressureReadings {
 PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal);
 
 // The working pressure that Set makes of the typed value, in inches of
-// mercury as text: nullopt when the value lies outside the unit's range or
-// has no result in a double; an accepted value with no pressure to write
+// mercury as text: nullopt when the value is not a number as a whole (blanks
+// around it aside), lies outside the unit's range or has no result in a
+// double; an accepted value with no pressure to write
 // (no unit chosen) gives an empty text. A value typed in inches of mercury is
 // kept as typed, the locale's decimal separator written as a point, so that
 // the working pressure reads back as the number the user typed.

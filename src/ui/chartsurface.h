@@ -1,8 +1,6 @@
 #pragma once
 // The chart surface: a persistent image drawn in twips (15 to a pixel, y
-// growing downward), with a picture layer beneath it. Everything drawn stays
-// until the image is cleared; clearing shows the picture, or the background
-// where the picture is empty.
+// growing downward). Everything drawn stays until the image is cleared.
 
 #include "ui/colour.h"
 
@@ -32,12 +30,8 @@ class ChartSurface {
 public:
     virtual ~ChartSurface() = default;
 
-    // Erases the drawn image, leaving the picture (or the background) visible.
+    // Erases everything drawn, leaving the background.
     virtual void clear() = 0;
-    // Empties the picture beneath the image.
-    virtual void setEmptyPicture() = 0;
-    // The picture becomes a copy of the current image.
-    virtual void snapshot() = 0;
 
     // A line in the surface's foreground colour, or in the given colour. The
     // current position is left at the second point. A line or circle with a
@@ -64,9 +58,9 @@ public:
     // Gives the surface the keyboard focus.
     virtual void takeFocus() = 0;
 
-    // Saves the picture as a BMP file. On failure returns false and sets the
-    // reason.
-    virtual bool savePictureAsBmp(const std::string& path, std::string& reason) = 0;
+    // Saves what the surface shows as a BMP file. On failure returns false
+    // and sets the reason.
+    virtual bool saveAsBmp(const std::string& path, std::string& reason) = 0;
 
 protected:
     // Draws one line of text at the current position and moves the position

@@ -70,7 +70,7 @@ QtChartSurface::QtChartSurface(QWidget* parent) : QWidget(parent)
     setFont(surfaceFont());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resizeImages(size());
+    resizeImage(size());
 }
 
 void QtChartSurface::setSizeTwips(double widthTwips, double heightTwips)
@@ -82,48 +82,32 @@ void QtChartSurface::setSizeTwips(double widthTwips, double heightTwips)
     };
     const QSize pixels(side(widthTwips), side(heightTwips));
     resize(pixels);
-    // A hidden widget gets its resize event only when shown: size the images
+    // A hidden widget gets its resize event only when shown: size the image
     // now, so that drawing before the first showing lands on the whole surface.
-    resizeImages(pixels);
+    resizeImage(pixels);
 }
 
 void QtChartSurface::resizeEvent(QResizeEvent* event)
 {
-    resizeImages(event->size());
+    resizeImage(event->size());
     QWidget::resizeEvent(event);
 }
 
-void QtChartSurface::resizeImages(QSize size)
+void QtChartSurface::resizeImage(QSize size)
 {
     size = size.expandedTo(QSize(1, 1)).boundedTo(QSize(maxSidePixels, maxSidePixels));
-    if (ink_.size() == size)
+    if (image_.size() == size)
         return;
-    QImage ink(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_RGB32);
     // Text is drawn at the widget's own resolution.
-    const int dotsPerMeterX = int(std::lround(logicalDpiX() / 0.0254));
-    const int dotsPerMeterY = int(std::lround(logicalDpiY() / 0.0254));
-    ink.setDotsPerMeterX(dotsPerMeterX);
-    ink.setDotsPerMeterY(dotsPerMeterY);
-    ink.fill(Qt::transparent);
-    if (!ink_.isNull()) {
-        QPainter painter(&ink);
-        painter.drawImage(0, 0, ink_);
+    image.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(logicalDpiY() / 0.0254)));
+    image.fill(background_);
+    if (!image_.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, image_);
     }
-    ink_ = ink;
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.setDotsPerMeterX(dotsPerMeterX);
-    image_.setDotsPerMeterY(dotsPerMeterY);
-    recompose();
-}
-
-void QtChartSurface::recompose()
-{
-    image_.fill(background_);
-    QPainter painter(&image_);
-    if (!picture_.isNull())
-        painter.drawImage(0, 0, picture_);
-    painter.drawImage(0, 0, ink_);
-    painter.end();
+    image_ = image;
     changed(image_.rect());
 }
 
@@ -134,19 +118,8 @@ double QtChartSurface::lineHeightTwips() const
 
 void QtChartSurface::clear()
 {
-    ink_.fill(Qt::transparent);
-    recompose();
-}
-
-void QtChartSurface::setEmptyPicture()
-{
-    picture_ = QImage();
-    recompose();
-}
-
-void QtChartSurface::snapshot()
-{
-    picture_ = image_.copy();
+    image_.fill(background_);
+    changed(image_.rect());
 }
 
 void QtChartSurface::line(double x1, double y1, double x2, double y2)
@@ -173,11 +146,10 @@ void QtChartSurface::drawLine(double x1, double y1, double x2, double y2, QColor
         return;
     const QPoint from(int(std::lround(px1)), int(std::lround(py1)));
     const QPoint to(int(std::lround(px2)), int(std::lround(py2)));
-    for (QImage* target : {&ink_, &image_}) {
-        QPainter painter(target);
-        painter.setPen(QPen(colour, 0));
-        painter.drawLine(from, to);
-    }
+    QPainter painter(&image_);
+    painter.setPen(QPen(colour, 0));
+    painter.drawLine(from, to);
+    painter.end();
     changed(QRect(from, to).normalized().adjusted(-1, -1, 1, 1));
 }
 
@@ -194,12 +166,11 @@ void QtChartSurface::circle(double x, double y, double radius, Colour colour)
     if (!bounds.adjusted(-1, -1, 1, 1).intersects(QRectF(image_.rect())))
         return;
     const QPointF centre(std::round(cx), std::round(cy));
-    for (QImage* target : {&ink_, &image_}) {
-        QPainter painter(target);
-        painter.setPen(QPen(toQColor(colour), 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(centre, r, r);
-    }
+    QPainter painter(&image_);
+    painter.setPen(QPen(toQColor(colour), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, r, r);
+    painter.end();
     changed(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
@@ -215,16 +186,15 @@ void QtChartSurface::printLine(const std::string& text)
     const QString qtext = QString::fromStdString(text);
     const double x = currentX_ / twipsPerPixel;
     const double y = currentY_ / twipsPerPixel;
-    const QFontMetrics metrics(font(), &ink_);
+    const QFontMetrics metrics(font(), &image_);
     if (!qtext.isEmpty() && finiteCoordinates({x, y}) && std::abs(x) < maxSidePixels && std::abs(y) < maxSidePixels) {
         const QPoint topLeft(int(std::lround(x)), int(std::lround(y)));
         const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
-        for (QImage* target : {&ink_, &image_}) {
-            QPainter painter(target);
-            painter.setFont(font());
-            painter.setPen(foreground_);
-            painter.drawText(baseline, qtext);
-        }
+        QPainter painter(&image_);
+        painter.setFont(font());
+        painter.setPen(foreground_);
+        painter.drawText(baseline, qtext);
+        painter.end();
         const QRect box(topLeft, QSize(metrics.horizontalAdvance(qtext), metrics.height()));
         changed(box.united(metrics.boundingRect(qtext).translated(baseline)).adjusted(-2, -2, 2, 2));
     }
@@ -282,14 +252,13 @@ void QtChartSurface::paintEvent(QPaintEvent* event)
     }
 }
 
-bool QtChartSurface::savePictureAsBmp(const std::string& path, std::string& reason)
+bool QtChartSurface::saveAsBmp(const std::string& path, std::string& reason)
 {
-    const QImage& source = picture_.isNull() ? image_ : picture_;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(source)) {
+    if (!writer.write(image_)) {
         reason = writer.errorString().toStdString();
         return false;
     }

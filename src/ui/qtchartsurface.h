@@ -1,14 +1,8 @@
 #pragma once
-// The chart surface as a Qt widget. It keeps what was drawn in images of its
-// own and only shows them, so nothing is ever redrawn from data:
-//
-//   - the picture: the persistent background, null when empty;
-//   - the ink: what was drawn since the last clear, on a transparent layer;
-//   - the image: what the widget shows, the background colour with the
-//     picture and then the ink over it.
-//
-// Coordinates are in twips, 15 to a logical pixel. The images have the
-// widget's size in logical pixels.
+// The chart surface as a Qt widget. It keeps what was drawn in an image of
+// its own and only shows it, so nothing is ever redrawn from data. The image
+// has the widget's size in logical pixels; coordinates are in twips, 15 to a
+// logical pixel.
 
 #include "ui/chartsurface.h"
 #include "ui/twips.h"
@@ -27,16 +21,14 @@ class QtChartSurface : public QWidget, public ChartSurface {
 public:
     explicit QtChartSurface(QWidget* parent = nullptr);
 
-    // Sizes the widget and its images; what was drawn stays where it was
+    // Sizes the widget and its image; what was drawn stays where it was
     // (cropped where the surface becomes smaller).
     void setSizeTwips(double widthTwips, double heightTwips);
     double widthTwips() const { return width() * twipsPerPixel; }
     double heightTwips() const { return height() * twipsPerPixel; }
 
-    // What the surface shows, and the picture beneath the drawing (null
-    // when the picture is empty).
+    // What the surface shows.
     const QImage& image() const { return image_; }
-    const QImage& picture() const { return picture_; }
 
     QColor foreground() const { return foreground_; }
     QColor background() const { return background_; }
@@ -45,8 +37,6 @@ public:
     double lineHeightTwips() const;
 
     void clear() override;
-    void setEmptyPicture() override;
-    void snapshot() override;
 
     void line(double x1, double y1, double x2, double y2) override;
     void line(double x1, double y1, double x2, double y2, Colour colour) override;
@@ -59,8 +49,7 @@ public:
     void refresh() override;
     void takeFocus() override;
 
-    // Writes the picture; when the picture is empty, what the surface shows.
-    bool savePictureAsBmp(const std::string& path, std::string& reason) override;
+    bool saveAsBmp(const std::string& path, std::string& reason) override;
 
 protected:
     void printLine(const std::string& text) override;
@@ -68,16 +57,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void resizeImages(QSize size);
-    void recompose();
+    void resizeImage(QSize size);
     void drawLine(double x1, double y1, double x2, double y2, QColor colour);
     void changed(const QRect& rect);
     void showPendingChanges();
 
     QColor foreground_ = Qt::black;
     QColor background_ = Qt::white;
-    QImage picture_;
-    QImage ink_;
     QImage image_;
     double currentX_ = 0;
     double currentY_ = 0;

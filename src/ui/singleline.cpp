@@ -6,13 +6,16 @@
 namespace ui {
 namespace {
 
-// Whether the character breaks the line or controls the text instead of
-// showing: a control (C0, DEL, C1 with NEL among them) or a line or
-// paragraph separator.
-bool breaksTheLine(QChar c)
+// Whether the character breaks the line, controls the text or formats it
+// unseen instead of showing: a control (C0, DEL, C1 with NEL among them), a
+// format character (the bidirectional embeddings, overrides and isolates, the
+// zero-width characters, the byte order mark, the soft hyphen, the tags) or a
+// line or paragraph separator.
+bool breaksTheLine(char32_t c)
 {
-    switch (c.category()) {
+    switch (QChar::category(c)) {
     case QChar::Other_Control:
+    case QChar::Other_Format:
     case QChar::Separator_Line:
     case QChar::Separator_Paragraph:
         return true;
@@ -25,11 +28,31 @@ class OneLine : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString& input, int&) const override
+    // Each such character becomes one blank, also one written with two
+    // UTF-16 units; the cursor keeps its place among the characters.
+    State validate(QString& input, int& cursor) const override
     {
-        for (QChar& c : input)
-            if (breaksTheLine(c))
-                c = u' ';
+        QString kept;
+        kept.reserve(input.size());
+        int keptCursor = cursor;
+        for (qsizetype at = 0; at < input.size();) {
+            const bool pair = input.at(at).isHighSurrogate() && at + 1 < input.size()
+                              && input.at(at + 1).isLowSurrogate();
+            const char32_t c = pair ? QChar::surrogateToUcs4(input.at(at), input.at(at + 1)) : input.at(at).unicode();
+            const qsizetype units = pair ? 2 : 1;
+            if (breaksTheLine(c)) {
+                kept += u' ';
+                if (pair && at < cursor)
+                    --keptCursor;
+            } else {
+                kept += input.mid(at, units);
+            }
+            at += units;
+        }
+        if (kept != input) {
+            input = kept;
+            cursor = keptCursor;
+        }
         return Acceptable;
     }
 };

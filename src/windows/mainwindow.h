@@ -163,8 +163,8 @@ public:
     // The commands on the chart as a whole.
     void drawChartClicked();
     void clearChartClicked();
-    // Clears the chart and its picture, empties the input boxes (raising the
-    // live readout) and the readout, and marks that no chart is drawn.
+    // Clears the chart, empties the input boxes (raising the live readout)
+    // and the readout, and marks that no chart is drawn.
     enum class DewPointReadout { Keep, Blank };
     void clearChartAndInputs(DewPointReadout dewPoint);
     // A line of constant property through the value typed in the box.

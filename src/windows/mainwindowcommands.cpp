@@ -60,7 +60,6 @@ void MainWindow::clearChartClicked()
 void MainWindow::clearChartAndInputs(DewPointReadout dewPoint)
 {
     surface().clear();
-    surface().setEmptyPicture();
     for (QLineEdit* box : {relativeHumidityLineValue, wetBulbLineValue, enthalpyLineValue, firstPropertyValue,
                            secondPropertyValue, volumeLineValue, pointIdentification})
         box->clear();

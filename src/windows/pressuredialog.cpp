@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/localenumbers.h"
+#include "ui/singleline.h"
 #include "ui/textfit.h"
 
 #include <QComboBox>
@@ -57,6 +58,7 @@ void PressureDialog::buildControls()
     valueCaption = ui::placeInTwips(new QLabel("Input value", this), "valueCaption", 3480, 1200, 1095, 255);
     unitList = ui::placeInTwips(new QComboBox(this), "unitList", 1440, 1560, 1455, 315);
     valueBox = ui::placeInTwips(new QLineEdit(this), "valueBox", 3360, 1560, 1335, 375);
+    ui::keepOnOneLine(valueBox); // it goes into the chart's caption and the records
     valueUnit = ui::placeInTwips(new QLabel(this), "valueUnit", 5040, 1560, 1335, 375);
     valueRange = ui::placeInTwips(new QLabel(this), "valueRange", 3360, 2040, 1335, 255);
     inchesCaption = ui::placeInTwips(new QLabel("Inches of Hg", this), "inchesCaption", 1560, 2520, 1575, 375);

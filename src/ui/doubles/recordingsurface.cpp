@@ -24,13 +24,6 @@ double RecordingSurface::lineHeight()
     return printedLineHeightTwips(surfaceFont());
 }
 
-std::vector<RecordingSurface::Operation> RecordingSurface::visible() const
-{
-    std::vector<Operation> shown = picture_;
-    shown.insert(shown.end(), drawn_.begin(), drawn_.end());
-    return shown;
-}
-
 std::vector<RecordingSurface::Operation> RecordingSurface::ofKind(Kind kind) const
 {
     std::vector<Operation> found;
@@ -67,20 +60,6 @@ void RecordingSurface::clear()
 {
     record(operation(Kind::Clear));
     drawn_.clear();
-}
-
-void RecordingSurface::setEmptyPicture()
-{
-    record(operation(Kind::EmptyPicture));
-    picture_.clear();
-    hasPicture_ = false;
-}
-
-void RecordingSurface::snapshot()
-{
-    record(operation(Kind::Snapshot));
-    picture_ = visible();
-    hasPicture_ = true;
 }
 
 void RecordingSurface::line(double x1, double y1, double x2, double y2)
@@ -140,7 +119,7 @@ void RecordingSurface::takeFocus()
     record(operation(Kind::Focus));
 }
 
-bool RecordingSurface::savePictureAsBmp(const std::string& path, std::string& reason)
+bool RecordingSurface::saveAsBmp(const std::string& path, std::string& reason)
 {
     Operation save = operation(Kind::Save);
     save.text = path;
@@ -149,7 +128,7 @@ bool RecordingSurface::savePictureAsBmp(const std::string& path, std::string& re
         reason = *saveFailure_;
         return false;
     }
-    saved_.push_back({path, hasPicture_ ? picture_ : visible()});
+    saved_.push_back({path, drawn_});
     return true;
 }
 

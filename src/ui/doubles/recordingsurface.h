@@ -1,8 +1,7 @@
 #pragma once
 // A chart surface for tests: it records every operation in order, and keeps
-// the same layers as the real surface as lists of primitives, so that a test
-// can ask what is visible, what is drawn since the last clear and what the
-// picture holds.
+// what the real surface shows as a list of primitives, so that a test can ask
+// what is visible.
 
 #include "ui/chartsurface.h"
 
@@ -18,7 +17,7 @@ public:
     // surface.
     static double lineHeight();
 
-    enum class Kind { Line, Circle, Text, Clear, EmptyPicture, Snapshot, Refresh, Focus, Save };
+    enum class Kind { Line, Circle, Text, Clear, Refresh, Focus, Save };
 
     struct Operation {
         Kind kind = Kind::Line;
@@ -42,13 +41,9 @@ public:
     const std::vector<Operation>& log() const { return log_; }
     void forgetLog() { log_.clear(); }
 
-    // The primitives (lines, circles, texts) drawn since the last clear.
-    const std::vector<Operation>& drawn() const { return drawn_; }
-    // The primitives of the picture: what was visible at the last snapshot,
-    // empty after setEmptyPicture().
-    const std::vector<Operation>& picture() const { return picture_; }
-    // What the surface shows: the picture, then what was drawn over it.
-    std::vector<Operation> visible() const;
+    // What the surface shows: the primitives (lines, circles, texts) drawn
+    // since the last clear.
+    const std::vector<Operation>& visible() const { return drawn_; }
 
     // Operations of the log by kind.
     std::vector<Operation> lines() const { return ofKind(Kind::Line); }
@@ -59,7 +54,7 @@ public:
     int refreshCount() const { return count(Kind::Refresh); }
     int focusCount() const { return count(Kind::Focus); }
 
-    // The files saved successfully, with what each picture held.
+    // The files saved successfully, with what the surface showed at each.
     const std::vector<SavedPicture>& saved() const { return saved_; }
     std::vector<std::string> savedPaths() const;
 
@@ -67,8 +62,6 @@ public:
     void failSaves(std::string reason) { saveFailure_ = std::move(reason); }
 
     void clear() override;
-    void setEmptyPicture() override;
-    void snapshot() override;
     void line(double x1, double y1, double x2, double y2) override;
     void line(double x1, double y1, double x2, double y2, Colour colour) override;
     void circle(double x, double y, double radius, Colour colour) override;
@@ -77,8 +70,7 @@ public:
     double currentY() const override { return currentY_; }
     void refresh() override;
     void takeFocus() override;
-    // Saves the picture; when the picture is empty, what the surface shows.
-    bool savePictureAsBmp(const std::string& path, std::string& reason) override;
+    bool saveAsBmp(const std::string& path, std::string& reason) override;
 
 protected:
     void printLine(const std::string& text) override;
@@ -90,8 +82,6 @@ private:
 
     std::vector<Operation> log_;
     std::vector<Operation> drawn_;
-    std::vector<Operation> picture_;
-    bool hasPicture_ = false; // a snapshot was taken, even of a blank surface
     std::vector<SavedPicture> saved_;
     std::optional<std::string> saveFailure_;
     // Kept in single precision, as the real surface keeps it.
