@@ -18,7 +18,6 @@
 #include <functional>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -311,77 +310,29 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
     }
 }
 
-// A disk with no room left. As root, a file system of 256 KiB of its own,
-// mounted on a folder for one test, unmounted however the test ends, and
-// filled up: a file grows only within its last block, and a write past it
-// fails with "No space left on device". Where mounting is not allowed, the
-// folder stays as it is, and while a save runs a limit on the size of the
-// files this process writes stands for the full disk: a write past it fails
-// with "File too large".
-class FullDisk {
-public:
-    explicit FullDisk(std::string folder) : folder_(std::move(folder))
-    {
-        mounted_ = geteuid() == 0
-                   && mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=256k") == 0;
-    }
-    ~FullDisk()
-    {
-        if (mounted_)
-            umount2(folder_.c_str(), MNT_DETACH);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-    // The reason given for a write that does not fit.
-    std::string reason() const { return std::strerror(mounted_ ? ENOSPC : EFBIG); }
-
-    // Takes up all the space left. A file then grows up to blockEnd bytes,
-    // the end of its last block on the full disk: 0 for a new file.
-    bool fill(rlim_t blockEnd)
-    {
-        blockEnd_ = blockEnd;
-        if (!mounted_)
-            return true;
-        const int fd = open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
-        if (fd < 0)
-            return false;
-        const char block[4096] = {};
-        while (write(fd, block, sizeof block) > 0) {
-        }
-        const bool full = errno == ENOSPC;
-        close(fd);
-        return full;
-    }
-
-    // Runs the saving as onto the full disk; its result.
-    bool save(const std::function<bool()>& saving) const
-    {
-        if (mounted_)
-            return saving();
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = blockEnd_;
-        const auto signalled = signal(SIGXFSZ, SIG_IGN);
-        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const bool saved = saving();
-        setrlimit(RLIMIT_FSIZE, &before);
-        signal(SIGXFSZ, signalled);
-        return saved;
-    }
-
-private:
-    std::string folder_;
-    bool mounted_ = false;
-    rlim_t blockEnd_ = 0;
-};
+// Runs the saving as onto a disk that has no room left past the first
+// fileEnd bytes of a file; its result. A limit on the size of the files this
+// process writes stands for the full disk, for every user: a write past it
+// fails with "File too large".
+bool saveOntoFullDisk(rlim_t fileEnd, const std::function<bool()>& saving)
+{
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limited = before;
+    limited.rlim_cur = fileEnd;
+    const auto signalled = signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool saved = saving();
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, signalled);
+    return saved;
+}
+const std::string noRoom = std::strerror(EFBIG);
 
 TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItWas)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
     const std::string full = folder.filePath("full").toStdString();
-    FullDisk disk(full);
     ASSERT_TRUE(file.reset(reason));
     ASSERT_TRUE(file.append({"Dry bulb temp (Deg F)", "75.0000000"}, reason));
     chart::RunDataFile onFullDisk(full);
@@ -397,14 +348,13 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     const QByteArray earlier = "an earlier file\r\n";
     for (const Case& c : cases)
         ASSERT_NO_FATAL_FAILURE(writeFile(full + "/" + c.name, earlier));
-    ASSERT_TRUE(disk.fill(0));
     const auto files = [&] { return QDir(QString::fromStdString(full)).entryList(QDir::Files | QDir::Hidden); };
     const QStringList before = files();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string why;
-        EXPECT_FALSE(disk.save([&] { return c.save(full + "/" + c.name, why); }));
-        EXPECT_TRUE(contains(why, disk.reason())) << why;
+        EXPECT_FALSE(saveOntoFullDisk(0, [&] { return c.save(full + "/" + c.name, why); }));
+        EXPECT_TRUE(contains(why, noRoom)) << why;
         EXPECT_EQ(readFile(full + "/" + c.name), earlier);
         EXPECT_EQ(files(), before); // no new file left behind
     }
@@ -412,20 +362,15 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
 
 TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
 {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
-    const std::string full = folder.filePath("full").toStdString();
-    FullDisk disk(full);
-    chart::RunDataFile onFullDisk(full);
-    ASSERT_TRUE(onFullDisk.reset(reason)) << reason;
+    ASSERT_TRUE(file.reset(reason)) << reason;
     // A record of about 2 KiB, twice: the first leaves room for only part of
-    // the second in the file's first block.
+    // the second in the file's first 4 KiB.
     const std::vector<std::string> record(40, std::string(50, 'x'));
-    ASSERT_TRUE(onFullDisk.append(record, reason)) << reason;
-    const QByteArray before = readFile(onFullDisk.path());
-    ASSERT_TRUE(disk.fill(4096));
-    EXPECT_FALSE(disk.save([&] { return onFullDisk.append(record, reason); }));
-    EXPECT_EQ(reason, disk.reason());
-    EXPECT_EQ(readFile(onFullDisk.path()), before);
+    ASSERT_TRUE(file.append(record, reason)) << reason;
+    const QByteArray before = readFile(file.path());
+    EXPECT_FALSE(saveOntoFullDisk(4096, [&] { return file.append(record, reason); }));
+    EXPECT_EQ(reason, noRoom);
+    EXPECT_EQ(readFile(file.path()), before);
 }
 
 TEST_F(RunData, RemoveDeletesTheFileAndAcceptsOneAlreadyGone)
