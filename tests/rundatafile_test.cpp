@@ -1,5 +1,6 @@
 // The run data file: emptied, appended, read, copied byte for byte, deleted;
 // and what the program saves, on a disk that is full.
+#include "chart/filecalls.h"
 #include "chart/rundatafile.h"
 #include "filebytes.h"
 #include "ui/qtchartsurface.h"
@@ -30,6 +31,11 @@ using testsupport::writeFile;
 
 class RunData : public ::testing::Test {
 protected:
+    // The system's own calls come back after each test that put another in
+    // place of one.
+    void TearDown() override { chart::fileCalls() = systemCalls; }
+
+    const chart::FileCalls systemCalls = chart::fileCalls();
     QTemporaryDir folder;
     chart::RunDataFile file{folder.path().toStdString()};
     std::string reason;
@@ -360,7 +366,7 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     }
 }
 
-TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
+TEST_F(RunData, ARecordThatDoesNotGoInWholeIsNotAppendedAtAll)
 {
     ASSERT_TRUE(file.reset(reason)) << reason;
     // A record of about 2 KiB, twice: the first leaves room for only part of
@@ -368,9 +374,28 @@ TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
     const std::vector<std::string> record(40, std::string(50, 'x'));
     ASSERT_TRUE(file.append(record, reason)) << reason;
     const QByteArray before = readFile(file.path());
-    EXPECT_FALSE(saveOntoFullDisk(4096, [&] { return file.append(record, reason); }));
-    EXPECT_EQ(reason, noRoom);
-    EXPECT_EQ(readFile(file.path()), before);
+    const auto closeReportingFailedWrite = [](int fd) {
+        close(fd);
+        errno = EIO;
+        return -1;
+    };
+    struct Case { const char* what; std::function<bool()> append; std::string reason; };
+    const Case cases[] = {
+        {"in part onto a full disk", [&] { return saveOntoFullDisk(4096, [&] { return file.append(record, reason); }); },
+         noRoom},
+        {"whole, but its close reports a failed write",
+         [&] {
+             chart::fileCalls().close = closeReportingFailedWrite;
+             return file.append(record, reason);
+         },
+         std::strerror(EIO)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(c.append());
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(readFile(file.path()), before);
+    }
 }
 
 TEST_F(RunData, RemoveDeletesTheFileAndAcceptsOneAlreadyGone)

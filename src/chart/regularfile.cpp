@@ -1,12 +1,13 @@
 #include "chart/regularfile.h"
 
+#include "chart/filecalls.h"
+
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <utility>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,7 +41,7 @@ public:
     int release() { return std::exchange(fd_, -1); }
     // Closes the file now; false, with errno set, when closing reports the
     // error of an earlier write.
-    bool close() { return ::close(release()) == 0; }
+    bool close() { return fileCalls().close(release()) == 0; }
 
 private:
     int fd_;
@@ -87,7 +88,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
+        const ssize_t n = fileCalls().write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -118,7 +119,7 @@ bool rewriteInPlace(const std::string& path, bool exists, const QByteArray& byte
 // or a pipe is removed, never followed nor opened.
 Descriptor createAnew(const std::string& name)
 {
-    ::unlink(name.c_str());
+    fileCalls().unlink(name.c_str());
     return Descriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
 }
 
@@ -206,10 +207,10 @@ bool replaceRegular(const std::string& path, const QByteArray& bytes, std::strin
     }
     const bool written = (!exists || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0) && writeAll(fd.get(), bytes)
                          && fd.close();
-    if (written && ::rename(created.c_str(), path.c_str()) == 0)
+    if (written && fileCalls().rename(created.c_str(), path.c_str()) == 0)
         return true;
     const int error = errno;
-    ::unlink(created.c_str());
+    fileCalls().unlink(created.c_str());
     if (written && refusedByFolder(error))
         return rewriteInPlace(path, exists, bytes, reason);
     return fail(reason, error);
@@ -217,7 +218,7 @@ bool replaceRegular(const std::string& path, const QByteArray& bytes, std::strin
 
 bool removeRegular(const std::string& path, std::string& reason)
 {
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+    if (fileCalls().unlink(path.c_str()) == 0 || errno == ENOENT)
         return true;
     return fail(reason, errno);
 }
@@ -235,7 +236,7 @@ FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& rea
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!fd && (errno == ENOENT || errno == ENOTDIR))
         return Outcome::NoFolder;
-    if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (!fd || fileCalls().lockFolder(fd.get()) != 0) {
         if (errno == EWOULDBLOCK)
             return Outcome::HeldElsewhere;
         fail(reason, errno);
