@@ -189,8 +189,46 @@ bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& 
     return fail(reason, error);
 }
 
-bool replaceRegular(const std::string& path, const QByteArray& bytes, std::string& reason)
+bool removeRegular(const std::string& path, std::string& reason)
 {
+    if (fileCalls().unlink(path.c_str()) == 0 || errno == ENOENT)
+        return true;
+    return fail(reason, errno);
+}
+
+FolderHold::~FolderHold()
+{
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
+FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& reason)
+{
+    if (taken())
+        return Outcome::Taken;
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd && (errno == ENOENT || errno == ENOTDIR)) {
+        fail(reason, errno);
+        return Outcome::NoFolder;
+    }
+    if (!fd || fileCalls().lockFolder(fd.get()) != 0) {
+        if (errno == EWOULDBLOCK)
+            return Outcome::HeldElsewhere;
+        fail(reason, errno);
+        return Outcome::Failed;
+    }
+    folder_ = folder;
+    descriptor_ = fd.release();
+    return Outcome::Taken;
+}
+
+bool FolderHold::replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const
+{
+    if (!taken()) {
+        reason = "its folder is not held";
+        return false;
+    }
+    const std::string path = folder_ + "/" + fileName;
     struct stat earlier;
     const bool exists = ::lstat(path.c_str(), &earlier) == 0;
     if (exists && refused(earlier, reason))
@@ -214,36 +252,6 @@ bool replaceRegular(const std::string& path, const QByteArray& bytes, std::strin
     if (written && refusedByFolder(error))
         return rewriteInPlace(path, exists, bytes, reason);
     return fail(reason, error);
-}
-
-bool removeRegular(const std::string& path, std::string& reason)
-{
-    if (fileCalls().unlink(path.c_str()) == 0 || errno == ENOENT)
-        return true;
-    return fail(reason, errno);
-}
-
-FolderHold::~FolderHold()
-{
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
-}
-
-FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& reason)
-{
-    if (taken())
-        return Outcome::Taken;
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd && (errno == ENOENT || errno == ENOTDIR))
-        return Outcome::NoFolder;
-    if (!fd || fileCalls().lockFolder(fd.get()) != 0) {
-        if (errno == EWOULDBLOCK)
-            return Outcome::HeldElsewhere;
-        fail(reason, errno);
-        return Outcome::Failed;
-    }
-    descriptor_ = fd.release();
-    return Outcome::Taken;
 }
 
 } // namespace chart

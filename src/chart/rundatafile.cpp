@@ -23,17 +23,19 @@ void forEachLine(const QByteArray& bytes, AddLine addLine)
     }
 }
 
+constexpr const char* fileName = "temp.txt";
+
 } // namespace
 
-RunDataFile::RunDataFile(const std::string& folder) : folder_(folder), path_(folder + "/temp.txt") {}
+RunDataFile::RunDataFile(const std::string& folder) : folder_(folder), path_(folder + "/" + fileName) {}
 
 bool RunDataFile::reset(std::string& reason)
 {
     notThisRuns_.reset();
     heldElsewhere_ = false;
     // The hold is on the folder, and the file is emptied only under it; a
-    // missing folder holds no file for another run either, and the emptying
-    // then fails with its own reason.
+    // missing folder holds no file at all, and gives the reason it could not
+    // be opened.
     const FolderHold::Outcome hold = hold_.take(folder_, reason);
     if (hold == FolderHold::Outcome::HeldElsewhere) {
         heldElsewhere_ = true;
@@ -42,7 +44,7 @@ bool RunDataFile::reset(std::string& reason)
     }
     if (hold == FolderHold::Outcome::Failed)
         reason = "its folder could not be held for this run alone: " + reason;
-    else if (replaceRegular(path_, "\r\n", reason))
+    else if (hold == FolderHold::Outcome::Taken && hold_.replace(fileName, "\r\n", reason))
         return true;
     notThisRuns_ = "it could not be emptied when the program started (" + reason
                    + "), so it holds no records of this run";
