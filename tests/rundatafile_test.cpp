@@ -239,15 +239,26 @@ TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
     EXPECT_EQ(QFileInfo(QString::fromStdString(copy)).size(), chart::RunDataFile::largestShownSize + 1);
 }
 
-// Runs the check as a user whom file permissions bind: as nobody, in a child
-// process, when the tests run with the rights to override them.
-bool withoutPrivileges(const std::function<bool()>& check)
+// The program runs as a user whom file permissions bind, and the test's
+// files are that user's own: the test's user, or nobody where the tests run
+// as root.
+constexpr uid_t nobody = 65534;
+
+void giveToRunner(const std::string& path)
+{
+    if (geteuid() == 0) {
+        ASSERT_EQ(lchown(path.c_str(), nobody, nobody), 0);
+    }
+}
+
+// Runs the check as the runner: as root, in a child process that is nobody.
+bool asRunner(const std::function<bool()>& check)
 {
     if (geteuid() != 0)
         return check();
     const pid_t child = fork();
     if (child == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
+        if (setgid(nobody) != 0 || setuid(nobody) != 0)
             _exit(2);
         _exit(check() ? 0 : 1);
     }
@@ -258,39 +269,52 @@ bool withoutPrivileges(const std::function<bool()>& check)
 
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
-    // The file and its folder are the test's, the run is a user's whom
-    // permissions bind: as root, the file is another user's, and so is the
-    // new file a killed start may have left beside it.
+    // What a sticky folder refuses for another user's files, the calls
+    // that would meet the refusal are made to give.
+    const auto refusedWith = [](int error) {
+        return [error](auto...) {
+            errno = error;
+            return -1;
+        };
+    };
     struct Case {
         const char* what;
         mode_t mode, folderMode;
-        const char* reason; // empty: emptied
+        std::function<void()> refuse; // makes calls fail as the folder would
+        const char* reason;           // empty: emptied
         bool newFileLeft;
     };
     const Case cases[] = {
-        {"a writable file in a read-only folder: emptied in place", 0666, 0555, "", false},
-        {"a read-only file in a read-only folder", 0444, 0555, "Permission denied", false},
-        {"a read-only file in a writable folder", 0444, 0777, "Permission denied", false},
-        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, "", false},
-        {"a writable file in a sticky folder: emptied in place when it may not be replaced", 0666, 01777, "", false},
-        {"a new file left in a sticky folder: emptied in place when it may not be removed", 0666, 01777, "", true},
-        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333,
+        {"a writable file in a read-only folder: emptied in place", 0666, 0555, [] {}, "", false},
+        {"a read-only file in a read-only folder", 0444, 0555, [] {}, "Permission denied", false},
+        {"a read-only file in a writable folder", 0444, 0777, [] {}, "Permission denied", false},
+        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, [] {}, "", false},
+        {"a file in a sticky folder that may not be replaced: emptied in place", 0666, 01777,
+         [&] { chart::fileCalls().rename = refusedWith(EPERM); }, "", false},
+        {"a new file left in a sticky folder that may not be removed: emptied in place", 0666, 01777,
+         [&] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", true},
+        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333, [] {},
          "its folder could not be held for this run alone: Permission denied", false},
     };
     const std::string left = file.path() + ".new";
     const QByteArray earlier = "an earlier run's record\r\n";
+    ASSERT_NO_FATAL_FAILURE(giveToRunner(folder.path().toStdString()));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QFile::remove(QString::fromStdString(file.path())); // the test's own, not the last run's
         QFile::remove(QString::fromStdString(left));
-        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), earlier));
-        if (c.newFileLeft) {
-            ASSERT_NO_FATAL_FAILURE(writeFile(left, earlier));
+        std::vector<std::string> earlierFiles{file.path()};
+        if (c.newFileLeft)
+            earlierFiles.push_back(left);
+        for (const std::string& path : earlierFiles) {
+            ASSERT_NO_FATAL_FAILURE(writeFile(path, earlier));
+            ASSERT_NO_FATAL_FAILURE(giveToRunner(path));
         }
         ASSERT_EQ(chmod(file.path().c_str(), c.mode), 0);
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), c.folderMode), 0);
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
-        const bool asExpected = withoutPrivileges([&] {
+        c.refuse();
+        const bool asExpected = asRunner([&] {
             chart::RunDataFile runData(folder.path().toStdString());
             std::string why;
             if (runData.reset(why))
@@ -301,17 +325,15 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
             return why == c.reason && !runData.append({"record"}, why) && contains(why, "could not be emptied")
                    && !runData.readLines(lines, why) && !runData.copyTo(copy, why) && runData.remove(why);
         });
+        chart::fileCalls() = systemCalls;
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0700), 0);
         EXPECT_TRUE(asExpected);
         EXPECT_EQ(readFile(file.path()), *c.reason ? earlier : QByteArray("\r\n"));
         struct stat status;
         ASSERT_EQ(stat(file.path().c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
-        // Another user's file stays in a sticky folder.
-        QStringList beside{"temp.txt"};
-        if (c.newFileLeft && geteuid() == 0)
-            beside << "temp.txt.new";
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), beside);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  c.newFileLeft ? QStringList({"temp.txt", "temp.txt.new"}) : QStringList("temp.txt"));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
     }
 }
