@@ -181,40 +181,56 @@ TEST_F(RunData, AStartLeavesNothingBesideTheFileWhateverAKilledStartLeftThere)
     EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
 }
 
+// A call that fails with the error, in place of one of the system's.
+auto refusedWith(int error)
+{
+    return [error](auto...) {
+        errno = error;
+        return -1;
+    };
+}
+
 TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
 {
-    ASSERT_TRUE(file.reset(reason)) << reason;
-    ASSERT_TRUE(file.append({"this run's record"}, reason));
-    {
-        chart::RunDataFile second(folder.path().toStdString());
-        EXPECT_FALSE(second.reset(reason));
-        EXPECT_TRUE(second.heldByAnotherRun());
-        EXPECT_EQ(reason, "it is in use by another run of the program");
-        std::vector<std::string> lines;
-        EXPECT_FALSE(second.append({"the second run's record"}, reason));
-        EXPECT_FALSE(second.readLines(lines, reason));
-        EXPECT_FALSE(second.copyTo(folder.filePath("copy.txt").toStdString(), reason));
-        EXPECT_TRUE(second.remove(reason));
-        EXPECT_EQ(reason, "it is in use by another run of the program");
-    }
-    EXPECT_EQ(readFile(file.path()), QByteArray("\r\nthis run's record\r\n"));
+    for (const bool folderLocks : {true, false}) {
+        SCOPED_TRACE(folderLocks ? "a folder that can be locked" : "a folder that cannot be locked, as on NFS");
+        if (!folderLocks)
+            chart::fileCalls().lockFolder = refusedWith(EBADF);
+        QTemporaryDir here;
+        chart::RunDataFile first(here.path().toStdString());
+        ASSERT_TRUE(first.reset(reason)) << reason;
+        ASSERT_TRUE(first.append({"this run's record"}, reason));
+        {
+            chart::RunDataFile second(here.path().toStdString());
+            EXPECT_FALSE(second.reset(reason));
+            EXPECT_TRUE(second.heldByAnotherRun());
+            EXPECT_EQ(reason, "it is in use by another run of the program");
+            std::vector<std::string> lines;
+            EXPECT_FALSE(second.append({"the second run's record"}, reason));
+            EXPECT_FALSE(second.readLines(lines, reason));
+            EXPECT_FALSE(second.copyTo(here.filePath("copy.txt").toStdString(), reason));
+            EXPECT_TRUE(second.remove(reason));
+            EXPECT_EQ(reason, "it is in use by another run of the program");
+        }
+        EXPECT_EQ(readFile(first.path()), QByteArray("\r\nthis run's record\r\n"));
 
-    // A run killed while it holds the folder of another file holds nothing.
-    QTemporaryDir other;
-    const pid_t child = fork();
-    if (child == 0) {
-        chart::RunDataFile killed(other.path().toStdString());
-        std::string why;
-        if (killed.reset(why))
-            raise(SIGKILL);
-        _exit(1);
+        // A run killed while it holds the folder of another file holds nothing.
+        QTemporaryDir other;
+        const pid_t child = fork();
+        if (child == 0) {
+            chart::RunDataFile killed(other.path().toStdString());
+            std::string why;
+            if (killed.reset(why))
+                raise(SIGKILL);
+            _exit(1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        chart::RunDataFile next(other.path().toStdString());
+        EXPECT_TRUE(next.reset(reason)) << reason;
+        EXPECT_FALSE(next.heldByAnotherRun());
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    chart::RunDataFile next(other.path().toStdString());
-    EXPECT_TRUE(next.reset(reason)) << reason;
-    EXPECT_FALSE(next.heldByAnotherRun());
 }
 
 TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
@@ -271,17 +287,12 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
 {
     // What a sticky folder refuses for another user's files, the calls
     // that would meet the refusal are made to give.
-    const auto refusedWith = [](int error) {
-        return [error](auto...) {
-            errno = error;
-            return -1;
-        };
-    };
+    const std::string lockFile = folder.filePath("temp.txt.lock").toStdString();
     struct Case {
         const char* what;
         mode_t mode, folderMode;
         std::function<void()> refuse; // makes calls fail as the folder would
-        const char* reason;           // empty: emptied
+        std::string reason;           // empty: emptied
         bool newFileLeft;
     };
     const Case cases[] = {
@@ -295,6 +306,12 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
          [&] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", true},
         {"a folder that may be written but not read: not held, so not emptied", 0666, 0333, [] {},
          "its folder could not be held for this run alone: Permission denied", false},
+        {"a folder where no lock can be taken: not held, so not emptied", 0666, 0777,
+         [&] {
+             chart::fileCalls().lockFolder = refusedWith(EBADF);
+             chart::fileCalls().lockFile = refusedWith(ENOLCK);
+         },
+         "its folder could not be held for this run alone: " + lockFile + ": No locks available", false},
     };
     const std::string left = file.path() + ".new";
     const QByteArray earlier = "an earlier run's record\r\n";
@@ -318,7 +335,7 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
             chart::RunDataFile runData(folder.path().toStdString());
             std::string why;
             if (runData.reset(why))
-                return *c.reason == '\0';
+                return c.reason.empty();
             // Not emptied: nothing of the earlier run is taken as this run's,
             // and Exit leaves it where it is.
             std::vector<std::string> lines;
@@ -328,11 +345,11 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
         chart::fileCalls() = systemCalls;
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0700), 0);
         EXPECT_TRUE(asExpected);
-        EXPECT_EQ(readFile(file.path()), *c.reason ? earlier : QByteArray("\r\n"));
+        EXPECT_EQ(readFile(file.path()), c.reason.empty() ? QByteArray("\r\n") : earlier);
         struct stat status;
         ASSERT_EQ(stat(file.path().c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+        EXPECT_EQ(QDir(folder.path()).entryList({"temp.txt", "temp.txt.new"}, QDir::Files | QDir::Hidden),
                   c.newFileLeft ? QStringList({"temp.txt", "temp.txt.new"}) : QStringList("temp.txt"));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
     }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -15,6 +16,13 @@ FileCalls& fileCalls()
         .rename = ::rename,
         .unlink = ::unlink,
         .lockFolder = [](int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); },
+        .lockFile =
+            [](int fd) {
+                struct flock whole{};
+                whole.l_type = F_WRLCK;
+                whole.l_whence = SEEK_SET;
+                return ::fcntl(fd, F_OFD_SETLK, &whole);
+            },
     };
     return calls;
 }

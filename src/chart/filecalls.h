@@ -21,6 +21,9 @@ struct FileCalls {
     std::function<int(const char* path)> unlink;
     // An exclusive lock on an open folder, without waiting.
     std::function<int(int fd)> lockFolder;
+    // A write lock on the whole of a file open for writing, held by that
+    // open file until it is closed, without waiting.
+    std::function<int(int fd)> lockFile;
 };
 
 // The calls in force: the system's own, unless a test has put others in place.

@@ -128,6 +128,35 @@ Descriptor createAnew(const std::string& name)
 // remove), or no rename over another user's file.
 bool refusedByFolder(int error) { return error == EACCES || error == EPERM || error == EEXIST; }
 
+// Whether a failure to lock a folder says that its file system locks no
+// folder: NFS, for one, locks with byte-range locks, whose exclusive kind
+// needs a file open for writing, which a folder never is.
+bool cannotLockFolder(int error)
+{
+    return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
+}
+
+// Locks the lock file at the path in place of its folder; on success, held
+// is the lock file, whose closing lets go of the lock. A failure's reason
+// names the lock file.
+FolderHold::Outcome lockInFile(const std::string& path, Descriptor& held, std::string& reason)
+{
+    struct stat opened;
+    Descriptor fd = openRegular(path, O_WRONLY | O_CREAT, opened, reason);
+    if (!fd) {
+        reason = path + ": " + reason;
+        return FolderHold::Outcome::Failed;
+    }
+    if (fileCalls().lockFile(fd.get()) != 0) {
+        if (errno == EAGAIN || errno == EACCES)
+            return FolderHold::Outcome::HeldElsewhere;
+        reason = path + ": " + std::strerror(errno);
+        return FolderHold::Outcome::Failed;
+    }
+    held = std::move(fd);
+    return FolderHold::Outcome::Taken;
+}
+
 } // namespace
 
 bool holdsRefused(const std::string& path, std::string& reason)
@@ -202,20 +231,27 @@ FolderHold::~FolderHold()
         ::close(descriptor_);
 }
 
-FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& reason)
+FolderHold::Outcome FolderHold::take(const std::string& folder, const std::string& lockFileName,
+                                     std::string& reason)
 {
     if (taken())
         return Outcome::Taken;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd && (errno == ENOENT || errno == ENOTDIR)) {
+    if (!fd) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
         fail(reason, errno);
-        return Outcome::NoFolder;
+        return missing ? Outcome::NoFolder : Outcome::Failed;
     }
-    if (!fd || fileCalls().lockFolder(fd.get()) != 0) {
+    if (fileCalls().lockFolder(fd.get()) != 0) {
         if (errno == EWOULDBLOCK)
             return Outcome::HeldElsewhere;
-        fail(reason, errno);
-        return Outcome::Failed;
+        if (!cannotLockFolder(errno)) {
+            fail(reason, errno);
+            return Outcome::Failed;
+        }
+        const Outcome inFile = lockInFile(folder + "/" + lockFileName, fd, reason);
+        if (inFile != Outcome::Taken)
+            return inFile;
     }
     folder_ = folder;
     descriptor_ = fd.release();

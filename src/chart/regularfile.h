@@ -46,8 +46,12 @@ bool removeRegular(const std::string& path, std::string& reason);
 
 // An exclusive hold on a folder, for one process at a time. The system lets
 // go of it when the process ends, however it ends, so a hold left by a
-// process that crashed or was killed holds nothing. Nothing is written to
-// the folder for it; the folder must be one this user may read.
+// process that crashed or was killed holds nothing. The folder must be one
+// this user may read. The folder itself is locked where its file system
+// allows that; where it cannot lock a folder (a network file system), a
+// lock file of the folder is locked instead: created when missing, refused
+// like the files above when it is no regular file or has a second name,
+// and never deleted, so that every process locks the same file.
 class FolderHold {
 public:
     enum class Outcome {
@@ -62,7 +66,7 @@ public:
     FolderHold(const FolderHold&) = delete;
     FolderHold& operator=(const FolderHold&) = delete;
 
-    Outcome take(const std::string& folder, std::string& reason);
+    Outcome take(const std::string& folder, const std::string& lockFileName, std::string& reason);
     bool taken() const { return descriptor_ >= 0; }
 
     // Replaces the file of that name in the held folder by one holding the

@@ -24,6 +24,8 @@ void forEachLine(const QByteArray& bytes, AddLine addLine)
 }
 
 constexpr const char* fileName = "temp.txt";
+// Locked in place of the folder where the folder itself cannot be locked.
+constexpr const char* lockFileName = "temp.txt.lock";
 
 } // namespace
 
@@ -36,7 +38,7 @@ bool RunDataFile::reset(std::string& reason)
     // The hold is on the folder, and the file is emptied only under it; a
     // missing folder holds no file at all, and gives the reason it could not
     // be opened.
-    const FolderHold::Outcome hold = hold_.take(folder_, reason);
+    const FolderHold::Outcome hold = hold_.take(folder_, lockFileName, reason);
     if (hold == FolderHold::Outcome::HeldElsewhere) {
         heldElsewhere_ = true;
         notThisRuns_ = reason = "it is in use by another run of the program";
