@@ -304,6 +304,13 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
          [&] { chart::fileCalls().rename = refusedWith(EPERM); }, "", false},
         {"a new file left in a sticky folder that may not be removed: emptied in place", 0666, 01777,
          [&] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", true},
+        {"a disk with no room for a new file: emptied in place", 0666, 0777,
+         [] {
+             chart::fileCalls().write = [calls = 0](int fd, const void* bytes, std::size_t count) mutable {
+                 return calls++ == 0 ? refusedWith(ENOSPC)() : write(fd, bytes, count);
+             };
+         },
+         "", false},
         {"a folder that may be written but not read: not held, so not emptied", 0666, 0333, [] {},
          "its folder could not be held for this run alone: Permission denied", false},
         {"a folder where no lock can be taken: not held, so not emptied", 0666, 0777,

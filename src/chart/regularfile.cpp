@@ -128,6 +128,10 @@ Descriptor createAnew(const std::string& name)
 // remove), or no rename over another user's file.
 bool refusedByFolder(int error) { return error == EACCES || error == EPERM || error == EEXIST; }
 
+// Whether a failure to write the new file says that the disk has no room
+// for a second copy beside the file, which rewriting the file itself frees.
+bool noRoom(int error) { return error == ENOSPC || error == EDQUOT; }
+
 // Whether a failure to lock a folder says that its file system locks no
 // folder: NFS, for one, locks with byte-range locks, whose exclusive kind
 // needs a file open for writing, which a folder never is.
@@ -275,7 +279,7 @@ bool FolderHold::replace(const std::string& fileName, const QByteArray& bytes, s
     Descriptor fd = createAnew(created);
     if (!fd) {
         const int error = errno;
-        if (refusedByFolder(error))
+        if (refusedByFolder(error) || noRoom(error))
             return rewriteInPlace(path, exists, bytes, reason);
         return fail(reason, error);
     }
@@ -285,7 +289,7 @@ bool FolderHold::replace(const std::string& fileName, const QByteArray& bytes, s
         return true;
     const int error = errno;
     fileCalls().unlink(created.c_str());
-    if (written && refusedByFolder(error))
+    if ((written && refusedByFolder(error)) || noRoom(error))
         return rewriteInPlace(path, exists, bytes, reason);
     return fail(reason, error);
 }

@@ -78,8 +78,9 @@ public:
     // followed nor opened: this is safe only while the folder is held, and a
     // folder not held is refused. Where the folder allows no new file, keeps
     // what another user left at the new file's name, or allows no rename
-    // over the earlier one (a sticky folder and another user's file), the
-    // file itself is rewritten. An existing file that this user may not
+    // over the earlier one (a sticky folder and another user's file), or
+    // where the disk has no room for the new file, the file itself is
+    // rewritten. An existing file that this user may not
     // write is left alone.
     bool replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const;
 
