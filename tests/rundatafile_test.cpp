@@ -285,41 +285,47 @@ bool asRunner(const std::function<bool()>& check)
 
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
-    // What a sticky folder refuses for another user's files, the calls
-    // that would meet the refusal are made to give.
+    // What the system gives only in a sticky folder, on a full disk, where
+    // no lock can be taken or for another user's file, the calls that give
+    // it are made to give.
     const std::string lockFile = folder.filePath("temp.txt.lock").toStdString();
+    const auto writeFailingFirst = [calls = 0](int fd, const void* bytes, std::size_t count) mutable {
+        return calls++ == 0 ? refusedWith(ENOSPC)() : write(fd, bytes, count);
+    };
     struct Case {
         const char* what;
         mode_t mode, folderMode;
-        std::function<void()> refuse; // makes calls fail as the folder would
-        std::string reason;           // empty: emptied
+        std::function<void()> calls; // puts in place the calls that give the case
+        std::string reason;          // empty: emptied
+        mode_t modeAfter;            // under a umask of 077
         bool newFileLeft;
     };
     const Case cases[] = {
-        {"a writable file in a read-only folder: emptied in place", 0666, 0555, [] {}, "", false},
-        {"a read-only file in a read-only folder", 0444, 0555, [] {}, "Permission denied", false},
-        {"a read-only file in a writable folder", 0444, 0777, [] {}, "Permission denied", false},
-        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, [] {}, "", false},
+        {"a writable file in a read-only folder: emptied in place", 0666, 0555, [] {}, "", 0666, false},
+        {"a read-only file in a read-only folder", 0444, 0555, [] {}, "Permission denied", 0444, false},
+        {"a read-only file in a writable folder", 0444, 0777, [] {}, "Permission denied", 0444, false},
+        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, [] {}, "", 0766, false},
+        {"another user's file: the new one takes this user's umask", 0666, 0777,
+         [] { chart::fileCalls().user = [] { return getuid() + 1; }; }, "", 0600, false},
         {"a file in a sticky folder that may not be replaced: emptied in place", 0666, 01777,
-         [&] { chart::fileCalls().rename = refusedWith(EPERM); }, "", false},
+         [] { chart::fileCalls().rename = refusedWith(EPERM); }, "", 0666, false},
         {"a new file left in a sticky folder that may not be removed: emptied in place", 0666, 01777,
-         [&] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", true},
+         [] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", 0666, true},
         {"a disk with no room for a new file: emptied in place", 0666, 0777,
-         [] {
-             chart::fileCalls().write = [calls = 0](int fd, const void* bytes, std::size_t count) mutable {
-                 return calls++ == 0 ? refusedWith(ENOSPC)() : write(fd, bytes, count);
-             };
-         },
-         "", false},
+         [&] { chart::fileCalls().write = writeFailingFirst; }, "", 0666, false},
         {"a folder that may be written but not read: not held, so not emptied", 0666, 0333, [] {},
-         "its folder could not be held for this run alone: Permission denied", false},
+         "its folder could not be held for this run alone: Permission denied", 0666, false},
         {"a folder where no lock can be taken: not held, so not emptied", 0666, 0777,
-         [&] {
+         [] {
              chart::fileCalls().lockFolder = refusedWith(EBADF);
              chart::fileCalls().lockFile = refusedWith(ENOLCK);
          },
-         "its folder could not be held for this run alone: " + lockFile + ": No locks available", false},
+         "its folder could not be held for this run alone: " + lockFile + ": No locks available", 0666, false},
     };
+    const struct Umask {
+        mode_t before = umask(077);
+        ~Umask() { umask(before); }
+    } umask077;
     const std::string left = file.path() + ".new";
     const QByteArray earlier = "an earlier run's record\r\n";
     ASSERT_NO_FATAL_FAILURE(giveToRunner(folder.path().toStdString()));
@@ -337,7 +343,7 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
         ASSERT_EQ(chmod(file.path().c_str(), c.mode), 0);
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), c.folderMode), 0);
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
-        c.refuse();
+        c.calls();
         const bool asExpected = asRunner([&] {
             chart::RunDataFile runData(folder.path().toStdString());
             std::string why;
@@ -355,7 +361,7 @@ TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNor
         EXPECT_EQ(readFile(file.path()), c.reason.empty() ? QByteArray("\r\n") : earlier);
         struct stat status;
         ASSERT_EQ(stat(file.path().c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
+        EXPECT_EQ(status.st_mode & 07777, c.modeAfter);
         EXPECT_EQ(QDir(folder.path()).entryList({"temp.txt", "temp.txt.new"}, QDir::Files | QDir::Hidden),
                   c.newFileLeft ? QStringList({"temp.txt", "temp.txt.new"}) : QStringList("temp.txt"));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));

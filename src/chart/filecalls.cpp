@@ -23,6 +23,7 @@ FileCalls& fileCalls()
                 whole.l_whence = SEEK_SET;
                 return ::fcntl(fd, F_OFD_SETLK, &whole);
             },
+        .user = ::geteuid,
     };
     return calls;
 }

@@ -283,8 +283,11 @@ bool FolderHold::replace(const std::string& fileName, const QByteArray& bytes, s
             return rewriteInPlace(path, exists, bytes, reason);
         return fail(reason, error);
     }
-    const bool written = (!exists || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0) && writeAll(fd.get(), bytes)
-                         && fd.close();
+    // The permissions carry over only from a file of this user's own:
+    // another user's may give others more than this user's umask does.
+    const bool keepsPermissions = exists && earlier.st_uid == fileCalls().user();
+    const bool written = (!keepsPermissions || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0)
+                         && writeAll(fd.get(), bytes) && fd.close();
     if (written && fileCalls().rename(created.c_str(), path.c_str()) == 0)
         return true;
     const int error = errno;

@@ -70,8 +70,9 @@ public:
     bool taken() const { return descriptor_ >= 0; }
 
     // Replaces the file of that name in the held folder by one holding the
-    // bytes and the earlier file's permissions (not its set-id or sticky
-    // bits): the bytes go to a new file beside it, named fileName + ".new",
+    // bytes and, when the earlier file is this user's own, its permissions
+    // (not its set-id or sticky bits), or else those this user's umask
+    // gives: the bytes go to a new file beside it, named fileName + ".new",
     // which is then renamed over it, so that a failure leaves the earlier
     // file as it was and no new file behind. Whatever stands at the new
     // file's name, left by a start that was killed, is removed first, never
