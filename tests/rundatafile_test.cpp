@@ -210,7 +210,7 @@ TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
             EXPECT_FALSE(second.readLines(lines, reason));
             EXPECT_FALSE(second.copyTo(here.filePath("copy.txt").toStdString(), reason));
             EXPECT_TRUE(second.remove(reason));
-            EXPECT_EQ(reason, "it is in use by another run of the program");
+            EXPECT_EQ(reason, "it was in use by another run of the program when this run started");
         }
         EXPECT_EQ(readFile(first.path()), QByteArray("\r\nthis run's record\r\n"));
 

@@ -41,7 +41,8 @@ bool RunDataFile::reset(std::string& reason)
     const FolderHold::Outcome hold = hold_.take(folder_, lockFileName, reason);
     if (hold == FolderHold::Outcome::HeldElsewhere) {
         heldElsewhere_ = true;
-        notThisRuns_ = reason = "it is in use by another run of the program";
+        reason = "it is in use by another run of the program";
+        notThisRuns_ = "it was in use by another run of the program when this run started";
         return false;
     }
     if (hold == FolderHold::Outcome::Failed)
