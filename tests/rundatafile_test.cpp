@@ -285,9 +285,10 @@ bool asRunner(const std::function<bool()>& check)
 
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
-    // What the system gives only in a sticky folder, on a full disk, where
-    // no lock can be taken or for another user's file, the calls that give
-    // it are made to give.
+    // Cases the test cannot bring about for every user (the refusals of a
+    // sticky folder, which spare the user's own files; a full disk; a folder
+    // where no lock can be taken; another user's file) are given by calls
+    // that answer as the system would there.
     const std::string lockFile = folder.filePath("temp.txt.lock").toStdString();
     const auto writeFailingFirst = [calls = 0](int fd, const void* bytes, std::size_t count) mutable {
         return calls++ == 0 ? refusedWith(ENOSPC)() : write(fd, bytes, count);
@@ -385,7 +386,7 @@ bool saveOntoFullDisk(rlim_t fileEnd, const std::function<bool()>& saving)
     signal(SIGXFSZ, signalled);
     return saved;
 }
-const std::string noRoom = std::strerror(EFBIG);
+const std::string fullDiskReason = std::strerror(EFBIG);
 
 TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItWas)
 {
@@ -412,7 +413,7 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
         SCOPED_TRACE(c.name);
         std::string why;
         EXPECT_FALSE(saveOntoFullDisk(0, [&] { return c.save(full + "/" + c.name, why); }));
-        EXPECT_TRUE(contains(why, noRoom)) << why;
+        EXPECT_TRUE(contains(why, fullDiskReason)) << why;
         EXPECT_EQ(readFile(full + "/" + c.name), earlier);
         EXPECT_EQ(files(), before); // no new file left behind
     }
@@ -434,7 +435,7 @@ TEST_F(RunData, ARecordThatDoesNotGoInWholeIsNotAppendedAtAll)
     struct Case { const char* what; std::function<bool()> append; std::string reason; };
     const Case cases[] = {
         {"in part onto a full disk", [&] { return saveOntoFullDisk(4096, [&] { return file.append(record, reason); }); },
-         noRoom},
+         fullDiskReason},
         {"whole, but its close reports a failed write",
          [&] {
              chart::fileCalls().close = closeReportingFailedWrite;

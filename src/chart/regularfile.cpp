@@ -101,7 +101,7 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-// Rewrites the file itself, for a folder that allows no new file beside it.
+// Rewrites the file itself, where no new file can be put beside it.
 // A file that exists is opened without O_CREAT, which a sticky folder may
 // refuse for another user's file.
 bool rewriteInPlace(const std::string& path, bool exists, const QByteArray& bytes, std::string& reason)
@@ -128,8 +128,9 @@ Descriptor createAnew(const std::string& name)
 // remove), or no rename over another user's file.
 bool refusedByFolder(int error) { return error == EACCES || error == EPERM || error == EEXIST; }
 
-// Whether a failure to write the new file says that the disk has no room
-// for a second copy beside the file, which rewriting the file itself frees.
+// Whether a failure to create or write the new file says that the disk has
+// no room for a second copy beside the file, which rewriting the file itself
+// frees.
 bool noRoom(int error) { return error == ENOSPC || error == EDQUOT; }
 
 // Whether a failure to lock a folder says that its file system locks no

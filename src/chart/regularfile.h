@@ -81,8 +81,8 @@ public:
     // what another user left at the new file's name, or allows no rename
     // over the earlier one (a sticky folder and another user's file), or
     // where the disk has no room for the new file, the file itself is
-    // rewritten. An existing file that this user may not
-    // write is left alone.
+    // rewritten. An existing file that this user may not write is left
+    // alone.
     bool replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const;
 
 private:
