@@ -1,5 +1,6 @@
 // The run data file: emptied, appended, read, copied byte for byte, deleted;
 // and what the program saves, on a disk that is full.
+#include "chart/filecalls.h"
 #include "chart/rundatafile.h"
 #include "filebytes.h"
 #include "ui/qtchartsurface.h"
@@ -18,7 +19,6 @@
 #include <functional>
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,6 +31,11 @@ using testsupport::writeFile;
 
 class RunData : public ::testing::Test {
 protected:
+    // The system's own calls come back after each test that put another in
+    // place of one.
+    void TearDown() override { chart::fileCalls() = systemCalls; }
+
+    const chart::FileCalls systemCalls = chart::fileCalls();
     QTemporaryDir folder;
     chart::RunDataFile file{folder.path().toStdString()};
     std::string reason;
@@ -176,40 +181,56 @@ TEST_F(RunData, AStartLeavesNothingBesideTheFileWhateverAKilledStartLeftThere)
     EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
 }
 
+// A call that fails with the error, in place of one of the system's.
+auto refusedWith(int error)
+{
+    return [error](auto...) {
+        errno = error;
+        return -1;
+    };
+}
+
 TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
 {
-    ASSERT_TRUE(file.reset(reason)) << reason;
-    ASSERT_TRUE(file.append({"this run's record"}, reason));
-    {
-        chart::RunDataFile second(folder.path().toStdString());
-        EXPECT_FALSE(second.reset(reason));
-        EXPECT_TRUE(second.heldByAnotherRun());
-        EXPECT_EQ(reason, "it is in use by another run of the program");
-        std::vector<std::string> lines;
-        EXPECT_FALSE(second.append({"the second run's record"}, reason));
-        EXPECT_FALSE(second.readLines(lines, reason));
-        EXPECT_FALSE(second.copyTo(folder.filePath("copy.txt").toStdString(), reason));
-        EXPECT_TRUE(second.remove(reason));
-        EXPECT_EQ(reason, "it is in use by another run of the program");
-    }
-    EXPECT_EQ(readFile(file.path()), QByteArray("\r\nthis run's record\r\n"));
+    for (const bool folderLocks : {true, false}) {
+        SCOPED_TRACE(folderLocks ? "a folder that can be locked" : "a folder that cannot be locked, as on NFS");
+        if (!folderLocks)
+            chart::fileCalls().lockFolder = refusedWith(EBADF);
+        QTemporaryDir here;
+        chart::RunDataFile first(here.path().toStdString());
+        ASSERT_TRUE(first.reset(reason)) << reason;
+        ASSERT_TRUE(first.append({"this run's record"}, reason));
+        {
+            chart::RunDataFile second(here.path().toStdString());
+            EXPECT_FALSE(second.reset(reason));
+            EXPECT_TRUE(second.heldByAnotherRun());
+            EXPECT_EQ(reason, "it is in use by another run of the program");
+            std::vector<std::string> lines;
+            EXPECT_FALSE(second.append({"the second run's record"}, reason));
+            EXPECT_FALSE(second.readLines(lines, reason));
+            EXPECT_FALSE(second.copyTo(here.filePath("copy.txt").toStdString(), reason));
+            EXPECT_TRUE(second.remove(reason));
+            EXPECT_EQ(reason, "it was in use by another run of the program when this run started");
+        }
+        EXPECT_EQ(readFile(first.path()), QByteArray("\r\nthis run's record\r\n"));
 
-    // A run killed while it holds the folder of another file holds nothing.
-    QTemporaryDir other;
-    const pid_t child = fork();
-    if (child == 0) {
-        chart::RunDataFile killed(other.path().toStdString());
-        std::string why;
-        if (killed.reset(why))
-            raise(SIGKILL);
-        _exit(1);
+        // A run killed while it holds the folder of another file holds nothing.
+        QTemporaryDir other;
+        const pid_t child = fork();
+        if (child == 0) {
+            chart::RunDataFile killed(other.path().toStdString());
+            std::string why;
+            if (killed.reset(why))
+                raise(SIGKILL);
+            _exit(1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        chart::RunDataFile next(other.path().toStdString());
+        EXPECT_TRUE(next.reset(reason)) << reason;
+        EXPECT_FALSE(next.heldByAnotherRun());
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    chart::RunDataFile next(other.path().toStdString());
-    EXPECT_TRUE(next.reset(reason)) << reason;
-    EXPECT_FALSE(next.heldByAnotherRun());
 }
 
 TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
@@ -234,15 +255,26 @@ TEST_F(RunData, RefusesAFileFarLargerThanARunWrites)
     EXPECT_EQ(QFileInfo(QString::fromStdString(copy)).size(), chart::RunDataFile::largestShownSize + 1);
 }
 
-// Runs the check as a user whom file permissions bind: as nobody, in a child
-// process, when the tests run with the rights to override them.
-bool withoutPrivileges(const std::function<bool()>& check)
+// The program runs as a user whom file permissions bind, and the test's
+// files are that user's own: the test's user, or nobody where the tests run
+// as root.
+constexpr uid_t nobody = 65534;
+
+void giveToRunner(const std::string& path)
+{
+    if (geteuid() == 0) {
+        ASSERT_EQ(lchown(path.c_str(), nobody, nobody), 0);
+    }
+}
+
+// Runs the check as the runner: as root, in a child process that is nobody.
+bool asRunner(const std::function<bool()>& check)
 {
     if (geteuid() != 0)
         return check();
     const pid_t child = fork();
     if (child == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0)
+        if (setgid(nobody) != 0 || setuid(nobody) != 0)
             _exit(2);
         _exit(check() ? 0 : 1);
     }
@@ -253,135 +285,113 @@ bool withoutPrivileges(const std::function<bool()>& check)
 
 TEST_F(RunData, AnEarlierRunsFileIsEmptiedWhereItCanBeAndOtherwiseNeitherUsedNorDeleted)
 {
-    // The file and its folder are the test's, the run is a user's whom
-    // permissions bind: as root, the file is another user's, and so is the
-    // new file a killed start may have left beside it.
+    // Cases the test cannot bring about for every user (the refusals of a
+    // sticky folder, which spare the user's own files; a full disk; a folder
+    // where no lock can be taken; another user's file) are given by calls
+    // that answer as the system would there.
+    const std::string lockFile = folder.filePath("temp.txt.lock").toStdString();
+    const auto writeFailingFirst = [calls = 0](int fd, const void* bytes, std::size_t count) mutable {
+        return calls++ == 0 ? refusedWith(ENOSPC)() : write(fd, bytes, count);
+    };
     struct Case {
         const char* what;
         mode_t mode, folderMode;
-        const char* reason; // empty: emptied
+        std::function<void()> calls; // puts in place the calls that give the case
+        std::string reason;          // empty: emptied
+        mode_t modeAfter;            // under a umask of 077
         bool newFileLeft;
     };
     const Case cases[] = {
-        {"a writable file in a read-only folder: emptied in place", 0666, 0555, "", false},
-        {"a read-only file in a read-only folder", 0444, 0555, "Permission denied", false},
-        {"a read-only file in a writable folder", 0444, 0777, "Permission denied", false},
-        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, "", false},
-        {"a writable file in a sticky folder: emptied in place when it may not be replaced", 0666, 01777, "", false},
-        {"a new file left in a sticky folder: emptied in place when it may not be removed", 0666, 01777, "", true},
-        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333,
-         "its folder could not be held for this run alone: Permission denied", false},
+        {"a writable file in a read-only folder: emptied in place", 0666, 0555, [] {}, "", 0666, false},
+        {"a read-only file in a read-only folder", 0444, 0555, [] {}, "Permission denied", 0444, false},
+        {"a read-only file in a writable folder", 0444, 0777, [] {}, "Permission denied", 0444, false},
+        {"a set-user-id, sticky file: the new one takes its permissions only", 05766, 0777, [] {}, "", 0766, false},
+        {"another user's file: the new one takes this user's umask", 0666, 0777,
+         [] { chart::fileCalls().user = [] { return getuid() + 1; }; }, "", 0600, false},
+        {"a file in a sticky folder that may not be replaced: emptied in place", 0666, 01777,
+         [] { chart::fileCalls().rename = refusedWith(EPERM); }, "", 0666, false},
+        {"a new file left in a sticky folder that may not be removed: emptied in place", 0666, 01777,
+         [] { chart::fileCalls().unlink = refusedWith(EPERM); }, "", 0666, true},
+        {"a disk with no room for a new file: emptied in place", 0666, 0777,
+         [&] { chart::fileCalls().write = writeFailingFirst; }, "", 0666, false},
+        {"a folder that may be written but not read: not held, so not emptied", 0666, 0333, [] {},
+         "its folder could not be held for this run alone: Permission denied", 0666, false},
+        {"a folder where no lock can be taken: not held, so not emptied", 0666, 0777,
+         [] {
+             chart::fileCalls().lockFolder = refusedWith(EBADF);
+             chart::fileCalls().lockFile = refusedWith(ENOLCK);
+         },
+         "its folder could not be held for this run alone: " + lockFile + ": No locks available", 0666, false},
     };
+    const struct Umask {
+        mode_t before = umask(077);
+        ~Umask() { umask(before); }
+    } umask077;
     const std::string left = file.path() + ".new";
     const QByteArray earlier = "an earlier run's record\r\n";
+    ASSERT_NO_FATAL_FAILURE(giveToRunner(folder.path().toStdString()));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QFile::remove(QString::fromStdString(file.path())); // the test's own, not the last run's
         QFile::remove(QString::fromStdString(left));
-        ASSERT_NO_FATAL_FAILURE(writeFile(file.path(), earlier));
-        if (c.newFileLeft) {
-            ASSERT_NO_FATAL_FAILURE(writeFile(left, earlier));
+        std::vector<std::string> earlierFiles{file.path()};
+        if (c.newFileLeft)
+            earlierFiles.push_back(left);
+        for (const std::string& path : earlierFiles) {
+            ASSERT_NO_FATAL_FAILURE(writeFile(path, earlier));
+            ASSERT_NO_FATAL_FAILURE(giveToRunner(path));
         }
         ASSERT_EQ(chmod(file.path().c_str(), c.mode), 0);
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), c.folderMode), 0);
         const std::string copy = "/tmp/psychart-copy-" + std::to_string(getpid()) + ".txt";
-        const bool asExpected = withoutPrivileges([&] {
+        c.calls();
+        const bool asExpected = asRunner([&] {
             chart::RunDataFile runData(folder.path().toStdString());
             std::string why;
             if (runData.reset(why))
-                return *c.reason == '\0';
+                return c.reason.empty();
             // Not emptied: nothing of the earlier run is taken as this run's,
             // and Exit leaves it where it is.
             std::vector<std::string> lines;
             return why == c.reason && !runData.append({"record"}, why) && contains(why, "could not be emptied")
                    && !runData.readLines(lines, why) && !runData.copyTo(copy, why) && runData.remove(why);
         });
+        chart::fileCalls() = systemCalls;
         ASSERT_EQ(chmod(folder.path().toLocal8Bit().constData(), 0700), 0);
         EXPECT_TRUE(asExpected);
-        EXPECT_EQ(readFile(file.path()), *c.reason ? earlier : QByteArray("\r\n"));
+        EXPECT_EQ(readFile(file.path()), c.reason.empty() ? QByteArray("\r\n") : earlier);
         struct stat status;
         ASSERT_EQ(stat(file.path().c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, c.mode & 0777);
-        // Another user's file stays in a sticky folder.
-        QStringList beside{"temp.txt"};
-        if (c.newFileLeft && geteuid() == 0)
-            beside << "temp.txt.new";
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), beside);
+        EXPECT_EQ(status.st_mode & 07777, c.modeAfter);
+        EXPECT_EQ(QDir(folder.path()).entryList({"temp.txt", "temp.txt.new"}, QDir::Files | QDir::Hidden),
+                  c.newFileLeft ? QStringList({"temp.txt", "temp.txt.new"}) : QStringList("temp.txt"));
         EXPECT_FALSE(QFile::exists(QString::fromStdString(copy)));
     }
 }
 
-// A disk with no room left. As root, a file system of 256 KiB of its own,
-// mounted on a folder for one test, unmounted however the test ends, and
-// filled up: a file grows only within its last block, and a write past it
-// fails with "No space left on device". Where mounting is not allowed, the
-// folder stays as it is, and while a save runs a limit on the size of the
-// files this process writes stands for the full disk: a write past it fails
-// with "File too large".
-class FullDisk {
-public:
-    explicit FullDisk(std::string folder) : folder_(std::move(folder))
-    {
-        mounted_ = geteuid() == 0
-                   && mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, "size=256k") == 0;
-    }
-    ~FullDisk()
-    {
-        if (mounted_)
-            umount2(folder_.c_str(), MNT_DETACH);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-    // The reason given for a write that does not fit.
-    std::string reason() const { return std::strerror(mounted_ ? ENOSPC : EFBIG); }
-
-    // Takes up all the space left. A file then grows up to blockEnd bytes,
-    // the end of its last block on the full disk: 0 for a new file.
-    bool fill(rlim_t blockEnd)
-    {
-        blockEnd_ = blockEnd;
-        if (!mounted_)
-            return true;
-        const int fd = open((folder_ + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
-        if (fd < 0)
-            return false;
-        const char block[4096] = {};
-        while (write(fd, block, sizeof block) > 0) {
-        }
-        const bool full = errno == ENOSPC;
-        close(fd);
-        return full;
-    }
-
-    // Runs the saving as onto the full disk; its result.
-    bool save(const std::function<bool()>& saving) const
-    {
-        if (mounted_)
-            return saving();
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = blockEnd_;
-        const auto signalled = signal(SIGXFSZ, SIG_IGN);
-        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const bool saved = saving();
-        setrlimit(RLIMIT_FSIZE, &before);
-        signal(SIGXFSZ, signalled);
-        return saved;
-    }
-
-private:
-    std::string folder_;
-    bool mounted_ = false;
-    rlim_t blockEnd_ = 0;
-};
+// Runs the saving as onto a disk that has no room left past the first
+// fileEnd bytes of a file; its result. A limit on the size of the files this
+// process writes stands for the full disk, for every user: a write past it
+// fails with "File too large".
+bool saveOntoFullDisk(rlim_t fileEnd, const std::function<bool()>& saving)
+{
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limited = before;
+    limited.rlim_cur = fileEnd;
+    const auto signalled = signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool saved = saving();
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, signalled);
+    return saved;
+}
+const std::string fullDiskReason = std::strerror(EFBIG);
 
 TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItWas)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
     const std::string full = folder.filePath("full").toStdString();
-    FullDisk disk(full);
     ASSERT_TRUE(file.reset(reason));
     ASSERT_TRUE(file.append({"Dry bulb temp (Deg F)", "75.0000000"}, reason));
     chart::RunDataFile onFullDisk(full);
@@ -397,35 +407,48 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     const QByteArray earlier = "an earlier file\r\n";
     for (const Case& c : cases)
         ASSERT_NO_FATAL_FAILURE(writeFile(full + "/" + c.name, earlier));
-    ASSERT_TRUE(disk.fill(0));
     const auto files = [&] { return QDir(QString::fromStdString(full)).entryList(QDir::Files | QDir::Hidden); };
     const QStringList before = files();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string why;
-        EXPECT_FALSE(disk.save([&] { return c.save(full + "/" + c.name, why); }));
-        EXPECT_TRUE(contains(why, disk.reason())) << why;
+        EXPECT_FALSE(saveOntoFullDisk(0, [&] { return c.save(full + "/" + c.name, why); }));
+        EXPECT_TRUE(contains(why, fullDiskReason)) << why;
         EXPECT_EQ(readFile(full + "/" + c.name), earlier);
         EXPECT_EQ(files(), before); // no new file left behind
     }
 }
 
-TEST_F(RunData, ARecordThatFitsOnlyInPartOntoAFullDiskIsNotAppendedAtAll)
+TEST_F(RunData, ARecordThatDoesNotGoInWholeIsNotAppendedAtAll)
 {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("full"));
-    const std::string full = folder.filePath("full").toStdString();
-    FullDisk disk(full);
-    chart::RunDataFile onFullDisk(full);
-    ASSERT_TRUE(onFullDisk.reset(reason)) << reason;
+    ASSERT_TRUE(file.reset(reason)) << reason;
     // A record of about 2 KiB, twice: the first leaves room for only part of
-    // the second in the file's first block.
+    // the second in the file's first 4 KiB.
     const std::vector<std::string> record(40, std::string(50, 'x'));
-    ASSERT_TRUE(onFullDisk.append(record, reason)) << reason;
-    const QByteArray before = readFile(onFullDisk.path());
-    ASSERT_TRUE(disk.fill(4096));
-    EXPECT_FALSE(disk.save([&] { return onFullDisk.append(record, reason); }));
-    EXPECT_EQ(reason, disk.reason());
-    EXPECT_EQ(readFile(onFullDisk.path()), before);
+    ASSERT_TRUE(file.append(record, reason)) << reason;
+    const QByteArray before = readFile(file.path());
+    const auto closeReportingFailedWrite = [](int fd) {
+        close(fd);
+        errno = EIO;
+        return -1;
+    };
+    struct Case { const char* what; std::function<bool()> append; std::string reason; };
+    const Case cases[] = {
+        {"in part onto a full disk", [&] { return saveOntoFullDisk(4096, [&] { return file.append(record, reason); }); },
+         fullDiskReason},
+        {"whole, but its close reports a failed write",
+         [&] {
+             chart::fileCalls().close = closeReportingFailedWrite;
+             return file.append(record, reason);
+         },
+         std::strerror(EIO)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_FALSE(c.append());
+        EXPECT_EQ(reason, c.reason);
+        EXPECT_EQ(readFile(file.path()), before);
+    }
 }
 
 TEST_F(RunData, RemoveDeletesTheFileAndAcceptsOneAlreadyGone)

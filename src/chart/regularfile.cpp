@@ -1,12 +1,13 @@
 #include "chart/regularfile.h"
 
+#include "chart/filecalls.h"
+
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <utility>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,7 +41,7 @@ public:
     int release() { return std::exchange(fd_, -1); }
     // Closes the file now; false, with errno set, when closing reports the
     // error of an earlier write.
-    bool close() { return ::close(release()) == 0; }
+    bool close() { return fileCalls().close(release()) == 0; }
 
 private:
     int fd_;
@@ -87,7 +88,7 @@ bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
+        const ssize_t n = fileCalls().write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -100,7 +101,7 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-// Rewrites the file itself, for a folder that allows no new file beside it.
+// Rewrites the file itself, where no new file can be put beside it.
 // A file that exists is opened without O_CREAT, which a sticky folder may
 // refuse for another user's file.
 bool rewriteInPlace(const std::string& path, bool exists, const QByteArray& bytes, std::string& reason)
@@ -118,7 +119,7 @@ bool rewriteInPlace(const std::string& path, bool exists, const QByteArray& byte
 // or a pipe is removed, never followed nor opened.
 Descriptor createAnew(const std::string& name)
 {
-    ::unlink(name.c_str());
+    fileCalls().unlink(name.c_str());
     return Descriptor(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
 }
 
@@ -126,6 +127,40 @@ Descriptor createAnew(const std::string& name)
 // folder allows no new file (or the name holds what this user may not
 // remove), or no rename over another user's file.
 bool refusedByFolder(int error) { return error == EACCES || error == EPERM || error == EEXIST; }
+
+// Whether a failure to create or write the new file says that the disk has
+// no room for a second copy beside the file, which rewriting the file itself
+// frees.
+bool noRoom(int error) { return error == ENOSPC || error == EDQUOT; }
+
+// Whether a failure to lock a folder says that its file system locks no
+// folder: NFS, for one, locks with byte-range locks, whose exclusive kind
+// needs a file open for writing, which a folder never is.
+bool cannotLockFolder(int error)
+{
+    return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
+}
+
+// Locks the lock file at the path in place of its folder; on success, held
+// is the lock file, whose closing lets go of the lock. A failure's reason
+// names the lock file.
+FolderHold::Outcome lockInFile(const std::string& path, Descriptor& held, std::string& reason)
+{
+    struct stat opened;
+    Descriptor fd = openRegular(path, O_WRONLY | O_CREAT, opened, reason);
+    if (!fd) {
+        reason = path + ": " + reason;
+        return FolderHold::Outcome::Failed;
+    }
+    if (fileCalls().lockFile(fd.get()) != 0) {
+        if (errno == EAGAIN || errno == EACCES)
+            return FolderHold::Outcome::HeldElsewhere;
+        reason = path + ": " + std::strerror(errno);
+        return FolderHold::Outcome::Failed;
+    }
+    held = std::move(fd);
+    return FolderHold::Outcome::Taken;
+}
 
 } // namespace
 
@@ -188,36 +223,9 @@ bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& 
     return fail(reason, error);
 }
 
-bool replaceRegular(const std::string& path, const QByteArray& bytes, std::string& reason)
-{
-    struct stat earlier;
-    const bool exists = ::lstat(path.c_str(), &earlier) == 0;
-    if (exists && refused(earlier, reason))
-        return false;
-    if (exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
-        return fail(reason, errno);
-    const std::string created = path + ".new";
-    Descriptor fd = createAnew(created);
-    if (!fd) {
-        const int error = errno;
-        if (refusedByFolder(error))
-            return rewriteInPlace(path, exists, bytes, reason);
-        return fail(reason, error);
-    }
-    const bool written = (!exists || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0) && writeAll(fd.get(), bytes)
-                         && fd.close();
-    if (written && ::rename(created.c_str(), path.c_str()) == 0)
-        return true;
-    const int error = errno;
-    ::unlink(created.c_str());
-    if (written && refusedByFolder(error))
-        return rewriteInPlace(path, exists, bytes, reason);
-    return fail(reason, error);
-}
-
 bool removeRegular(const std::string& path, std::string& reason)
 {
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT)
+    if (fileCalls().unlink(path.c_str()) == 0 || errno == ENOENT)
         return true;
     return fail(reason, errno);
 }
@@ -228,21 +236,66 @@ FolderHold::~FolderHold()
         ::close(descriptor_);
 }
 
-FolderHold::Outcome FolderHold::take(const std::string& folder, std::string& reason)
+FolderHold::Outcome FolderHold::take(const std::string& folder, const std::string& lockFileName,
+                                     std::string& reason)
 {
     if (taken())
         return Outcome::Taken;
     Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd && (errno == ENOENT || errno == ENOTDIR))
-        return Outcome::NoFolder;
-    if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (!fd) {
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        fail(reason, errno);
+        return missing ? Outcome::NoFolder : Outcome::Failed;
+    }
+    if (fileCalls().lockFolder(fd.get()) != 0) {
         if (errno == EWOULDBLOCK)
             return Outcome::HeldElsewhere;
-        fail(reason, errno);
-        return Outcome::Failed;
+        if (!cannotLockFolder(errno)) {
+            fail(reason, errno);
+            return Outcome::Failed;
+        }
+        const Outcome inFile = lockInFile(folder + "/" + lockFileName, fd, reason);
+        if (inFile != Outcome::Taken)
+            return inFile;
     }
+    folder_ = folder;
     descriptor_ = fd.release();
     return Outcome::Taken;
+}
+
+bool FolderHold::replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const
+{
+    if (!taken()) {
+        reason = "its folder is not held";
+        return false;
+    }
+    const std::string path = folder_ + "/" + fileName;
+    struct stat earlier;
+    const bool exists = ::lstat(path.c_str(), &earlier) == 0;
+    if (exists && refused(earlier, reason))
+        return false;
+    if (exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return fail(reason, errno);
+    const std::string created = path + ".new";
+    Descriptor fd = createAnew(created);
+    if (!fd) {
+        const int error = errno;
+        if (refusedByFolder(error) || noRoom(error))
+            return rewriteInPlace(path, exists, bytes, reason);
+        return fail(reason, error);
+    }
+    // The permissions carry over only from a file of this user's own:
+    // another user's may give others more than this user's umask does.
+    const bool keepsPermissions = exists && earlier.st_uid == fileCalls().user();
+    const bool written = (!keepsPermissions || ::fchmod(fd.get(), earlier.st_mode & 0777) == 0)
+                         && writeAll(fd.get(), bytes) && fd.close();
+    if (written && fileCalls().rename(created.c_str(), path.c_str()) == 0)
+        return true;
+    const int error = errno;
+    fileCalls().unlink(created.c_str());
+    if ((written && refusedByFolder(error)) || noRoom(error))
+        return rewriteInPlace(path, exists, bytes, reason);
+    return fail(reason, error);
 }
 
 } // namespace chart

@@ -4,14 +4,14 @@
 // never a symbolic link there and without waiting on a pipe or a device put
 // in its place, and then check the file that was opened: anything but a
 // regular file, and a file that has a second name (a hard link), is refused.
-// Replacing, holdsRefused and removing go by the name instead: replacing
-// looks at what the name holds (lstat, and whether this user may write it)
-// and then renames a new file onto it; holdsRefused looks (lstat); removing
-// deletes the name without looking. What is put in the name's place between
-// looking and acting is not seen: they are for a file that no other process
-// changes meanwhile. Every failure sets the reason the system gave, or one
-// of the two below. And the hold that keeps a folder's run data file to one
-// run at a time.
+// holdsRefused and removing go by the name instead: holdsRefused looks
+// (lstat); removing deletes the name without looking. What is put in the
+// name's place between looking and acting is not seen: they are for a file
+// that no other process changes meanwhile. Every failure sets the reason the
+// system gave, or one of the two below. And the hold that keeps a folder's
+// run data file to one run at a time, under which alone a file of the folder
+// is replaced: replacing looks at what the name holds (lstat, and whether
+// this user may write it) and then renames a new file onto it.
 
 #include <QByteArray>
 
@@ -41,32 +41,23 @@ bool readRegular(const std::string& path, long long largest, const std::string& 
 // all.
 bool appendWhole(const std::string& path, const QByteArray& bytes, std::string& reason);
 
-// Replaces the file by one holding the bytes and the earlier file's
-// permissions (not its set-id or sticky bits): the bytes go to a new file
-// beside it, named path + ".new", which is then renamed over it, so that a
-// failure leaves the earlier file as it was and no new file behind. The new
-// file's name is the same at every call, and whatever it holds, left by a
-// call that was killed, is removed first, never followed nor opened: one
-// process at a time may replace a path. Where the folder allows no new
-// file, keeps what another user left at the new file's name, or allows no
-// rename over the earlier one (a sticky folder and another user's file), the
-// file itself is rewritten. An existing file that this user may not write is
-// left alone.
-bool replaceRegular(const std::string& path, const QByteArray& bytes, std::string& reason);
-
 // Deletes the name, whatever it holds; a file already gone is no failure.
 bool removeRegular(const std::string& path, std::string& reason);
 
 // An exclusive hold on a folder, for one process at a time. The system lets
 // go of it when the process ends, however it ends, so a hold left by a
-// process that crashed or was killed holds nothing. Nothing is written to
-// the folder for it; the folder must be one this user may read.
+// process that crashed or was killed holds nothing. The folder must be one
+// this user may read. The folder itself is locked where its file system
+// allows that; where it cannot lock a folder (a network file system), a
+// lock file of the folder is locked instead: created when missing, refused
+// like the files above when it is no regular file or has a second name,
+// and never deleted, so that every process locks the same file.
 class FolderHold {
 public:
     enum class Outcome {
         Taken,
         HeldElsewhere, // another live process holds it
-        NoFolder,      // there is no folder to hold
+        NoFolder,      // there is no folder to hold: the reason says why
         Failed,        // the folder cannot be held: the reason says why
     };
 
@@ -75,10 +66,27 @@ public:
     FolderHold(const FolderHold&) = delete;
     FolderHold& operator=(const FolderHold&) = delete;
 
-    Outcome take(const std::string& folder, std::string& reason);
+    Outcome take(const std::string& folder, const std::string& lockFileName, std::string& reason);
     bool taken() const { return descriptor_ >= 0; }
 
+    // Replaces the file of that name in the held folder by one holding the
+    // bytes and, when the earlier file is this user's own, its permissions
+    // (not its set-id or sticky bits), or else those this user's umask
+    // gives: the bytes go to a new file beside it, named fileName + ".new",
+    // which is then renamed over it, so that a failure leaves the earlier
+    // file as it was and no new file behind. Whatever stands at the new
+    // file's name, left by a start that was killed, is removed first, never
+    // followed nor opened: this is safe only while the folder is held, and a
+    // folder not held is refused. Where the folder allows no new file, keeps
+    // what another user left at the new file's name, or allows no rename
+    // over the earlier one (a sticky folder and another user's file), or
+    // where the disk has no room for the new file, the file itself is
+    // rewritten. An existing file that this user may not write is left
+    // alone.
+    bool replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const;
+
 private:
+    std::string folder_;
     int descriptor_ = -1;
 };
 

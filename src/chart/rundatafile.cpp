@@ -23,26 +23,31 @@ void forEachLine(const QByteArray& bytes, AddLine addLine)
     }
 }
 
+constexpr const char* fileName = "temp.txt";
+// Locked in place of the folder where the folder itself cannot be locked.
+constexpr const char* lockFileName = "temp.txt.lock";
+
 } // namespace
 
-RunDataFile::RunDataFile(const std::string& folder) : folder_(folder), path_(folder + "/temp.txt") {}
+RunDataFile::RunDataFile(const std::string& folder) : folder_(folder), path_(folder + "/" + fileName) {}
 
 bool RunDataFile::reset(std::string& reason)
 {
     notThisRuns_.reset();
     heldElsewhere_ = false;
     // The hold is on the folder, and the file is emptied only under it; a
-    // missing folder holds no file for another run either, and the emptying
-    // then fails with its own reason.
-    const FolderHold::Outcome hold = hold_.take(folder_, reason);
+    // missing folder holds no file at all, and gives the reason it could not
+    // be opened.
+    const FolderHold::Outcome hold = hold_.take(folder_, lockFileName, reason);
     if (hold == FolderHold::Outcome::HeldElsewhere) {
         heldElsewhere_ = true;
-        notThisRuns_ = reason = "it is in use by another run of the program";
+        reason = "it is in use by another run of the program";
+        notThisRuns_ = "it was in use by another run of the program when this run started";
         return false;
     }
     if (hold == FolderHold::Outcome::Failed)
         reason = "its folder could not be held for this run alone: " + reason;
-    else if (replaceRegular(path_, "\r\n", reason))
+    else if (hold == FolderHold::Outcome::Taken && hold_.replace(fileName, "\r\n", reason))
         return true;
     notThisRuns_ = "it could not be emptied when the program started (" + reason
                    + "), so it holds no records of this run";
