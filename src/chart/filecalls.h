@@ -4,8 +4,8 @@
 // test puts in place of one of them a call that answers as the system does
 // in a case the test cannot bring about itself (a close that reports a
 // failed write, a folder that cannot be locked, a full disk, another user's
-// file), and puts the system's own back afterwards. The program never changes them, and nothing
-// a user does or sets reaches them.
+// file), and puts the system's own back afterwards. The program never
+// changes them, and nothing a user does or sets reaches them.
 
 #include <sys/types.h>
 

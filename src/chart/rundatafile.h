@@ -40,12 +40,12 @@ public:
     // Takes the folder's hold on the file for this run, then creates or
     // overwrites the file with one empty line; a file that cannot be
     // replaced (its folder is read-only, or sticky and the file another
-    // user's, or the disk is full) is emptied in place. Where the folder itself cannot be locked
-    // (a network file system), the hold is a lock on temp.txt.lock beside
-    // the file, which stays there. A folder that exists but cannot be held
-    // (this user may not read it, or no lock at all can be taken there)
-    // leaves the file as it is. When it fails, the file holds no records of
-    // this run and is not used again.
+    // user's, or the disk is full) is emptied in place. Where the folder
+    // itself cannot be locked (a network file system), the hold is a lock on
+    // temp.txt.lock beside the file, which stays there. A folder that exists
+    // but cannot be held (this user may not read it, or no lock at all can
+    // be taken there) leaves the file as it is. When it fails, the file
+    // holds no records of this run and is not used again.
     bool reset(std::string& reason);
     // Whether the last reset found the file held by another run.
     bool heldByAnotherRun() const { return heldElsewhere_; }
