@@ -5,8 +5,10 @@
 # on the screen and, closed by its close box, give the main window its input
 # back. A message box that a child raises belongs to that child and stays in
 # front of it, the second of two in a row too, and the keyboard goes back to
-# the child after it. Each command is reached by its place in its window's
-# keyboard order, never by where it lies.
+# the child after it. Every control is reached by Tab, the program naming the
+# control that has the focus at each stop; Enter and Space press buttons and
+# Escape leaves a window. The test waits for what it expects to happen, never
+# for a fixed time.
 #
 # usage: desktop_test.sh PROGRAM
 # With SCREENSHOTS set to a folder, a picture of the screen is left there at
@@ -42,9 +44,9 @@ shot() {
     fi
 }
 
-# Runs the command until it succeeds, for at most five seconds.
+# Runs the command until it succeeds, for at most ten seconds.
 wait_until() {
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.05
     done
@@ -58,21 +60,68 @@ wait_until test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvf
 export DISPLAY=":$(cat "$work/display")"
 openbox --sm-disable 2>"$work/openbox.log" &
 pids+=($!)
-wait_until xprop -root -notype _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
-sleep 0.2
+
+# Waits until the window manager has handled all that came before, a click
+# among it: it adds a desktop and takes it away again, each seen done only
+# once the manager has come to it. A request that comes while it starts may
+# go unseen, and is made again.
+desktops() { xprop -root _NET_NUMBER_OF_DESKTOPS | sed -n 's/.*= //p'; }
+set_desktops() { wmctrl -n "$1" && [ "$(desktops)" = "$1" ]; }
+wm_caught_up() {
+    local count
+    count="$(desktops)"
+    wait_until set_desktops $((count + 1)) || fail "openbox did not add a desktop"
+    wait_until set_desktops "$count" || fail "openbox did not take the desktop away"
+}
+has_desktops() { [ -n "$(desktops)" ]; }
+wait_until has_desktops || fail "openbox did not start"
+wm_caught_up
 
 # The program runs from a folder of its own, where its run data file lies.
+# It names each control that takes the focus, with its window's title, in a
+# file: "Change pressure/unitList".
 cp "$program" "$work/psychart"
-(cd "$work" && exec ./psychart) 2>"$work/program.log" &
+focus_log="$work/focus"
+: >"$focus_log"
+(cd "$work" && PSYCHART_FOCUS_LOG="$focus_log" exec ./psychart) 2>"$work/program.log" &
 pids+=($!)
 
+focused() { tail -n 1 "$focus_log"; }
+focus_is() { [ "$(focused)" = "$1" ]; }
+wait_for_focus() { wait_until focus_is "$1" || fail "the focus did not go to $1 but stays on $(focused)"; }
+focus_changes() { wc -l <"$focus_log"; }
+focus_moved() { [ "$(focus_changes)" -gt "$1" ]; }
+
+# Presses the key (Tab by default) until the control named has the focus,
+# waiting at each stop until the program names the control it went to.
+tab_to() {
+    local wanted="$1" key="${2:-Tab}" changes
+    for _ in $(seq 40); do
+        focus_is "$wanted" && return 0
+        changes="$(focus_changes)"
+        xdotool key "$key"
+        wait_until focus_moved "$changes" || fail "$key did not move the focus on from $(focused)"
+    done
+    fail "$key did not reach $wanted"
+}
+
+main_title="Psychrometric chart - English Units"
 window_titled() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
 wait_for_window() {
     wait_until window_titled "$1" || fail "the window \"$1\" did not open"
     window_titled "$1"
 }
-main="$(wait_for_window "Psychrometric chart - English Units")"
-sleep 0.3
+window_gone() { ! xdotool search --onlyvisible --name "^$1\$"; }
+wait_for_window_gone() { wait_until window_gone "$1" || fail "\"$1\" did not close"; }
+
+hex() { printf '0x%x' "$1"; }
+active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+maximized() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+
+main="$(wait_for_window "$main_title")"
+wait_until maximized "$main" || fail "the main window was not maximized"
+wait_until active_is "$main" || fail "the main window did not take the keyboard"
+wait_until grep -q "^$main_title/" "$focus_log" || fail "no control of the main window took the focus"
 read -r main_top main_width main_height <<<"$(xwininfo -id "$main" \
     | awk '/Absolute upper-left Y/ {top = $NF} /^  Width/ {width = $NF} /^  Height/ {height = $NF}
            END {print top, width, height}')"
@@ -91,51 +140,23 @@ frame_of() {
 }
 
 # Clicks at a point of the window's own area.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.1; }
-
-hex() { printf '0x%x' "$1"; }
-active_is() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$1")\$"; }
+click_in() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    wm_caught_up
+}
 
 # The chart near the main window's bottom corners, below the band of controls
 # however many rows it takes: points of the window's own area.
 chart_left=(60 $((main_height - 40)))
 chart_right=($((main_width - 44)) $((main_height - 40)))
 
-# The main window's keyboard order: the chart comes last in it, so Tab goes
-# from the chart on to the commands in the order they stand in the band, and
-# Shift+Tab goes back from it past the chart's scroll area to the point's
-# controls.
-after_chart=("Draw chart" "Clear chart" "Save chart" "Set/reset atmos pressure" "Mixing problem" "View saved data")
-before_chart=("chart scroll area" "Locate point" "point identification" "second value" "first value")
-
-# The place of the first word in the list of the others, from 1.
-place_in() {
-    local wanted="$1" place=0 word
-    shift
-    for word in "$@"; do
-        place=$((place + 1))
-        [ "$word" = "$wanted" ] && echo "$place" && return 0
-    done
-    return 1
-}
-
-# Gives a control of the main window the keyboard, then presses the keys that
-# follow: a click on the chart, then Tab or Shift+Tab to the control.
+# Gives a control of the main window the keyboard: a click on the chart, then
+# Tab (or the key given) until the control has the focus.
 focus_main() {
-    local control="$1" step count
-    shift
-    if count="$(place_in "$control" "${after_chart[@]}")"; then
-        step=Tab
-    elif count="$(place_in "$control" "${before_chart[@]}")"; then
-        step=shift+Tab
-    else
-        fail "the main window has no control \"$control\" in its keyboard order"
-    fi
     xdotool mousemove --window "$main" "${chart_left[@]}" click 1
     wait_until active_is "$main" || fail "the main window did not take the keyboard"
-    local keys=()
-    for _ in $(seq "$count"); do keys+=("$step"); done
-    xdotool key "${keys[@]}" "$@"
+    wait_for_focus "$main_title/surfaceWidget"
+    tab_to "$main_title/$1" "${2:-Tab}"
 }
 
 # Position of the window in the desktop's stacking order, bottom first.
@@ -180,56 +201,67 @@ check_child() {
     in_front_of "$child" "$main" || fail "\"$title\" went behind the main window"
 }
 
+# Closes the child by its close box, or by the key given; the main window
+# takes the keyboard back.
 close_child() {
     local child="$1" title="$2"
-    wmctrl -i -c "$(hex "$child")"
-    wait_until bash -c "! xdotool search --onlyvisible --name '^$title\$'" || fail "\"$title\" did not close"
-    sleep 0.2
+    if [ -n "${3:-}" ]; then
+        xdotool key "$3"
+    else
+        wmctrl -i -c "$(hex "$child")"
+    fi
+    wait_for_window_gone "$title"
+    wait_until active_is "$main" || fail "the main window did not take the keyboard back from \"$title\""
 }
 
+# Opens a child window by a command of the main window, pressed by the key
+# given (Space by default); the child takes the keyboard.
 open_child() {
     local command="$1" title="$2"
-    focus_main "$command" space
+    focus_main "$command"
+    xdotool key "${3:-space}"
     local child
     child="$(wait_for_window "$title")" || exit 1
-    sleep 0.2
+    wait_until active_is "$child" || fail "\"$title\" did not take the keyboard"
+    wait_until grep -q "^$title/" "$focus_log" || fail "no control of \"$title\" took the focus"
     echo "$child"
 }
 
 # The chart-type dialog leaves "Draw chart" and the four limit lists free.
-child="$(open_child "Draw chart" "Chart type option")"
+child="$(open_child drawChartButton "Chart type option")"
 read -r left top right bottom <<<"$(frame_of "$child")"
 ! overlaps "$left" "$top" "$right" "$bottom" 0 19 580 70 \
     || fail "\"Chart type option\" covers Draw chart or the chart limits"
 check_child "$child" "Chart type option"
 close_child "$child" "Chart type option"
 
-for window in "Set/reset atmos pressure:Change pressure" "Mixing problem:Mixing problem" \
-    "View saved data:View saved data"; do
+for window in "setPressureButton:Change pressure" "mixingProblemButton:Mixing problem" \
+    "viewSavedDataButton:View saved data"; do
     child="$(open_child "${window%%:*}" "${window#*:}")"
     check_child "$child" "${window#*:}"
     close_child "$child" "${window#*:}"
 done
 
-# Draw the standard chart, give a point and locate it. The chart-type dialog
-# opens with the focus on the chosen chart type, and Tab goes on past the other
-# type to Draw chart.
-child="$(open_child "Draw chart" "Chart type option")"
-xdotool key Tab space
-wait_until bash -c "! xdotool search --onlyvisible --name '^Chart type option\$'" || fail "the chart was not drawn"
-focus_main "first value"
+# Draw the standard chart with Enter, give a point and locate it. Once drawn,
+# the chart has the focus.
+child="$(open_child drawChartButton "Chart type option" Return)"
+tab_to "Chart type option/drawChartButton"
+xdotool key Return
+wait_for_window_gone "Chart type option"
+wait_for_focus "$main_title/surfaceWidget"
+focus_main firstPropertyValue
 xdotool type "75"
-focus_main "second value"
+focus_main secondPropertyValue shift+Tab
 xdotool type "65"
-child="$(open_child "Locate point" "Locate point")"
+child="$(open_child locatePointButton "Locate point" KP_Enter)"
+wait_for_focus "Locate point/locateOnChartButton"
 check_child "$child" "Locate point"
 close_child "$child" "Locate point"
 
 # A message box of the pressure dialog belongs to it and stays in front.
-# The dialog opens with the focus on its unit list; the value box takes no
-# input for the standard pressure, so Tab goes on to Set.
-child="$(open_child "Set/reset atmos pressure" "Change pressure")"
-xdotool key Tab space
+child="$(open_child setPressureButton "Change pressure")"
+tab_to "Change pressure/setButton"
+xdotool key Return
 box="$(wait_for_window "DELETE")"
 shot "pressure-question"
 xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
@@ -237,20 +269,23 @@ xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
 click_in "$child" 100 20
 in_front_of "$box" "$child" || fail "the pressure dialog's question went behind it"
 xdotool key Escape
-wait_until bash -c "! xdotool search --onlyvisible --name '^DELETE\$'" || fail "the question did not close"
+wait_for_window_gone "DELETE"
+wait_for_focus "Change pressure/setButton"
 close_child "$child" "Change pressure"
 
 # The second of two boxes in a row belongs to the pressure dialog too, and the
-# keyboard goes back to the dialog after it. The dialog opens with the focus
-# on its unit list: Down chooses "Inches of Hg", Tab goes to the value box and
-# on to Set.
-child="$(open_child "Set/reset atmos pressure" "Change pressure")"
-xdotool key Down Tab
+# keyboard goes back to the dialog after it. Down chooses "Inches of Hg" in
+# the unit list, which has the focus when the dialog opens.
+child="$(open_child setPressureButton "Change pressure")"
+wait_for_focus "Change pressure/unitList"
+xdotool key Down
+tab_to "Change pressure/valueBox"
 xdotool type "200"
-xdotool key Tab space
+tab_to "Change pressure/setButton"
+xdotool key space
 wait_for_window "DELETE" >/dev/null
 xdotool key y
-other_box() { xdotool search --onlyvisible --name "^Psychrometric chart - English Units\$" | grep -v -x "$main" | head -n 1; }
+other_box() { xdotool search --onlyvisible --name "^$main_title\$" | grep -v -x "$main" | head -n 1; }
 wait_until other_box || fail "the pressure dialog did not say its value is out of range"
 box="$(other_box)"
 shot "pressure-out-of-range"
@@ -258,11 +293,14 @@ xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(hex "$child")\$" \
     || fail "the pressure dialog's out-of-range box does not belong to it"
 xdotool key Return
 wait_until active_is "$child" || fail "the keyboard did not go back to the pressure dialog"
+wait_for_focus "Change pressure/setButton"
 shot "pressure-after-out-of-range"
 close_child "$child" "Change pressure"
 
-# The main window takes input again: its command opens its window.
-child="$(open_child "Mixing problem" "Mixing problem")"
-close_child "$child" "Mixing problem"
+# The main window takes input again: its command opens its window, which
+# Escape leaves, giving the chart the focus.
+child="$(open_child mixingProblemButton "Mixing problem")"
+close_child "$child" "Mixing problem" Escape
+wait_for_focus "$main_title/surfaceWidget"
 shot "end"
 echo "1 passed, 0 failed"

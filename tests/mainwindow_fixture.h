@@ -6,6 +6,10 @@
 
 #include "windows/mainwindow.h"
 #include "windows/charttypedialog.h"
+#include "windows/mixingwindow.h"
+#include "windows/pointresultwindow.h"
+#include "windows/pressuredialog.h"
+#include "windows/saveddataviewer.h"
 #include "filebytes.h"
 #include "kinds.h"
 #include "point/readout.h"
@@ -23,8 +27,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -48,6 +54,31 @@ inline void drawChart(windows::MainWindow& form, ChartType type)
     ASSERT_NE(dialog, nullptr);
     (type == ChartType::Standard ? dialog->standardChartOption : dialog->blankChartOption)->setChecked(true);
     dialog->drawChartButton->click();
+}
+
+// The windows that the main window opens, each by the way the user opens it
+// there, which gives the window opened.
+struct ChildWindowOpener {
+    std::string name;
+    std::function<QWidget*(windows::MainWindow&)> open;
+};
+
+inline std::vector<ChildWindowOpener> childWindows()
+{
+    using windows::MainWindow;
+    return {
+        {"chart type", [](MainWindow& f) { f.drawChartButton->click(); return f.chartTypeDialog(); }},
+        {"pressure", [](MainWindow& f) { f.setPressureButton->click(); return f.pressureDialog(); }},
+        {"saved data", [](MainWindow& f) { f.viewSavedDataButton->click(); return f.savedDataViewer(); }},
+        {"mixing", [](MainWindow& f) { f.mixingProblemButton->click(); return f.mixingWindow(); }},
+        {"locate point", [](MainWindow& f) {
+             drawChart(f, ChartType::Blank);
+             f.firstPropertyValue->setText("75");
+             f.secondPropertyValue->setText("65");
+             f.locatePointButton->click();
+             return f.pointResultWindow();
+         }},
+    };
 }
 
 // The user's locale for as long as it lives; the one before comes back after.

@@ -5,10 +5,6 @@
 #include "ui/qtchartsurface.h"
 #include "ui/doubles/recordingsurface.h"
 #include "ui/surfacefont.h"
-#include "windows/mixingwindow.h"
-#include "windows/pointresultwindow.h"
-#include "windows/pressuredialog.h"
-#include "windows/saveddataviewer.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -20,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -110,21 +105,7 @@ TEST_F(ScreenLayout, TheWholeChartLiesOnTheVisibleSurface)
 
 TEST_F(ScreenLayout, ChildWindowsStayInFrontOfTheMainWindow)
 {
-    struct Child { const char* name; std::function<QWidget*(windows::MainWindow&)> open; };
-    const Child children[] = {
-        {"chart type", [](windows::MainWindow& f) { f.drawChartButton->click(); return f.chartTypeDialog(); }},
-        {"pressure", [](windows::MainWindow& f) { f.setPressureButton->click(); return f.pressureDialog(); }},
-        {"saved data", [](windows::MainWindow& f) { f.viewSavedDataButton->click(); return f.savedDataViewer(); }},
-        {"mixing", [](windows::MainWindow& f) { f.mixingProblemButton->click(); return f.mixingWindow(); }},
-        {"locate point", [](windows::MainWindow& f) {
-             testsupport::drawChart(f, testsupport::ChartType::Blank);
-             f.firstPropertyValue->setText("75");
-             f.secondPropertyValue->setText("65");
-             f.locatePointButton->click();
-             return f.pointResultWindow();
-         }},
-    };
-    for (const Child& child : children) {
+    for (const testsupport::ChildWindowOpener& child : testsupport::childWindows()) {
         start();
         form->setGeometry(40, 30, 720, 540); // on the offscreen screen of 800 by 600
         form->show();

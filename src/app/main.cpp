@@ -1,5 +1,6 @@
 // The psychrometric chart program: one main window, started from built-in
 // defaults.
+#include "ui/focuslog.h"
 #include "ui/qtdialogs.h"
 #include "windows/mainwindow.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ui::applicationTitle);
+    ui::logFocusWhenAsked();
 
     ui::QtDialogs dialogs;
     windows::MainWindow window({&dialogs, QCoreApplication::applicationDirPath().toStdString(), nullptr});

@@ -68,7 +68,7 @@ QColor toQColor(Colour colour)
 QtChartSurface::QtChartSurface(QWidget* parent) : QWidget(parent)
 {
     setFont(surfaceFont());
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::ClickFocus); // takes no keys: never a Tab stop, which would show no focus
     setAttribute(Qt::WA_OpaquePaintEvent);
     resizeImage(size());
 }

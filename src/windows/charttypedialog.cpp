@@ -1,5 +1,6 @@
 #include "windows/charttypedialog.h"
 
+#include "ui/keyboard.h"
 #include "ui/textfit.h"
 
 #include <QGroupBox>
@@ -45,6 +46,8 @@ ChartTypeDialog::ChartTypeDialog(std::function<void(chart::ChartType)> draw) : d
     layout->addWidget(chartTypeGroup);
     layout->addLayout(buttons);
     layout->activate();
+    ui::setKeyboard(this, {standardChartOption, blankChartOption, drawChartButton, exitButton},
+                    ui::EscapeCloses::Yes);
 
     connect(drawChartButton, &QPushButton::clicked, this, [this] { drawChosenChart(); });
     connect(exitButton, &QPushButton::clicked, this, [this] { close(); });

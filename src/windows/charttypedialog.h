@@ -1,5 +1,6 @@
 #pragma once
 // The chart-type dialog "Chart type option": a standard chart or a blank one.
+// Its exit, its close box and Escape close it and do nothing else.
 
 #include "chart/mainstate.h"
 

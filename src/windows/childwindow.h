@@ -2,8 +2,8 @@
 // The windows that the main window opens and waits for: the pressure dialog,
 // the saved-data viewer, the result window and the mixing window. While one
 // is open the main window is disabled; however the child closes, by its own
-// commands or by its title bar, the main window takes its input back in the
-// one way below.
+// commands, by its title bar or by Escape, the main window takes its input
+// back in the one way below.
 
 #include <QWidget>
 

@@ -11,6 +11,7 @@
 #include "chart/scales.h"
 #include "ui/controls.h"
 #include "ui/flowlayout.h"
+#include "ui/keyboard.h"
 #include "ui/localenumbers.h"
 #include "ui/qtchartsurface.h"
 #include "ui/singleline.h"
@@ -150,6 +151,24 @@ void MainWindow::buildControls()
     }
     layout->addWidget(buildChartArea(), 1);
     ui::showLabelTextsAsTheyStand(this);
+    setKeyboardOrder();
+}
+
+// Tab goes through the band in the order its controls stand, row by row and
+// left to right at any width. The chart takes no keys and is no stop of its
+// own: where the program gives it the focus, Tab goes on to the first
+// command and Shift+Tab back to Locate point.
+void MainWindow::setKeyboardOrder()
+{
+    ui::setKeyboard(this,
+                    {drawChartButton, clearChartButton, saveChartButton, setPressureButton, mixingProblemButton,
+                     viewSavedDataButton, saveDataInFileButton, helpButton, exitButton,
+                     lowerDryBulbList, higherDryBulbList, lowerHumidityRatioList, higherHumidityRatioList,
+                     relativeHumidityLineValue, relativeHumidityLineButton, wetBulbLineValue, wetBulbLineButton,
+                     enthalpyLineValue, enthalpyLineButton, volumeLineValue, volumeLineButton,
+                     firstPropertyList, firstPropertyValue, secondPropertyList, secondPropertyValue,
+                     pointIdentification, locatePointButton, surfaceWidget},
+                    ui::EscapeCloses::No);
 }
 
 ui::FlowLayout* MainWindow::buildCommandBand()
@@ -260,6 +279,7 @@ QScrollArea* MainWindow::buildChartArea()
     surfaceWidget->setObjectName("surfaceWidget");
     surfaceArea_ = new QScrollArea(this);
     surfaceArea_->setObjectName("surfaceArea");
+    surfaceArea_->setFocusPolicy(Qt::NoFocus); // only shows the chart
     surfaceArea_->setFrameShape(QFrame::NoFrame);
     surfaceArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     surfaceArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -207,6 +207,7 @@ private:
     ui::FlowLayout* buildLimitsAndLinesBand();
     ui::FlowLayout* buildPointBand();
     QScrollArea* buildChartArea();
+    void setKeyboardOrder();
     void wireEvents();
     void runReadout();
     void fillLists();

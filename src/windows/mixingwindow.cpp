@@ -7,6 +7,7 @@
 #include "numtext/numtext.h"
 #include "point/records.h"
 #include "ui/controls.h"
+#include "ui/keyboard.h"
 #include "ui/localenumbers.h"
 #include "ui/singleline.h"
 #include "ui/textfit.h"
@@ -117,6 +118,12 @@ void MixingWindow::buildControls()
     buildCommands();
     // The captions and the commands show their texts whole too.
     ui::widenToShowTexts(this);
+    // Tab goes row by row over the grid, then through the commands.
+    ui::setKeyboard(this,
+                    {stream1FirstList, stream1FirstValue, stream2FirstList, stream2FirstValue, stream1SecondList,
+                     stream1SecondValue, stream2SecondList, stream2SecondValue, stream1AirFlow, stream2AirFlow,
+                     drawMixButton, saveDataButton, exitButton},
+                    ui::EscapeCloses::Yes);
 }
 
 // The rules of the grid.

@@ -5,6 +5,7 @@
 #include "numtext/numtext.h"
 #include "point/marking.h"
 #include "ui/controls.h"
+#include "ui/keyboard.h"
 #include "ui/textfit.h"
 
 #include <QLabel>
@@ -90,8 +91,7 @@ void PointResultWindow::buildControls()
         ui::widenToShow(value, {ui::widestProperty});
 
     ui::showLabelTextsAsTheyStand(this);
-    setTabOrder(locateOnChartButton, exitButton);
-    setTabOrder(exitButton, saveDataButton);
+    ui::setKeyboard(this, {locateOnChartButton, exitButton, saveDataButton}, ui::EscapeCloses::Yes);
     locateOnChartButton->setFocus();
 }
 

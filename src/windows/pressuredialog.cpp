@@ -6,6 +6,7 @@
 #include "chart/scales.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/keyboard.h"
 #include "ui/localenumbers.h"
 #include "ui/singleline.h"
 #include "ui/textfit.h"
@@ -84,9 +85,7 @@ void PressureDialog::buildControls()
         result->widenToWindowEdge(ui::windowMargin);
 
     ui::showLabelTextsAsTheyStand(this);
-    setTabOrder(unitList, valueBox);
-    setTabOrder(valueBox, setButton);
-    setTabOrder(setButton, returnButton);
+    ui::setKeyboard(this, {unitList, valueBox, setButton, returnButton}, ui::EscapeCloses::Yes);
 }
 
 void PressureDialog::load()
