@@ -107,16 +107,27 @@ void drawCurveFamilies(DrawContext& ctx)
 bool checkchartlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
     MainState& s = ctx.state;
-    const char decimal = ctx.limits.localeDecimal;
-    // A limit is taken only when its whole text is a number of its list.
-    if (!convertLimit(ctx.limits.ldb, decimal, s.limits.ldb) || !isDryBulbChoice(s.limits.ldb))
-        return refuse(dialogs, "Choose Lower Dry bulb temperature for chart only from the drop down menu");
-    if (!convertLimit(ctx.limits.hdb, decimal, s.limits.hdb) || !isDryBulbChoice(s.limits.hdb))
-        return refuse(dialogs, "Choose Higher Dry bulb temperature for chart only from the drop down menu");
-    if (!convertLimit(ctx.limits.lhr, decimal, s.limits.lhr) || !isHumidityRatioChoice(s.limits.lhr))
-        return refuse(dialogs, "Choose Lower humidity ratio for chart only from the drop down menu");
-    if (!convertLimit(ctx.limits.hhr, decimal, s.limits.hhr) || !isHumidityRatioChoice(s.limits.hhr))
-        return refuse(dialogs, "Choose Higher humidity ratio for chart only from the drop down menu");
+    // Each limit, converted just before its test, is taken only when its
+    // whole text is a number of its list.
+    struct ListTest {
+        const std::string& text;
+        double& limit;
+        bool (*isChoice)(double);
+        const char* message;
+    };
+    const ListTest listTests[] = {
+        {ctx.limits.ldb, s.limits.ldb, isDryBulbChoice,
+         "Choose Lower Dry bulb temperature for chart only from the drop down menu"},
+        {ctx.limits.hdb, s.limits.hdb, isDryBulbChoice,
+         "Choose Higher Dry bulb temperature for chart only from the drop down menu"},
+        {ctx.limits.lhr, s.limits.lhr, isHumidityRatioChoice,
+         "Choose Lower humidity ratio for chart only from the drop down menu"},
+        {ctx.limits.hhr, s.limits.hhr, isHumidityRatioChoice,
+         "Choose Higher humidity ratio for chart only from the drop down menu"},
+    };
+    for (const ListTest& test : listTests)
+        if (!convertLimit(test.text, ctx.limits.localeDecimal, test.limit) || !test.isChoice(test.limit))
+            return refuse(dialogs, test.message);
     if (s.limits.hdb <= s.limits.ldb)
         return refuse(dialogs, "Higher limit of dry bulb temperature must be greater than lower limit of dry bulb "
                                "temperature");
