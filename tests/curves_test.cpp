@@ -299,28 +299,6 @@ TEST_F(Curves, FamiliesDrawTheirLinesInTheirColourEachSegmentRepainted)
     }
 }
 
-TEST_F(Curves, LimitTextThatIsNotANumberStopsOnlyTheRelativeHumidityFamilies)
-{
-    struct Case {
-        const char* name;
-        std::function<void(DrawContext&)> draw;
-        bool draws;
-    };
-    const std::vector<Case> cases{{"drawrhlines", chart::drawrhlines, false},
-                                  {"drawsatline", chart::drawsatline, false},
-                                  {"drawwblines", chart::drawwblines, true},
-                                  {"drawspvollines", chart::drawspvollines, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        surface.forgetLog();
-        DrawContext ctx = framed(standardLimits);
-        ctx.limits.lhr = "zero";
-        c.draw(ctx);
-        EXPECT_EQ(surface.count(Kind::Line) > 0, c.draws);
-        EXPECT_EQ(state.limits.lhr, 0); // kept as it was
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Wet-bulb lines
 

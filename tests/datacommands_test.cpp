@@ -81,6 +81,18 @@ TEST_F(DataCommands, TheViewerShowsTheRecordsOneAfterTheOther)
                       "--------\r\nPoint Id                      A\r\n--------\r\n"));
 }
 
+TEST_F(DataCommands, TheViewerShowsExactlyTheLinesTheFileHolds)
+{
+    // What a text view takes for its own marks (of a frame, an object, a
+    // paragraph, a line) shows as a blank within its line.
+    const QString forged = "AB" + QString(QChar(0xFDD0)) + "Dry bulb" + QChar(0xFDD1) + QChar(0xFFFC) + QChar(0x2029)
+                           + QChar(0x2028) + "\n" + "999";
+    writeFile(runDataPath(), "\r\n" + forged.toUtf8() + "\r\n");
+    SavedDataViewer& viewer = openViewer();
+    EXPECT_EQ(viewer.savedData->blockCount(), 3);
+    EXPECT_EQ(viewer.savedData->toPlainText(), "\nAB Dry bulb     999\n");
+}
+
 TEST_F(DataCommands, ReturnToChartEnablesTheMainWindowAndClosesTheViewer)
 {
     openViewer().returnButton->click();
@@ -137,7 +149,7 @@ TEST_F(DataCommands, SaveDataInFileCancelled)
     EXPECT_EQ(request.filter, "Txt File (*.txt)|*.txt|AllFiles (*.*)|*.*");
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_TRUE(request.askBeforeReplacing);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"temp.txt"});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"temp.txt", "temp.txt.lock"}));
     EXPECT_EQ(readFile(runDataPath()), QByteArray("\r\nDry bulb\r\n"));
 }
 

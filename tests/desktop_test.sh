@@ -235,11 +235,15 @@ read -r left top right bottom <<<"$(frame_of "$child")"
 check_child "$child" "Chart type option"
 close_child "$child" "Chart type option"
 
-for window in "setPressureButton:Change pressure" "mixingProblemButton:Mixing problem" \
-    "viewSavedDataButton:View saved data"; do
-    child="$(open_child "${window%%:*}" "${window#*:}")"
-    check_child "$child" "${window#*:}"
-    close_child "$child" "${window#*:}"
+# Closed, each gives the keyboard back to its button, but the mixing window,
+# whose way out gives it to the chart.
+for window in "setPressureButton:Change pressure:setPressureButton" \
+    "mixingProblemButton:Mixing problem:surfaceWidget" "viewSavedDataButton:View saved data:viewSavedDataButton"; do
+    IFS=: read -r command title focus_after <<<"$window"
+    child="$(open_child "$command" "$title")"
+    check_child "$child" "$title"
+    close_child "$child" "$title"
+    wait_for_focus "$main_title/$focus_after"
 done
 
 # Draw the standard chart with Enter, give a point and locate it. Once drawn,

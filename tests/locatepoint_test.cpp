@@ -361,6 +361,17 @@ TEST_F(LocatePoint, APointOutsideTheChosenLimitsIsNotMarked)
     EXPECT_EQ(form->busyIndicator->text(), "");
 }
 
+TEST_F(LocatePoint, ARelativeHumidityLineWithNoPointOnTheChartIsToldBeforeTheFailure)
+{
+    // The 50 % line lies wholly below humidity ratio 0.020 up to 60 deg F.
+    drawChart(ChartType::Blank, {"0", "60", "0.020", "0.030"});
+    give(RH, "50", H, "20");
+    EXPECT_TRUE(dialogs.messages().empty()); // the readout tells nothing
+    EXPECT_EQ(locate(), nullptr);
+    EXPECT_EQ(dialogs.messageTexts(),
+              (std::vector<std::string>{"The line is either out of chart limits or is not feasible", notFeasible}));
+}
+
 // The window may go while its box is open: nothing is done on it after.
 TEST_F(LocatePoint, AResultWindowThatGoesWhileItsBoxIsOpenIsLeftAlone)
 {
@@ -466,13 +477,15 @@ TEST_F(LocatePoint, SaveDataAppendsThePointRecordAsShown)
 TEST_F(LocatePoint, APastedIdentificationStaysOnOneLineOfTheRecord)
 {
     // The controls (C0, DEL, C1 with NEL), the format characters, which
-    // reverse or hide what follows, and the line and paragraph separators
-    // each become a blank.
+    // reverse or hide what follows, the line and paragraph separators, the
+    // noncharacters and the object mark, which a text view takes for its own
+    // marks, each become a blank.
     const std::string id = "AHU Dry bulb temp (Deg F) 999.0000000";
     drawChart(ChartType::Blank);
     give(DB, "75", WB, "65");
     for (char32_t code : {U'\r', U'\n', U'\t', U'\0', U'\x1f', U'\x7f', U'\x80', U'\x85', U'\x9f', U'\u2028', U'\u2029',
-                          U'\u00ad', U'\u200b', U'\u202e', U'\u2066', U'\ufeff', U'\U000E0041'}) {
+                          U'\u00ad', U'\u200b', U'\u202e', U'\u2066', U'\ufeff', U'\U000E0041', U'\ufdd0', U'\ufdd1',
+                          U'\ufdef', U'\ufffe', U'\uffff', U'\U0001fffe', U'\U0010ffff', U'\ufffc'}) {
         SCOPED_TRACE(int(code));
         const QString breaking = QStringView(QChar::fromUcs4(code)).toString();
         writeFile(runDataPath(), "\r\n");

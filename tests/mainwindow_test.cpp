@@ -86,6 +86,8 @@ TEST_F(StartUp, SizesTheSurfaceToTheScreen)
 {
     dialogs.setScreenSize({1280 * 15, 1024 * 15});
     MainWindow& f = build(); // drawing goes to the recording surface; the window keeps its own
+    // What the load prints before it sizes the surface has the window's room.
+    EXPECT_EQ(f.surfaceWidget->widthTwips(), f.width() * 15.0);
     ASSERT_TRUE(f.load());
     const QRect shown = f.findChild<QWidget*>("surfaceArea")->geometry(); // where the surface is seen
     EXPECT_EQ(shown.left(), 0);

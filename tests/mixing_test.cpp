@@ -538,6 +538,7 @@ TEST_F(Mixing, TheMixedColumnFillsOnlyWhileBothStreamsAreSolvedWithPositiveFlows
 
 TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
 {
+    drawChart(ChartType::Blank);
     MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     form->setbusy();
@@ -571,27 +572,31 @@ TEST_F(Mixing, DrawingTheMixMarksTheChartAndReturns)
     EXPECT_EQ(drawnCircles, 2 * 77);
 }
 
-TEST_F(Mixing, APointOutsideTheChosenLimitsIsNamedAndTheWindowStays)
+TEST_F(Mixing, ARefusedMixIsToldAndTheWindowStays)
 {
-    form->higherDryBulbList->setEditText("90");
+    drawChart(ChartType::Blank, {.hdb = "90"});
+    form->lowerDryBulbList->setEditText("10"); // chosen after the chart was drawn
     MixingWindow* w = openMixed();
     ASSERT_NE(w, nullptr);
     surface.forgetLog();
-    w->drawMixButton->click();
-    // Stream 2 at 95 deg F lies beyond the higher limit of 90.
-    EXPECT_EQ(dialogs.messageTexts(),
-              (std::vector<std::string>{"The stream2 point as per input parameters is out of chart limits"}));
-    EXPECT_TRUE(surface.log().empty());
-    deleteClosedWindows();
-    EXPECT_EQ(form->mixingWindow(), w);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(form->isEnabled());
+    auto refused = [&](const std::string& message) {
+        w->drawMixButton->click();
+        EXPECT_EQ(dialogs.messageTexts().back(), message);
+        EXPECT_TRUE(surface.log().empty());
+        deleteClosedWindows();
+        EXPECT_EQ(form->mixingWindow(), w);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_FALSE(form->isEnabled());
+    };
+    refused("First draw axis as per latest chart limits");
+
+    // Back to the chart's limits: stream 2 at 95 deg F lies beyond 90.
+    form->lowerDryBulbList->setEditText("0");
+    refused("The stream2 point as per input parameters is out of chart limits");
 
     // Not solved: stream 1 is named first.
     w->stream1FirstValue->clear();
-    w->drawMixButton->click();
-    EXPECT_EQ(dialogs.messageTexts().back(), "The stream1 point as per input parameters is out of chart limits");
-    EXPECT_TRUE(surface.log().empty());
+    refused("The stream1 point as per input parameters is out of chart limits");
 }
 
 // The lines of a record block as the file holds them.

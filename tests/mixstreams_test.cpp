@@ -180,13 +180,19 @@ TEST(MixStreams, AMixedFlowThatShowsAsZeroGivesNoMix)
 // Drawing the mix, at the default limits on a window of 12000 by 9000 twips.
 class DrawMix : public ::testing::Test {
 protected:
+    // Draws the mix on a chart drawn with the limits.
     bool draw(const mixing::MixPoint& s1, const mixing::MixPoint& mixed, const mixing::MixPoint& s2,
               const chart::LimitTexts& limits = {"0", "120", "0", "0.030", '.'})
     {
-        return mixing::drawmix(s1, mixed, s2, limits, W, H, surface, dialogs);
+        state.drawnLowerDryBulbText = limits.ldb;
+        state.drawnHigherDryBulbText = limits.hdb;
+        state.drawnLowerHumidityRatioText = limits.lhr;
+        state.drawnHigherHumidityRatioText = limits.hhr;
+        return mixing::drawmix(s1, mixed, s2, state, limits, W, H, surface, dialogs);
     }
 
     static constexpr double W = 12000, H = 9000;
+    chart::MainState state;
     ui::RecordingSurface surface;
     ui::ScriptedDialogs dialogs;
 };
@@ -288,6 +294,27 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
         EXPECT_EQ(dialogs.messages()[0].text, c.message);
         EXPECT_EQ(dialogs.messages()[0].buttons, ui::Buttons::Ok);
         EXPECT_EQ(dialogs.messages()[0].title, "");
+        EXPECT_TRUE(surface.log().empty());
+    }
+}
+
+TEST_F(DrawMix, OnlyOnAChartDrawnWithTheLimitsNowChosen)
+{
+    state.drawnHigherDryBulbText = "120";
+    state.drawnLowerHumidityRatioText = "0";
+    state.drawnHigherHumidityRatioText = "0.030";
+    struct Case { const char* what; const char* drawnLowerDryBulb; chart::LimitTexts chosen; };
+    const Case cases[] = {
+        {"no chart drawn", "121", {"0", "120", "0", "0.030", '.'}},
+        {"another higher dry bulb chosen since", "0", {"0", "100", "0", "0.030", '.'}},
+        {"a limit that is not a number", "0", {"0", "120", "0", "0.030x", '.'}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::ScriptedDialogs fresh;
+        state.drawnLowerDryBulbText = c.drawnLowerDryBulb;
+        EXPECT_FALSE(mixing::drawmix(inside1, insideMix, inside2, state, c.chosen, W, H, surface, fresh));
+        EXPECT_EQ(fresh.messageTexts(), std::vector<std::string>{"First draw axis as per latest chart limits"});
         EXPECT_TRUE(surface.log().empty());
     }
 }

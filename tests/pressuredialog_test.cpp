@@ -232,13 +232,17 @@ TEST_F(PressureDialog, LiveConversionShowsThePressureInAllThreeUnits)
         const char* feet;
     } cases[] = {
         {InchesHg, "29.92126", "29.92126", "14.695949526166", unchanged},
-        {InchesHg, "", "", "0", unchanged},
-        {InchesHg, "abc", "abc", "0", unchanged},
-        {InchesHg, "20 In", "20 In", "9.823082", unchanged},
+        {InchesHg, " 20 ", " 20 ", "9.823082", unchanged},
+        // Only a number as a whole, as Set takes it, shows converted.
+        {InchesHg, "", "", "", unchanged},
+        {InchesHg, "abc", "abc", "", unchanged},
+        {InchesHg, "20 In", "20 In", "", unchanged},
         {Psi, "10", "20.36021", "10", unchanged},
         {Psi, "", "", unchanged, unchanged},
-        {Elevation, "", "29.92134992", "14.6959936907427", ""},
-        {Elevation, "abc", "29.92134992", "14.6959936907427", "abc"},
+        {Psi, "10 psi", "", "10 psi", unchanged},
+        {Elevation, "", "", "", ""},
+        {Elevation, "abc", "", "", "abc"},
+        {Elevation, "5000 ft", "", "", "5000 ft"},
         {Elevation, "5000", "24.8961078291965", "12.227825434352", "5000"},
         // Values without a result in a double show no number at all.
         {InchesHg, "1e400", "1e400", "", unchanged},
@@ -322,11 +326,11 @@ TEST_F(PressureDialog, SetClearsTheChartAndTheMainWindowInputs)
     setPressure(InchesHg, "20");
 
     // The chart goes, then the surface takes the focus and shows only the
-    // new caption.
+    // new caption; it takes the focus again once the main window is back.
     std::vector<Kind> kinds;
     for (const auto& op : surface.log())
         kinds.push_back(op.kind);
-    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Clear, Kind::Focus, Kind::Text}));
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Clear, Kind::Focus, Kind::Text, Kind::Focus}));
     ASSERT_EQ(surface.visible().size(), 1u);
     EXPECT_EQ(surface.visible()[0].text, "Atmos. pr=20 In Hg");
 

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -78,9 +79,12 @@ TEST_F(RunData, ALineEndsAtCrOrCrLf)
         std::vector<std::string> lines{"stale"};
         ASSERT_TRUE(file.readLines(lines, reason)) << reason;
         EXPECT_EQ(lines, c.lines) << c.bytes.toStdString();
+        // Shown, each line ends in one line feed, and one within it is a blank.
         std::string text = "stale", shown;
-        for (const std::string& line : c.lines)
+        for (std::string line : c.lines) {
+            std::replace(line.begin(), line.end(), '\n', ' ');
             shown += line + "\n";
+        }
         ASSERT_TRUE(file.readText(text, reason)) << reason;
         EXPECT_EQ(text, shown) << c.bytes.toStdString();
     }
@@ -176,7 +180,7 @@ TEST_F(RunData, AStartLeavesNothingBesideTheFileWhateverAKilledStartLeftThere)
         ASSERT_TRUE(run.reset(reason)) << reason;
         EXPECT_EQ(readFile(file.path()), QByteArray("\r\n"));
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-                  (QStringList{"someone else's file", "temp.txt"}));
+                  (QStringList{"someone else's file", "temp.txt", "temp.txt.lock"}));
     }
     EXPECT_EQ(readFile(elsewhere), QByteArray("kept\r\n"));
 }
@@ -192,10 +196,10 @@ auto refusedWith(int error)
 
 TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
 {
-    for (const bool folderLocks : {true, false}) {
-        SCOPED_TRACE(folderLocks ? "a folder that can be locked" : "a folder that cannot be locked, as on NFS");
-        if (!folderLocks)
-            chart::fileCalls().lockFolder = refusedWith(EBADF);
+    for (const int error : {0, EBADF, ENOLCK, EOPNOTSUPP, EINVAL}) {
+        SCOPED_TRACE(error == 0 ? "a folder that can be locked" : std::strerror(error));
+        if (error != 0)
+            chart::fileCalls().lockFolder = refusedWith(error);
         QTemporaryDir here;
         chart::RunDataFile first(here.path().toStdString());
         ASSERT_TRUE(first.reset(reason)) << reason;
@@ -230,6 +234,52 @@ TEST_F(RunData, OneRunAtATimeHoldsTheFolderAndAKilledRunHoldsNothing)
         chart::RunDataFile next(other.path().toStdString());
         EXPECT_TRUE(next.reset(reason)) << reason;
         EXPECT_FALSE(next.heldByAnotherRun());
+    }
+}
+
+TEST_F(RunData, ARunThatLocksTheFolderAndARunThatCanLockOnlyTheLockFileKeepEachOtherOut)
+{
+    const std::function<int(int)> onNfs = refusedWith(ENOLCK), onItsOwnDisk = systemCalls.lockFolder;
+    for (const bool firstOnNfs : {false, true}) {
+        SCOPED_TRACE(firstOnNfs ? "the lock file's run first" : "the folder's run first");
+        QTemporaryDir here;
+        chart::RunDataFile second(here.path().toStdString());
+        {
+            chart::fileCalls().lockFolder = firstOnNfs ? onNfs : onItsOwnDisk;
+            chart::RunDataFile first(here.path().toStdString());
+            ASSERT_TRUE(first.reset(reason)) << reason;
+            chart::fileCalls().lockFolder = firstOnNfs ? onItsOwnDisk : onNfs;
+            EXPECT_FALSE(second.reset(reason));
+            EXPECT_TRUE(second.heldByAnotherRun());
+        }
+        // The refused start held nothing: once the first run is gone it starts.
+        EXPECT_TRUE(second.reset(reason)) << reason;
+    }
+}
+
+TEST_F(RunData, AHoldNotTakenReplacesNothing)
+{
+    ASSERT_TRUE(file.reset(reason)) << reason;
+    chart::FolderHold refused;
+    ASSERT_EQ(refused.take(folder.path().toStdString(), "temp.txt.lock", reason),
+              chart::FolderHold::Outcome::HeldElsewhere);
+    EXPECT_FALSE(refused.replace("temp.txt", "replaced", reason));
+    EXPECT_EQ(reason, "its folder is not held");
+    EXPECT_EQ(readFile(file.path()), QByteArray("\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("temp.txt.new")));
+}
+
+TEST_F(RunData, ALockFileThatIsALinkIsNeverFollowed)
+{
+    const QString target = folder.filePath("target");
+    ASSERT_TRUE(QFile::link(target, folder.filePath("temp.txt.lock")));
+    for (const bool folderLocks : {true, false}) {
+        SCOPED_TRACE(folderLocks ? "a folder that can be locked: it alone holds" : "a folder that cannot be locked");
+        if (!folderLocks)
+            chart::fileCalls().lockFolder = refusedWith(EBADF);
+        chart::RunDataFile run(folder.path().toStdString());
+        EXPECT_EQ(run.reset(reason), folderLocks) << reason;
+        EXPECT_FALSE(QFileInfo::exists(target));
     }
 }
 
@@ -407,6 +457,7 @@ TEST_F(RunData, ASaveOntoAFullDiskFailsWithTheReasonAndLeavesTheEarlierFileAsItW
     const QByteArray earlier = "an earlier file\r\n";
     for (const Case& c : cases)
         ASSERT_NO_FATAL_FAILURE(writeFile(full + "/" + c.name, earlier));
+    ASSERT_NO_FATAL_FAILURE(writeFile(full + "/temp.txt.lock", "")); // an earlier start's
     const auto files = [&] { return QDir(QString::fromStdString(full)).entryList(QDir::Files | QDir::Hidden); };
     const QStringList before = files();
     for (const Case& c : cases) {

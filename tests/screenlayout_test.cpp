@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QRectF>
 #include <QScreen>
-#include <QScrollArea>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -35,7 +34,7 @@ protected:
     // The part of the surface that the window shows, in twips.
     QRectF visibleSurface() const
     {
-        const QSize size = form->findChild<QScrollArea*>("surfaceArea")->maximumViewportSize();
+        const QSize size = form->findChild<QWidget*>("surfaceArea")->size();
         return QRectF(0, 0, size.width() * 15.0, size.height() * 15.0);
     }
 };

@@ -44,8 +44,8 @@ void printLabel(ui::ChartSurface& surface, const char* text, double value)
     surface.print({text, value});
 }
 
-// The wet-bulb and volume families read the limits and the pressure as any
-// other step: a limit text that is not a number leaves its limit as it was.
+// Each family reads the limits and the pressure afresh; the chart's limits
+// have been tested, all numbers, before any family is drawn.
 void readFamilyInputs(DrawContext& ctx)
 {
     readChartLimits(ctx.state, ctx.limits);
@@ -69,16 +69,6 @@ double nextRhDryBulb(const MainState& state, double db, double w)
     if (state.limits.hdb - db <= 1)
         db = db + 0.1;
     return db;
-}
-
-// The family operations of relative humidity read the limits before any
-// failure is forgiven: a limit text that is not a number ends them.
-bool readRhFamilyInputs(DrawContext& ctx)
-{
-    if (!readChartLimits(ctx.state, ctx.limits))
-        return false;
-    readWorkingPressure(ctx.state);
-    return true;
 }
 
 // Wet-bulb lines
@@ -186,8 +176,7 @@ bool traceRhCurve(DrawContext& ctx, double rh, double& w)
 
 void drawrhlines(DrawContext& ctx)
 {
-    if (!readRhFamilyInputs(ctx))
-        return;
+    readFamilyInputs(ctx);
     double w = 0;
     double rh = 100;
     do {
@@ -198,8 +187,7 @@ void drawrhlines(DrawContext& ctx)
 
 void drawsatline(DrawContext& ctx)
 {
-    if (!readRhFamilyInputs(ctx))
-        return;
+    readFamilyInputs(ctx);
     double w = 0;
     traceRhCurve(ctx, 100, w);
 }

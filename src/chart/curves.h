@@ -11,10 +11,9 @@
 namespace chart {
 
 // The relative-humidity curves 100, 80, 60, 40, 20 and 10 percent of the
-// standard chart; nothing when a limit text is not a number.
+// standard chart.
 void drawrhlines(DrawContext& ctx);
-// The saturation curve alone, for the blank chart; nothing when a limit text
-// is not a number.
+// The saturation curve alone, for the blank chart.
 void drawsatline(DrawContext& ctx);
 // The wet-bulb lines 10, 20, ... 120 deg F of the standard chart.
 void drawwblines(DrawContext& ctx);

@@ -154,13 +154,24 @@ bool isSameChart(const MainState& state, const ChartLimits& drawn)
     return drawn == state.limits;
 }
 
+bool isDrawnWith(const MainState& state, const LimitTexts& limits)
+{
+    ChartLimits chosen;
+    return convertLimits(limits, chosen) && chosen == readDrawnLimits(state);
+}
+
+void tellDrawChartFirst(ui::Dialogs& dialogs)
+{
+    dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+}
+
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
-    const ChartLimits drawn = readDrawnLimits(ctx.state);
-    // Limits that are not all numbers are not those of any chart drawn.
-    if (readChartLimits(ctx.state, ctx.limits) && isSameChart(ctx.state, drawn))
+    const bool drawnWithChosen = isDrawnWith(ctx.state, ctx.limits);
+    readChartLimits(ctx.state, ctx.limits);
+    if (drawnWithChosen)
         return true;
-    dialogs.message("First draw axis as per latest chart limits", ui::Buttons::OkCancel);
+    tellDrawChartFirst(dialogs);
     ctx.clearbusy();
     ctx.surface.takeFocus();
     return false;

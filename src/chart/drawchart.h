@@ -25,9 +25,15 @@ void forgetDrawnChart(MainState& state);
 // True when the chosen limits are those of the chart on the surface.
 bool isSameChart(const MainState& state, const ChartLimits& drawn);
 
+// Whether the chart on the surface was drawn with the limits the lists now
+// show; a limit that is not a number is no limit of a chart drawn.
+bool isDrawnWith(const MainState& state, const LimitTexts& limits);
+
+// Tells the user to draw the chart of the limits now chosen first.
+void tellDrawChartFirst(ui::Dialogs& dialogs);
+
 // Whether the chart on the surface was drawn with the limits now chosen,
-// which it reads into the state; a limit that is not a number is no limit of
-// a chart drawn. When it was not, tells the user to draw the
+// which it reads into the state. When it was not, tells the user to draw the
 // chart first, then clears the busy indicator and gives the surface the
 // focus.
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs);

@@ -12,22 +12,24 @@ bool convertLimit(const std::string& text, char localeDecimal, double& limit)
     return true;
 }
 
+bool convertLimits(const LimitTexts& texts, ChartLimits& limits)
+{
+    bool all = convertLimit(texts.ldb, texts.localeDecimal, limits.ldb);
+    all = convertLimit(texts.hdb, texts.localeDecimal, limits.hdb) && all;
+    all = convertLimit(texts.lhr, texts.localeDecimal, limits.lhr) && all;
+    all = convertLimit(texts.hhr, texts.localeDecimal, limits.hhr) && all;
+    return all;
+}
+
 bool readChartLimits(MainState& state, const LimitTexts& limits)
 {
-    bool all = convertLimit(limits.ldb, limits.localeDecimal, state.limits.ldb);
-    all = convertLimit(limits.hdb, limits.localeDecimal, state.limits.hdb) && all;
-    all = convertLimit(limits.lhr, limits.localeDecimal, state.limits.lhr) && all;
-    all = convertLimit(limits.hhr, limits.localeDecimal, state.limits.hhr) && all;
-    return all;
+    return convertLimits(limits, state.limits);
 }
 
 ChartLimits chosenLimits(const LimitTexts& limits)
 {
     ChartLimits chosen;
-    convertLimit(limits.ldb, limits.localeDecimal, chosen.ldb);
-    convertLimit(limits.hdb, limits.localeDecimal, chosen.hdb);
-    convertLimit(limits.lhr, limits.localeDecimal, chosen.lhr);
-    convertLimit(limits.hhr, limits.localeDecimal, chosen.hhr);
+    convertLimits(limits, chosen);
     return chosen;
 }
 

@@ -48,9 +48,12 @@ ChartLimits chosenLimits(const LimitTexts& limits);
 // limit as it was and returns false.
 bool convertLimit(const std::string& text, char localeDecimal, double& limit);
 
-// Converts the four limit texts into ldb, hdb, lhr and hhr. A text that is
-// not a number as a whole leaves its limit as it was. Returns whether all
-// four converted.
+// Converts the four limit texts into the limits. A text that is not a number
+// as a whole leaves its limit as it was. Returns whether all four converted.
+bool convertLimits(const LimitTexts& texts, ChartLimits& limits);
+
+// Converts the four limit texts into the state's ldb, hdb, lhr and hhr, as
+// convertLimits does.
 bool readChartLimits(MainState& state, const LimitTexts& limits);
 
 // atm = the number in workingPressureText.

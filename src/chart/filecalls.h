@@ -1,8 +1,11 @@
 #pragma once
-// The system calls through which the run data file's operations change files
-// and take the hold on a folder, gathered in one place as a seam for tests: a
-// test puts in place of one of them a call that answers as the system does
-// in a case the test cannot bring about itself (a close that reports a
+// Some of the system calls of the run data file's operations, gathered in
+// one place as a seam for tests: closing, writing, renaming and deleting a
+// file, the two locks of the folder hold, and the user whose own files these
+// are. Opening, looking at (stat, access), reading and truncating a file
+// and changing its permissions (fchmod) go to the system directly. A test
+// puts in place of one of the seam's calls one that answers as the system
+// does in a case the test cannot bring about itself (a close that reports a
 // failed write, a folder that cannot be locked, a full disk, another user's
 // file), and puts the system's own back afterwards. The program never
 // changes them, and nothing a user does or sets reaches them.

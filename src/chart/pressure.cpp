@@ -46,7 +46,8 @@ void settleWorkingPressure(MainState& state)
 
 PressureReadings convertPressure(std::optional<PressureUnit> unit, const std::string& typed, char localeDecimal)
 {
-    const std::optional<double> v = numtext::leadingNumber(typed, localeDecimal);
+    // Only a value that Set could take shows converted: a number as a whole.
+    const std::optional<double> v = numtext::wholeNumber(typed, localeDecimal);
     PressureReadings shown;
     if (!unit)
         return shown;

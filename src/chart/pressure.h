@@ -22,8 +22,10 @@ void settleWorkingPressure(MainState& state);
 // What the live conversion shows for the text of the value box under a unit
 // (none when no unit is chosen): the pressure in inches of mercury, in pounds
 // per square inch and as elevation in feet. nullopt leaves a label as it is.
-// A value without a result in a double shows an empty text. The typed value
-// may use the locale's decimal separator as well as the point.
+// A text that is not a number as a whole (blanks around it aside), and a
+// value without a result in a double, show an empty text where a converted
+// value would stand. The typed value may use the locale's decimal separator
+// as well as the point.
 struct PressureReadings {
     std::optional<std::string> inchesHg;
     std::optional<std::string> psi;

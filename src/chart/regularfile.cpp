@@ -141,10 +141,9 @@ bool cannotLockFolder(int error)
     return error == EBADF || error == ENOLCK || error == EOPNOTSUPP || error == EINVAL;
 }
 
-// Locks the lock file at the path in place of its folder; on success, held
-// is the lock file, whose closing lets go of the lock. A failure's reason
-// names the lock file.
-FolderHold::Outcome lockInFile(const std::string& path, Descriptor& held, std::string& reason)
+// Locks the lock file at the path; on success, held is the lock file, whose
+// closing lets go of the lock. A failure's reason names the lock file.
+FolderHold::Outcome lockLockFile(const std::string& path, Descriptor& held, std::string& reason)
 {
     struct stat opened;
     Descriptor fd = openRegular(path, O_WRONLY | O_CREAT, opened, reason);
@@ -232,8 +231,9 @@ bool removeRegular(const std::string& path, std::string& reason)
 
 FolderHold::~FolderHold()
 {
-    if (descriptor_ >= 0)
-        ::close(descriptor_);
+    for (const int fd : {folderDescriptor_, lockFileDescriptor_})
+        if (fd >= 0)
+            ::close(fd);
 }
 
 FolderHold::Outcome FolderHold::take(const std::string& folder, const std::string& lockFileName,
@@ -241,25 +241,37 @@ FolderHold::Outcome FolderHold::take(const std::string& folder, const std::strin
 {
     if (taken())
         return Outcome::Taken;
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd) {
+    Descriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folderFd) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         fail(reason, errno);
         return missing ? Outcome::NoFolder : Outcome::Failed;
     }
-    if (fileCalls().lockFolder(fd.get()) != 0) {
+    if (fileCalls().lockFolder(folderFd.get()) != 0) {
         if (errno == EWOULDBLOCK)
             return Outcome::HeldElsewhere;
         if (!cannotLockFolder(errno)) {
             fail(reason, errno);
             return Outcome::Failed;
         }
-        const Outcome inFile = lockInFile(folder + "/" + lockFileName, fd, reason);
-        if (inFile != Outcome::Taken)
-            return inFile;
+        folderFd = Descriptor(); // the lock file alone can hold it
+    }
+    // The lock file as well, so that a process that can lock only the lock
+    // file keeps this one out and is kept out by it. Where the lock file
+    // cannot be opened or locked, the folder's lock holds alone; where the
+    // folder is not locked either, the folder cannot be held.
+    Descriptor lockFileFd;
+    std::string lockFileReason;
+    const Outcome inFile = lockLockFile(folder + "/" + lockFileName, lockFileFd, lockFileReason);
+    if (inFile == Outcome::HeldElsewhere)
+        return inFile;
+    if (inFile == Outcome::Failed && !folderFd) {
+        reason = lockFileReason;
+        return inFile;
     }
     folder_ = folder;
-    descriptor_ = fd.release();
+    folderDescriptor_ = folderFd.release();
+    lockFileDescriptor_ = lockFileFd.release();
     return Outcome::Taken;
 }
 

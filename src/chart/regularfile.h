@@ -47,11 +47,15 @@ bool removeRegular(const std::string& path, std::string& reason);
 // An exclusive hold on a folder, for one process at a time. The system lets
 // go of it when the process ends, however it ends, so a hold left by a
 // process that crashed or was killed holds nothing. The folder must be one
-// this user may read. The folder itself is locked where its file system
-// allows that; where it cannot lock a folder (a network file system), a
-// lock file of the folder is locked instead: created when missing, refused
-// like the files above when it is no regular file or has a second name,
-// and never deleted, so that every process locks the same file.
+// this user may read. A lock file of the folder is locked wherever this
+// process can open it for writing: created when missing, refused like the
+// files above when it is no regular file or has a second name, and never
+// deleted, so that every process locks the same file. The folder itself is
+// locked as well where its file system allows that; where it cannot lock a
+// folder (a network file system), the lock file alone holds it, and where
+// the lock file cannot be opened or locked, the folder's lock alone. A
+// process that locks both keeps out, and is kept out by, a process that can
+// lock only one of them.
 class FolderHold {
 public:
     enum class Outcome {
@@ -67,27 +71,29 @@ public:
     FolderHold& operator=(const FolderHold&) = delete;
 
     Outcome take(const std::string& folder, const std::string& lockFileName, std::string& reason);
-    bool taken() const { return descriptor_ >= 0; }
+    bool taken() const { return folderDescriptor_ >= 0 || lockFileDescriptor_ >= 0; }
 
     // Replaces the file of that name in the held folder by one holding the
     // bytes and, when the earlier file is this user's own, its permissions
     // (not its set-id or sticky bits), or else those this user's umask
     // gives: the bytes go to a new file beside it, named fileName + ".new",
-    // which is then renamed over it, so that a failure leaves the earlier
-    // file as it was and no new file behind. Whatever stands at the new
-    // file's name, left by a start that was killed, is removed first, never
-    // followed nor opened: this is safe only while the folder is held, and a
-    // folder not held is refused. Where the folder allows no new file, keeps
-    // what another user left at the new file's name, or allows no rename
-    // over the earlier one (a sticky folder and another user's file), or
-    // where the disk has no room for the new file, the file itself is
-    // rewritten. An existing file that this user may not write is left
-    // alone.
+    // which is then renamed over it, so that a failure there leaves the
+    // earlier file as it was and no new file behind. Whatever stands at the
+    // new file's name, left by a start that was killed, is removed first,
+    // never followed nor opened: this is safe only while the folder is held,
+    // and a folder not held is refused. Where the folder allows no new file,
+    // keeps what another user left at the new file's name, or allows no
+    // rename over the earlier one (a sticky folder and another user's file),
+    // or where the disk has no room for the new file, the file itself is
+    // rewritten instead: emptied first, then written, so that a failure
+    // there can leave it empty or holding part of the bytes. An existing
+    // file that this user may not write is left alone.
     bool replace(const std::string& fileName, const QByteArray& bytes, std::string& reason) const;
 
 private:
     std::string folder_;
-    int descriptor_ = -1;
+    int folderDescriptor_ = -1;   // the folder, when it is locked
+    int lockFileDescriptor_ = -1; // the lock file, when it is locked
 };
 
 } // namespace chart

@@ -2,6 +2,8 @@
 
 #include "ui/savewhole.h"
 
+#include <algorithm>
+
 namespace chart {
 namespace {
 
@@ -24,7 +26,8 @@ void forEachLine(const QByteArray& bytes, AddLine addLine)
 }
 
 constexpr const char* fileName = "temp.txt";
-// Locked in place of the folder where the folder itself cannot be locked.
+// Locked by every run that can open it for writing, besides the folder
+// itself where the folder can be locked.
 constexpr const char* lockFileName = "temp.txt.lock";
 
 } // namespace
@@ -101,7 +104,9 @@ bool RunDataFile::readText(std::string& text, std::string& reason) const
     text.clear();
     text.reserve(std::size_t(all.size()) + 1);
     forEachLine(all, [&text](const char* line, std::size_t length) {
+        const std::size_t start = text.size();
         text.append(line, length);
+        std::replace(text.begin() + std::ptrdiff_t(start), text.end(), '\n', ' ');
         text += '\n';
     });
     return true;

@@ -1,6 +1,7 @@
 #include "mixing/drawmix.h"
 
 #include "chart/chartframe.h"
+#include "chart/drawchart.h"
 #include "numtext/numtext.h"
 #include "point/marking.h"
 #include "ui/colour.h"
@@ -37,9 +38,14 @@ void place(Marker& marker, const chart::ChartFrame& frame)
 
 } // namespace
 
-bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
-             double W, double H, ui::ChartSurface& surface, ui::Dialogs& dialogs)
+bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::MainState& state,
+             const chart::LimitTexts& limits, double W, double H, ui::ChartSurface& surface, ui::Dialogs& dialogs)
 {
+    // Marks placed by other limits than the chart's would read wrong on it.
+    if (!chart::isDrawnWith(state, limits)) {
+        chart::tellDrawChartFirst(dialogs);
+        return false;
+    }
     // The extents are taken in single precision.
     const chart::ChartFrame frame = chart::frameOf(float(W), float(H), chart::chosenLimits(limits));
 

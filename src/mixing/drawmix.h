@@ -17,15 +17,15 @@ struct MixPoint {
     std::string db, hr, rh;
 };
 
-// Marks the three points on the surface when all three lie within the chart
-// limits now chosen (a limit whose text is not a number reads as 0), limits
-// included, with a relative humidity above 0 and at most 100, and returns
-// true. Otherwise draws nothing, tells the user which point (the first of
-// stream 1, the mixed stream, stream 2) is out of chart limits and returns
-// false. A point that the frame cannot place (a
-// lower limit equal to the higher one) counts as out of chart limits. W and H
-// are the extents of the drawing on the main window's chart surface.
-bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::LimitTexts& limits,
-             double W, double H, ui::ChartSurface& surface, ui::Dialogs& dialogs);
+// Marks the three points on the surface when the chart on it was drawn with
+// the limits now chosen and all three lie within them, limits included, with
+// a relative humidity above 0 and at most 100, and returns true. Otherwise
+// draws nothing, tells the user to draw that chart first, or which point (the
+// first of stream 1, the mixed stream, stream 2) is out of chart limits, and
+// returns false. A point that the frame cannot place (a lower limit equal to
+// the higher one) counts as out of chart limits. W and H are the extents of
+// the drawing on the main window's chart surface.
+bool drawmix(const MixPoint& stream1, const MixPoint& mixed, const MixPoint& stream2, const chart::MainState& state,
+             const chart::LimitTexts& limits, double W, double H, ui::ChartSurface& surface, ui::Dialogs& dialogs);
 
 } // namespace mixing

@@ -8,7 +8,7 @@ namespace point {
 
 std::optional<LocatedPoint> locatePoint(PointContext& context, const PointInputs& inputs)
 {
-    SolveContext solver = mainSolveContext(context);
+    SolveContext solver = mainSolveContext(context, Reporting::WithMessages);
     solver.drawnChartTest = [&context] { return chart::checkdrawnlimits(context.draw, context.dialogs); };
     const std::optional<MoistAirState> point = solvepoint(inputs.first, inputs.second,
                                                           {Reporting::WithMessages, SpanBounds::Chart}, solver);

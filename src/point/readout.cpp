@@ -7,7 +7,7 @@
 
 namespace point {
 
-SolveContext mainSolveContext(PointContext& context)
+SolveContext mainSolveContext(PointContext& context, Reporting reporting)
 {
     chart::DrawContext& draw = context.draw;
     chart::MainState& state = draw.state;
@@ -19,7 +19,7 @@ SolveContext mainSolveContext(PointContext& context)
     // A span along a line of the chart reads the limits now chosen and the
     // working pressure into the shared state, and places the line by the
     // scale of the chart drawn last.
-    solver.chartBounds = [&context] {
+    solver.chartBounds = [&context, reporting] {
         chart::DrawContext& draw = context.draw;
         chart::MainState& state = draw.state;
         chart::readChartLimits(state, draw.limits);
@@ -27,6 +27,8 @@ SolveContext mainSolveContext(PointContext& context)
         chart::LineBounds bounds;
         bounds.atm = state.atm;
         bounds.chart = draw.frame();
+        if (reporting == Reporting::Silent)
+            return bounds;
         bounds.lineNotFound = [&context] { chart::tellLineNotFeasible(context.dialogs); };
         bounds.walkStopped = [&draw] {
             draw.clearbusy();
@@ -60,7 +62,7 @@ ReadoutTexts readoutOf(const MoistAirState& state)
 void updateReadout(PointContext& context, const PointInputs& inputs)
 {
     context.showReadout(blankedReadout());
-    SolveContext solver = mainSolveContext(context);
+    SolveContext solver = mainSolveContext(context, Reporting::Silent);
     const std::optional<MoistAirState> point = solvepoint(inputs.first, inputs.second,
                                                           {Reporting::Silent, SpanBounds::Chart}, solver);
     if (point)

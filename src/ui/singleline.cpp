@@ -4,15 +4,11 @@
 #include <QValidator>
 
 namespace ui {
-namespace {
 
-// Whether the character breaks the line, controls the text or formats it
-// unseen instead of showing: a control (C0, DEL, C1 with NEL among them), a
-// format character (the bidirectional embeddings, overrides and isolates, the
-// zero-width characters, the byte order mark, the soft hyphen, the tags) or a
-// line or paragraph separator.
-bool breaksTheLine(char32_t c)
+bool isUnshownMark(char32_t c)
 {
+    if (QChar::isNonCharacter(c) || c == QChar::ObjectReplacementCharacter)
+        return true;
     switch (QChar::category(c)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -24,31 +20,42 @@ bool breaksTheLine(char32_t c)
     }
 }
 
+namespace {
+
+// The text with each unshown mark as one blank, also one written with two
+// UTF-16 units; line feeds stay where they end lines. A cursor, when given,
+// keeps its place among the characters.
+QString blanked(const QString& input, bool lineFeedsEndLines, int* cursor = nullptr)
+{
+    QString kept;
+    kept.reserve(input.size());
+    const int cursorBefore = cursor ? *cursor : 0;
+    for (qsizetype at = 0; at < input.size();) {
+        const bool pair = input.at(at).isHighSurrogate() && at + 1 < input.size() && input.at(at + 1).isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(input.at(at), input.at(at + 1)) : input.at(at).unicode();
+        const qsizetype units = pair ? 2 : 1;
+        if (isUnshownMark(c) && !(lineFeedsEndLines && c == u'\n')) {
+            kept += u' ';
+            if (cursor && pair && at < cursorBefore)
+                --*cursor;
+        } else {
+            kept += input.at(at);
+            if (pair)
+                kept += input.at(at + 1);
+        }
+        at += units;
+    }
+    return kept;
+}
+
 class OneLine : public QValidator {
 public:
     using QValidator::QValidator;
 
-    // Each such character becomes one blank, also one written with two
-    // UTF-16 units; the cursor keeps its place among the characters.
     State validate(QString& input, int& cursor) const override
     {
-        QString kept;
-        kept.reserve(input.size());
         int keptCursor = cursor;
-        for (qsizetype at = 0; at < input.size();) {
-            const bool pair = input.at(at).isHighSurrogate() && at + 1 < input.size()
-                              && input.at(at + 1).isLowSurrogate();
-            const char32_t c = pair ? QChar::surrogateToUcs4(input.at(at), input.at(at + 1)) : input.at(at).unicode();
-            const qsizetype units = pair ? 2 : 1;
-            if (breaksTheLine(c)) {
-                kept += u' ';
-                if (pair && at < cursor)
-                    --keptCursor;
-            } else {
-                kept += input.mid(at, units);
-            }
-            at += units;
-        }
+        const QString kept = blanked(input, false, &keptCursor);
         if (kept != input) {
             input = kept;
             cursor = keptCursor;
@@ -62,6 +69,11 @@ public:
 void keepOnOneLine(QLineEdit* box)
 {
     box->setValidator(new OneLine(box));
+}
+
+QString linesToShow(const QString& lines)
+{
+    return blanked(lines, true);
 }
 
 } // namespace ui

@@ -11,11 +11,14 @@ namespace windows {
 
 class MainWindow;
 
-// How the main window takes its input back when a child window closes.
+// How the main window takes its input back when a child window closes. Where
+// the chart is not given the focus, the control that opened the child gets it
+// back.
 enum class ChildReturn {
-    EnableOnly,           // enabled, and left where it is
-    BringForward,         // enabled and brought to the front
-    ClearBusyAndFocusChart, // enabled, the busy indicator cleared, the chart given the focus, brought to the front
+    EnableOnly,                // enabled, and left where it is
+    BringForward,              // enabled and brought to the front
+    FocusChartAndBringForward, // enabled, the chart given the focus, brought to the front
+    ClearBusyAndFocusChart,    // enabled, the busy indicator cleared, the chart given the focus, brought to the front
 };
 
 class ChildWindow : public QWidget {

@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -125,6 +124,9 @@ MainWindow::MainWindow(const MainWindowSetup& setup)
     const ui::ScreenSize area = dialogs_->availableArea();
     resize(area.widthTwips / twipsPerPixel, area.heightTwips / twipsPerPixel);
     layout()->activate();
+    // Until the load sizes it to the screen, the surface is as large as the
+    // window, so that what the load prints before has room.
+    surfaceWidget->setSizeTwips(width() * twipsPerPixel, height() * twipsPerPixel);
 }
 
 MainWindow::~MainWindow()
@@ -272,18 +274,16 @@ ui::FlowLayout* MainWindow::buildPointBand()
 }
 
 // The surface is sized to the screen at load; what lies beyond the window is
-// not shown, and the chart is laid out on what is.
-QScrollArea* MainWindow::buildChartArea()
+// not shown, and the chart is laid out on what is. The area only cuts the
+// surface off at its edges: it never scrolls, so no key, wheel or change of
+// focus moves the chart.
+QWidget* MainWindow::buildChartArea()
 {
-    surfaceWidget = new ui::QtChartSurface;
-    surfaceWidget->setObjectName("surfaceWidget");
-    surfaceArea_ = new QScrollArea(this);
+    surfaceArea_ = new QWidget(this);
     surfaceArea_->setObjectName("surfaceArea");
-    surfaceArea_->setFocusPolicy(Qt::NoFocus); // only shows the chart
-    surfaceArea_->setFrameShape(QFrame::NoFrame);
-    surfaceArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    surfaceArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    surfaceArea_->setWidget(surfaceWidget);
+    surfaceArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    surfaceWidget = new ui::QtChartSurface(surfaceArea_);
+    surfaceWidget->setObjectName("surfaceWidget");
     return surfaceArea_;
 }
 
@@ -426,23 +426,33 @@ void MainWindow::bringForward()
     activateWindow();
 }
 
+void MainWindow::waitForChild()
+{
+    // Disabling the window takes the focus from its controls: what had it
+    // is kept first.
+    if (isEnabled())
+        childOpener_ = focusWidget();
+    setEnabled(false);
+}
+
 void MainWindow::returnFromChild(ChildReturn how)
 {
     setEnabled(true);
-    if (how == ChildReturn::EnableOnly)
-        return;
-    if (how == ChildReturn::ClearBusyAndFocusChart) {
+    if (how == ChildReturn::ClearBusyAndFocusChart)
         clearbusy();
+    if (how == ChildReturn::ClearBusyAndFocusChart || how == ChildReturn::FocusChartAndBringForward)
         surface().takeFocus();
-    }
-    bringForward();
+    else if (childOpener_)
+        childOpener_->setFocus(Qt::OtherFocusReason);
+    if (how != ChildReturn::EnableOnly)
+        bringForward();
 }
 
 // The extents of the drawing: what lets the whole chart lie on the part of
 // the surface that the window shows.
 chart::Extents MainWindow::extents() const
 {
-    const QSize visible = surfaceArea_->maximumViewportSize();
+    const QSize visible = surfaceArea_->size();
     return chart::extentsToShowWhole(visible.width() * twipsPerPixel, visible.height() * twipsPerPixel,
                                      surfaceWidget->lineHeightTwips());
 }
@@ -546,7 +556,7 @@ void MainWindow::sizeSurfaceToScreen()
 {
     const ui::ScreenSize screen = dialogs_->screenSize();
     layout()->activate();
-    surfaceWidget->setSizeTwips(screen.widthTwips, surfaceArea_->maximumViewportSize().height() * twipsPerPixel);
+    surfaceWidget->setSizeTwips(screen.widthTwips, surfaceArea_->height() * twipsPerPixel);
 }
 
 void MainWindow::emptyRunData()

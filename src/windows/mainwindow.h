@@ -25,7 +25,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollArea;
 
 namespace ui {
 class FlowLayout;
@@ -191,6 +190,9 @@ public:
 
     // Brings the window to the front, when it is shown.
     void bringForward();
+    // Disables the window while a child window is open, remembering the
+    // control that opened it.
+    void waitForChild();
     // Takes the window's input back from a child window that closes.
     void returnFromChild(ChildReturn how);
 
@@ -206,7 +208,7 @@ private:
     ui::FlowLayout* buildCommandBand();
     ui::FlowLayout* buildLimitsAndLinesBand();
     ui::FlowLayout* buildPointBand();
-    QScrollArea* buildChartArea();
+    QWidget* buildChartArea();
     void setKeyboardOrder();
     void wireEvents();
     void runReadout();
@@ -219,7 +221,7 @@ private:
 
     ui::Dialogs* dialogs_;
     ui::ChartSurface* surface_;
-    QScrollArea* surfaceArea_ = nullptr; // shows the part of the chart surface that the window has room for
+    QWidget* surfaceArea_ = nullptr; // shows the part of the chart surface that the window has room for
     chart::RunDataFile runData_;
     std::string dataFolder_;
     QPointer<SavedDataViewer> savedDataViewer_;
@@ -227,6 +229,7 @@ private:
     QPointer<PressureDialog> pressureDialog_;
     QPointer<PointResultWindow> pointResultWindow_;
     QPointer<MixingWindow> mixingWindow_;
+    QPointer<QWidget> childOpener_; // the control that opened the child window now open
 };
 
 } // namespace windows

@@ -11,6 +11,7 @@
 #include "chart/drawchart.h"
 #include "point/locatepoint.h"
 #include "point/readout.h"
+#include "ui/singleline.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +89,7 @@ void MainWindow::setPressureClicked()
         keepInFront(pressureDialog_);
         pressureDialog_->load();
     }
-    setEnabled(false);
+    waitForChild();
 }
 
 void MainWindow::updateReadout()
@@ -104,7 +105,7 @@ void MainWindow::locatePointClicked()
     if (!located)
         return;
     pointResultWindow_ = new PointResultWindow(*this, *located);
-    setEnabled(false);
+    waitForChild();
     keepInFront(pointResultWindow_);
     pointResultWindow_->show();
 }
@@ -116,10 +117,10 @@ void MainWindow::viewSavedDataClicked()
         return;
     if (!savedDataViewer_)
         savedDataViewer_ = new SavedDataViewer(*this);
-    savedDataViewer_->savedData->setPlainText(QString::fromStdString(text));
+    savedDataViewer_->savedData->setPlainText(ui::linesToShow(QString::fromStdString(text)));
     keepInFront(savedDataViewer_);
     savedDataViewer_->show();
-    setEnabled(false);
+    waitForChild();
 }
 
 void MainWindow::saveDataClicked()

@@ -407,8 +407,8 @@ void MixingWindow::drawMixClicked()
     auto pointOf = [](const ColumnCells& c) {
         return mixing::MixPoint{textOf(c.dryBulb), textOf(c.humidityRatio), textOf(c.relativeHumidity)};
     };
-    if (!mixing::drawmix(pointOf(stream1Column), pointOf(mixedColumn), pointOf(stream2Column), main_.limitTexts(),
-                         main_.W(), main_.H(), main_.surface(), main_.dialogs()))
+    if (!mixing::drawmix(pointOf(stream1Column), pointOf(mixedColumn), pointOf(stream2Column), main_.state,
+                         main_.limitTexts(), main_.W(), main_.H(), main_.surface(), main_.dialogs()))
         return;
     setReturnOnClose(ChildReturn::BringForward);
     close();
@@ -437,7 +437,7 @@ point::RecordLines MixingWindow::mixingRecord() const
 
 void openMixingWindow(MainWindow& main, const StepTrace& trace)
 {
-    main.setEnabled(false);
+    main.waitForChild();
     auto* window = new MixingWindow(main, trace);
     if (!window->load()) {
         delete window;

@@ -96,7 +96,7 @@ void PressureDialog::load()
     valueBox->setText(chart::standardPressureText);
     valueBox->setEnabled(false);
     main_.bringForward();
-    main_.setEnabled(false);
+    main_.waitForChild();
     show();
     raise();
     activateWindow();
@@ -178,6 +178,7 @@ void PressureDialog::applyPressure()
     main_.state.typedPressureText = valueBox->text().toStdString();
     chart::DrawContext ctx = main_.drawContext();
     chart::printPressureCaption(ctx);
+    setReturnOnClose(ChildReturn::FocusChartAndBringForward);
     close();
 }
 
