@@ -76,46 +76,6 @@ TEST_F(Keyboard, TabGoesRoundEachWindowInScreenOrderAndEscapeLeavesAChildWindow)
     }
 }
 
-// The focus goes back to the control that opened the window, unless the way
-// out gives it to the chart (here a recording surface in the window's place).
-TEST_F(Keyboard, LeavingAChildWindowGivesTheFocusBack)
-{
-    struct Case { QPushButton* windows::MainWindow::*opener; const char* leave; const char* focusAfter; };
-    const Case cases[] = {
-        {&windows::MainWindow::setPressureButton, "returnButton", "setPressureButton"},
-        {&windows::MainWindow::setPressureButton, "setButton", "chart"},
-        {&windows::MainWindow::viewSavedDataButton, "escape", "viewSavedDataButton"},
-        {&windows::MainWindow::mixingProblemButton, "escape", "chart"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.leave);
-        start();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QPushButton* opener = form.get()->*c.opener;
-        opener->setFocus();
-        QTest::keyClick(opener, Qt::Key_Space);
-        QWidget* child = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window != form.get())
-                child = window;
-        ASSERT_TRUE(child && QTest::qWaitForWindowActive(child));
-        dialogs.queueAnswer(ui::Answer::Yes);
-        if (std::string(c.leave) == "escape")
-            QTest::keyClick(child, Qt::Key_Escape);
-        else
-            child->findChild<QPushButton*>(c.leave)->click();
-        deleteClosedWindows();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        if (std::string(c.focusAfter) == "chart") {
-            ASSERT_FALSE(surface.log().empty()); // the chart took the focus last
-            EXPECT_EQ(surface.log().back().kind, ui::RecordingSurface::Kind::Focus);
-        } else {
-            EXPECT_EQ(focusName(), c.focusAfter);
-        }
-    }
-}
-
 TEST_F(Keyboard, NoKeyNorChangeOfFocusMovesTheChart)
 {
     start();

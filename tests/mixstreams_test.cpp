@@ -298,27 +298,6 @@ TEST_F(DrawMix, OnlyTheFirstPointOutsideIsNamed)
     }
 }
 
-TEST_F(DrawMix, OnlyOnAChartDrawnWithTheLimitsNowChosen)
-{
-    state.drawnHigherDryBulbText = "120";
-    state.drawnLowerHumidityRatioText = "0";
-    state.drawnHigherHumidityRatioText = "0.030";
-    struct Case { const char* what; const char* drawnLowerDryBulb; chart::LimitTexts chosen; };
-    const Case cases[] = {
-        {"no chart drawn", "121", {"0", "120", "0", "0.030", '.'}},
-        {"another higher dry bulb chosen since", "0", {"0", "100", "0", "0.030", '.'}},
-        {"a limit that is not a number", "0", {"0", "120", "0", "0.030x", '.'}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ui::ScriptedDialogs fresh;
-        state.drawnLowerDryBulbText = c.drawnLowerDryBulb;
-        EXPECT_FALSE(mixing::drawmix(inside1, insideMix, inside2, state, c.chosen, W, H, surface, fresh));
-        EXPECT_EQ(fresh.messageTexts(), std::vector<std::string>{"First draw axis as per latest chart limits"});
-        EXPECT_TRUE(surface.log().empty());
-    }
-}
-
 TEST_F(DrawMix, PlacesByTheLimitsNowChosen)
 {
     ASSERT_TRUE(draw(inside1, insideMix, inside2, {"50", "100", "0.010", "0.020", '.'}));
