@@ -58,8 +58,17 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work
 pids+=($!)
 wait_until test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(cat "$work/display")"
-openbox --sm-disable 2>"$work/openbox.log" &
-pids+=($!)
+# Under a heavy load openbox has been seen to give up on a screen that had
+# just come up: one that ends before it is ready is started again, twice at
+# most.
+openbox_starts=0
+start_openbox() {
+    openbox --sm-disable 2>>"$work/openbox.log" &
+    openbox_pid=$!
+    pids+=("$openbox_pid")
+    openbox_starts=$((openbox_starts + 1))
+}
+start_openbox
 
 # Waits until the window manager has handled all that came before, a click
 # among it: it adds a desktop and takes it away again, each seen done only
@@ -74,7 +83,14 @@ wm_caught_up() {
     wait_until set_desktops "$count" || fail "openbox did not take the desktop away"
 }
 has_desktops() { [ -n "$(desktops)" ]; }
-wait_until has_desktops || fail "openbox did not start"
+openbox_ready() {
+    has_desktops && return 0
+    if ! kill -0 "$openbox_pid" 2>/dev/null && [ "$openbox_starts" -lt 3 ]; then
+        start_openbox
+    fi
+    return 1
+}
+wait_until openbox_ready || fail "openbox did not start: $(cat "$work/openbox.log")"
 wm_caught_up
 
 # The program runs from a folder of its own, where its run data file lies.
