@@ -167,9 +167,9 @@ void tellDrawChartFirst(ui::Dialogs& dialogs)
 
 bool checkdrawnlimits(DrawContext& ctx, ui::Dialogs& dialogs)
 {
-    const bool drawnWithChosen = isDrawnWith(ctx.state, ctx.limits);
-    readChartLimits(ctx.state, ctx.limits);
-    if (drawnWithChosen)
+    const ChartLimits drawn = readDrawnLimits(ctx.state);
+    // Limits that are not all numbers are not those of any chart drawn.
+    if (readChartLimits(ctx.state, ctx.limits) && isSameChart(ctx.state, drawn))
         return true;
     tellDrawChartFirst(dialogs);
     ctx.clearbusy();

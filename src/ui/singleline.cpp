@@ -4,7 +4,9 @@
 #include <QValidator>
 
 namespace ui {
+namespace {
 
+// Whether the character is one that keepOnOneLine turns into a blank.
 bool isUnshownMark(char32_t c)
 {
     if (QChar::isNonCharacter(c) || c == QChar::ObjectReplacementCharacter)
@@ -19,8 +21,6 @@ bool isUnshownMark(char32_t c)
         return false;
     }
 }
-
-namespace {
 
 // The text with each unshown mark as one blank, also one written with two
 // UTF-16 units; line feeds stay where they end lines. A cursor, when given,
